@@ -1,0 +1,15 @@
+#pragma once
+
+#include "HAL/Platform.h"
+#include "Logging/LogMacros.h"
+#include "Misc/OutputDeviceRedirector.h"
+
+CORE_API DECLARE_LOG_CATEGORY_EXTERN(LogTemp, Log, All);
+CORE_API DECLARE_LOG_CATEGORY_EXTERN(LogCore, Log, All);
+CORE_API DECLARE_LOG_CATEGORY_EXTERN(LogInit, Log, All);
+
+/** The thread that first touched the engine globals: the host's game thread. */
+CORE_API extern uint32 GGameThreadId;
+CORE_API bool IsInGameThread();
+CORE_API extern bool GIsEditor;
+CORE_API extern bool GIsRunning;
