@@ -7,6 +7,7 @@
 #include "Misc/CString.h"
 #include "Misc/Optional.h"
 #include "Templates/TypeHash.h"
+#include "Templates/UnrealTemplate.h"
 #include "Templates/Tuple.h"
 #include "Templates/SharedPointer.h"
 #include "Containers/Array.h"

@@ -77,3 +77,10 @@ enum ENoInit
 {
 	NoInit
 };
+
+#define MAX_uint8 ((uint8)0xff)
+#define MAX_uint16 ((uint16)0xffff)
+#define MAX_uint32 ((uint32)0xffffffff)
+#define MAX_int32 ((int32)0x7fffffff)
+#define MIN_int32 ((int32)0x80000000)
+#define MAX_int64 ((int64)0x7fffffffffffffff)

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "UObject/Object.h"
+
+#include <unordered_map>
+#include <vector>
+
+/** Host: the table of live objects behind object indices, weak pointers, name lookups and the root set. */
+struct FUObjectItem
+{
+	UObjectBase* Object = nullptr;
+	int32 SerialNumber = 0;
+	bool bRooted = false;
+	bool bReachable = false;
+	bool bUnreachable = false;
+};
+
+class FUObjectArray
+{
+public:
+	static FUObjectArray& Get();
+
+	int32 Allocate(UObjectBase* Object);
+	void Free(int32 Index);
+	FUObjectItem* GetItem(int32 Index) { return Index >= 0 && Index < (int32)Items.size() ? &Items[Index] : nullptr; }
+	int32 Num() const { return (int32)Items.size(); }
+
+	void AddToNameHash(UObjectBase* Object);
+	void RemoveFromNameHash(UObjectBase* Object);
+	UObjectBase* FindByOuterAndName(const UObject* Outer, FName Name) const;
+
+private:
+	struct FNameKey
+	{
+		const void* Outer;
+		uint32 Name;
+		bool operator==(const FNameKey& Other) const { return Outer == Other.Outer && Name == Other.Name; }
+	};
+	struct FNameKeyHash
+	{
+		size_t operator()(const FNameKey& Key) const { return std::hash<const void*>()(Key.Outer) ^ (size_t(Key.Name) * 0x9E3779B97F4A7C15ull); }
+	};
+
+	std::vector<FUObjectItem> Items;
+	std::vector<int32> FreeIndices;
+	int32 NextSerialNumber = 1;
+	std::unordered_map<FNameKey, UObjectBase*, FNameKeyHash> NameHash;
+};
+
+/** Lets the object system set the fields that only it may change. */
+struct FUObjectArrayAccess
+{
+	static void SetOuter(UObjectBase* Object, UObject* NewOuter);
+	static void SetName(UObjectBase* Object, FName NewName);
+	static void SetClass(UObjectBase* Object, UClass* NewClass) { Object->ClassPrivate = NewClass; }
+};

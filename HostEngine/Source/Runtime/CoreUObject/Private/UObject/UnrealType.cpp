@@ -1,0 +1,895 @@
+#include "UObject/UnrealType.h"
+#include "UObject/Package.h"
+#include "UObject/UObjectGlobals.h"
+#include "UObject/WeakObjectPtr.h"
+#include "UObject/PropertyValueOps.h"
+#include "ObjectTextReferences.h"
+
+#include <cmath>
+#include <cstdio>
+
+IMPLEMENT_FIELD(FProperty)
+IMPLEMENT_FIELD(FBoolProperty)
+IMPLEMENT_FIELD(FNumericProperty)
+IMPLEMENT_FIELD(FInt8Property)
+IMPLEMENT_FIELD(FInt16Property)
+IMPLEMENT_FIELD(FIntProperty)
+IMPLEMENT_FIELD(FInt64Property)
+IMPLEMENT_FIELD(FUInt16Property)
+IMPLEMENT_FIELD(FUInt32Property)
+IMPLEMENT_FIELD(FUInt64Property)
+IMPLEMENT_FIELD(FFloatProperty)
+IMPLEMENT_FIELD(FDoubleProperty)
+IMPLEMENT_FIELD(FByteProperty)
+IMPLEMENT_FIELD(FStrProperty)
+IMPLEMENT_FIELD(FNameProperty)
+IMPLEMENT_FIELD(FTextProperty)
+IMPLEMENT_FIELD(FObjectPropertyBase)
+IMPLEMENT_FIELD(FObjectProperty)
+IMPLEMENT_FIELD(FClassProperty)
+IMPLEMENT_FIELD(FWeakObjectProperty)
+IMPLEMENT_FIELD(FStructProperty)
+IMPLEMENT_FIELD(FArrayProperty)
+IMPLEMENT_FIELD(FMapProperty)
+IMPLEMENT_FIELD(FEnumProperty)
+IMPLEMENT_FIELD(FDelegateProperty)
+IMPLEMENT_FIELD(FMulticastDelegateProperty)
+IMPLEMENT_FIELD(FMulticastInlineDelegateProperty)
+
+namespace
+{
+	const TCHAR* SkipWhitespace(const TCHAR* Buffer)
+	{
+		while (Buffer && FChar::IsWhitespace(*Buffer))
+		{
+			++Buffer;
+		}
+		return Buffer;
+	}
+
+	/** Reads a bare token: everything up to a delimiter of the text form. */
+	const TCHAR* ReadBareToken(const TCHAR* Buffer, FString& Out)
+	{
+		Buffer = SkipWhitespace(Buffer);
+		while (*Buffer && *Buffer != ',' && *Buffer != ')' && *Buffer != '(' && *Buffer != '\n' && *Buffer != '\r' && !FChar::IsWhitespace(*Buffer))
+		{
+			Out.AppendChar(*Buffer++);
+		}
+		return Buffer;
+	}
+}
+
+namespace UE::CoreUObject::Private
+{
+	FString QuoteText(const FString& Text)
+	{
+		FString Result(TEXT("\""));
+		for (const TCHAR Char : Text)
+		{
+			switch (Char)
+			{
+			case '"':
+				Result += TEXT("\\\"");
+				break;
+			case '\\':
+				Result += TEXT("\\\\");
+				break;
+			case '\n':
+				Result += TEXT("\\n");
+				break;
+			case '\r':
+				Result += TEXT("\\r");
+				break;
+			case '\t':
+				Result += TEXT("\\t");
+				break;
+			default:
+				Result.AppendChar(Char);
+			}
+		}
+		Result.AppendChar('"');
+		return Result;
+	}
+
+	const TCHAR* ReadQuotedText(const TCHAR* Buffer, FString& Out)
+	{
+		Buffer = SkipWhitespace(Buffer);
+		if (*Buffer != '"')
+		{
+			return nullptr;
+		}
+		++Buffer;
+		while (*Buffer && *Buffer != '"')
+		{
+			if (*Buffer == '\\' && Buffer[1])
+			{
+				++Buffer;
+				switch (*Buffer)
+				{
+				case 'n':
+					Out.AppendChar('\n');
+					break;
+				case 'r':
+					Out.AppendChar('\r');
+					break;
+				case 't':
+					Out.AppendChar('\t');
+					break;
+				default:
+					Out.AppendChar(*Buffer);
+				}
+			}
+			else
+			{
+				Out.AppendChar(*Buffer);
+			}
+			++Buffer;
+		}
+		return *Buffer == '"' ? Buffer + 1 : nullptr;
+	}
+}
+
+using UE::CoreUObject::Private::QuoteText;
+using UE::CoreUObject::Private::ReadQuotedText;
+
+FProperty::FProperty(UStruct* InOwner, const FName& InName, EPropertyFlags InFlags, int32 InOffset, const FPropertyValueOps* InOps)
+	: FField(InOwner, InName)
+	, ElementSize(InOps->Size)
+	, PropertyFlags(InFlags)
+	, Offset_Internal(InOffset)
+	, ValueOps(InOps)
+{
+}
+
+void FProperty::InitializeValue(void* Dest) const
+{
+	for (int32 Index = 0; Index < ArrayDim; ++Index)
+	{
+		ValueOps->Construct((uint8*)Dest + Index * ElementSize);
+	}
+}
+
+void FProperty::DestroyValue(void* Dest) const
+{
+	for (int32 Index = 0; Index < ArrayDim; ++Index)
+	{
+		ValueOps->Destruct((uint8*)Dest + Index * ElementSize);
+	}
+}
+
+void FProperty::ClearValue(void* Data) const
+{
+	ValueOps->Destruct(Data);
+	ValueOps->Construct(Data);
+}
+
+void FProperty::CopyCompleteValue(void* Dest, const void* Src) const
+{
+	for (int32 Index = 0; Index < ArrayDim; ++Index)
+	{
+		ValueOps->Copy((uint8*)Dest + Index * ElementSize, (const uint8*)Src + Index * ElementSize);
+	}
+}
+
+bool FProperty::Identical(const void* A, const void* B, uint32 PortFlags) const
+{
+	if (!A || !B)
+	{
+		return A == B;
+	}
+	return ValueOps->Identical(A, B);
+}
+
+bool FProperty::ShouldPort(uint32 PortFlags) const
+{
+	if (HasAnyPropertyFlags(CPF_Transient) && !(PortFlags & PPF_IncludeTransient))
+	{
+		return false;
+	}
+	return !CastField<FDelegateProperty>(this);
+}
+
+void FBoolProperty::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
+{
+	ValueStr += GetPropertyValue(PropertyValue) ? TEXT("True") : TEXT("False");
+}
+
+const TCHAR* FBoolProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, UObject* OwnerObject, int32 PortFlags, FOutputDevice* ErrorText) const
+{
+	FString Token;
+	Buffer = ReadBareToken(Buffer, Token);
+	if (Token == TEXT("True") || Token == TEXT("1") || Token == TEXT("Yes"))
+	{
+		SetPropertyValue(Data, true);
+	}
+	else if (Token == TEXT("False") || Token == TEXT("0") || Token == TEXT("No"))
+	{
+		SetPropertyValue(Data, false);
+	}
+	else
+	{
+		return nullptr;
+	}
+	return Buffer;
+}
+
+FNumericProperty::FNumericProperty(UStruct* InOwner, const FName& InName, EPropertyFlags InFlags, int32 InOffset, const FPropertyValueOps* InOps, EKind InKind)
+	: FProperty(InOwner, InName, InFlags, InOffset, InOps)
+	, Kind(InKind)
+{
+}
+
+int64 FNumericProperty::GetSignedIntPropertyValue(const void* Data) const
+{
+	switch (Kind)
+	{
+	case EKind::Int8:
+		return *(const int8*)Data;
+	case EKind::UInt8:
+		return *(const uint8*)Data;
+	case EKind::Int16:
+		return *(const int16*)Data;
+	case EKind::UInt16:
+		return *(const uint16*)Data;
+	case EKind::Int32:
+		return *(const int32*)Data;
+	case EKind::UInt32:
+		return *(const uint32*)Data;
+	case EKind::Int64:
+		return *(const int64*)Data;
+	case EKind::UInt64:
+		return (int64) * (const uint64*)Data;
+	case EKind::Float:
+		return (int64) * (const float*)Data;
+	case EKind::Double:
+		return (int64) * (const double*)Data;
+	}
+	return 0;
+}
+
+double FNumericProperty::GetFloatingPointPropertyValue(const void* Data) const
+{
+	switch (Kind)
+	{
+	case EKind::Float:
+		return *(const float*)Data;
+	case EKind::Double:
+		return *(const double*)Data;
+	default:
+		return (double)GetSignedIntPropertyValue(Data);
+	}
+}
+
+void FNumericProperty::SetIntPropertyValue(void* Data, int64 Value) const
+{
+	switch (Kind)
+	{
+	case EKind::Int8:
+		*(int8*)Data = (int8)Value;
+		break;
+	case EKind::UInt8:
+		*(uint8*)Data = (uint8)Value;
+		break;
+	case EKind::Int16:
+		*(int16*)Data = (int16)Value;
+		break;
+	case EKind::UInt16:
+		*(uint16*)Data = (uint16)Value;
+		break;
+	case EKind::Int32:
+		*(int32*)Data = (int32)Value;
+		break;
+	case EKind::UInt32:
+		*(uint32*)Data = (uint32)Value;
+		break;
+	case EKind::Int64:
+		*(int64*)Data = Value;
+		break;
+	case EKind::UInt64:
+		*(uint64*)Data = (uint64)Value;
+		break;
+	case EKind::Float:
+		*(float*)Data = (float)Value;
+		break;
+	case EKind::Double:
+		*(double*)Data = (double)Value;
+		break;
+	}
+}
+
+void FNumericProperty::SetFloatingPointPropertyValue(void* Data, double Value) const
+{
+	if (Kind == EKind::Float)
+	{
+		*(float*)Data = (float)Value;
+	}
+	else if (Kind == EKind::Double)
+	{
+		*(double*)Data = Value;
+	}
+	else
+	{
+		SetIntPropertyValue(Data, (int64)Value);
+	}
+}
+
+FString FNumericProperty::GetCPPType(FString* ExtendedTypeText, uint32 CPPExportFlags) const
+{
+	static const TCHAR* const Names[] = {TEXT("int8"), TEXT("uint8"), TEXT("int16"), TEXT("uint16"), TEXT("int32"), TEXT("uint32"), TEXT("int64"), TEXT("uint64"), TEXT("float"), TEXT("double")};
+	return Names[(int32)Kind];
+}
+
+void FNumericProperty::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
+{
+	if (IsFloatingPoint())
+	{
+		char Buffer[64];
+		snprintf(Buffer, sizeof(Buffer), "%.17g", GetFloatingPointPropertyValue(PropertyValue));
+		ValueStr += FString(Buffer);
+	}
+	else if (Kind == EKind::UInt64)
+	{
+		ValueStr += LexToString(*(const uint64*)PropertyValue);
+	}
+	else
+	{
+		ValueStr += LexToString(GetSignedIntPropertyValue(PropertyValue));
+	}
+}
+
+const TCHAR* FNumericProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, UObject* OwnerObject, int32 PortFlags, FOutputDevice* ErrorText) const
+{
+	FString Token;
+	Buffer = ReadBareToken(Buffer, Token);
+	if (Token.IsEmpty() || !Token.IsNumeric())
+	{
+		if (!IsFloatingPoint() || Token.IsEmpty())
+		{
+			return nullptr;
+		}
+	}
+	if (IsFloatingPoint())
+	{
+		SetFloatingPointPropertyValue(Data, FCString::Atod(*Token));
+	}
+	else
+	{
+		SetIntPropertyValue(Data, FCString::Atoi64(*Token));
+	}
+	return Buffer;
+}
+
+FByteProperty::FByteProperty(UStruct* InOwner, const FName& InName, EPropertyFlags InFlags, int32 InOffset, const FPropertyValueOps* InOps, UEnum* InEnum)
+	: FNumericProperty(InOwner, InName, InFlags, InOffset, InOps, EKind::UInt8)
+	, Enum(InEnum)
+{
+}
+
+FString FByteProperty::GetCPPType(FString* ExtendedTypeText, uint32 CPPExportFlags) const
+{
+	return Enum ? FString::Printf(TEXT("TEnumAsByte<%s>"), *Enum->CppType) : FString(TEXT("uint8"));
+}
+
+void FByteProperty::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
+{
+	if (Enum)
+	{
+		ValueStr += Enum->GetNameStringByValue(*(const uint8*)PropertyValue);
+	}
+	else
+	{
+		FNumericProperty::ExportTextItem_Direct(ValueStr, PropertyValue, DefaultValue, Parent, PortFlags, ExportRootScope);
+	}
+}
+
+const TCHAR* FByteProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, UObject* OwnerObject, int32 PortFlags, FOutputDevice* ErrorText) const
+{
+	if (Enum)
+	{
+		FString Token;
+		const TCHAR* End = ReadBareToken(Buffer, Token);
+		const int32 Index = Enum->GetIndexByName(FName(*Token));
+		if (Index != INDEX_NONE)
+		{
+			*(uint8*)Data = (uint8)Enum->GetValueByIndex(Index);
+			return End;
+		}
+	}
+	return FNumericProperty::ImportText_Direct(Buffer, Data, OwnerObject, PortFlags, ErrorText);
+}
+
+void FStrProperty::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
+{
+	ValueStr += QuoteText(*(const FString*)PropertyValue);
+}
+
+const TCHAR* FStrProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, UObject* OwnerObject, int32 PortFlags, FOutputDevice* ErrorText) const
+{
+	FString Value;
+	Buffer = ReadQuotedText(Buffer, Value);
+	if (Buffer)
+	{
+		*(FString*)Data = MoveTemp(Value);
+	}
+	return Buffer;
+}
+
+void FNameProperty::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
+{
+	ValueStr += QuoteText(((const FName*)PropertyValue)->ToString());
+}
+
+const TCHAR* FNameProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, UObject* OwnerObject, int32 PortFlags, FOutputDevice* ErrorText) const
+{
+	FString Value;
+	const TCHAR* Quoted = ReadQuotedText(Buffer, Value);
+	if (!Quoted)
+	{
+		Value.Empty();
+		Quoted = ReadBareToken(Buffer, Value);
+	}
+	*(FName*)Data = Value == TEXT("None") ? FName() : FName(*Value);
+	return Quoted;
+}
+
+void FTextProperty::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
+{
+	const FText& Text = *(const FText*)PropertyValue;
+	const TOptional<FString> Namespace = FTextInspector::GetNamespace(Text);
+	const TOptional<FString> Key = FTextInspector::GetKey(Text);
+	if (Namespace.IsSet() && Key.IsSet())
+	{
+		ValueStr += FString::Printf(TEXT("NSLOCTEXT(%s, %s, %s)"), *QuoteText(Namespace.GetValue()), *QuoteText(Key.GetValue()), *QuoteText(Text.ToString()));
+	}
+	else
+	{
+		ValueStr += FString::Printf(TEXT("INVTEXT(%s)"), *QuoteText(Text.ToString()));
+	}
+}
+
+const TCHAR* FTextProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, UObject* OwnerObject, int32 PortFlags, FOutputDevice* ErrorText) const
+{
+	Buffer = SkipWhitespace(Buffer);
+	const FString Rest(Buffer);
+	if (Rest.StartsWith(TEXT("NSLOCTEXT(")))
+	{
+		FString Namespace, Key, Source;
+		const TCHAR* Cursor = ReadQuotedText(Buffer + 10, Namespace);
+		Cursor = Cursor ? ReadQuotedText(SkipWhitespace(Cursor) + 1, Key) : nullptr;
+		Cursor = Cursor ? ReadQuotedText(SkipWhitespace(Cursor) + 1, Source) : nullptr;
+		Cursor = Cursor ? SkipWhitespace(Cursor) : nullptr;
+		if (!Cursor || *Cursor != ')')
+		{
+			return nullptr;
+		}
+		*(FText*)Data = FText::CreateLocalized(*Source, *Namespace, *Key);
+		return Cursor + 1;
+	}
+	if (Rest.StartsWith(TEXT("INVTEXT(")))
+	{
+		FString Source;
+		const TCHAR* Cursor = ReadQuotedText(Buffer + 8, Source);
+		Cursor = Cursor ? SkipWhitespace(Cursor) : nullptr;
+		if (!Cursor || *Cursor != ')')
+		{
+			return nullptr;
+		}
+		*(FText*)Data = FText::AsCultureInvariant(Source);
+		return Cursor + 1;
+	}
+	FString Source;
+	Buffer = ReadQuotedText(Buffer, Source);
+	if (Buffer)
+	{
+		*(FText*)Data = FText::FromString(Source);
+	}
+	return Buffer;
+}
+
+FObjectPropertyBase::FObjectPropertyBase(UStruct* InOwner, const FName& InName, EPropertyFlags InFlags, int32 InOffset, const FPropertyValueOps* InOps, UClass* InPropertyClass)
+	: FProperty(InOwner, InName, InFlags, InOffset, InOps)
+	, PropertyClass(InPropertyClass)
+{
+}
+
+UObject* FObjectPropertyBase::GetObjectPropertyValue(const void* PropertyValueAddress) const
+{
+	return *(UObject* const*)PropertyValueAddress;
+}
+
+void FObjectPropertyBase::SetObjectPropertyValue(void* PropertyValueAddress, UObject* Value) const
+{
+	*(UObject**)PropertyValueAddress = Value;
+}
+
+FString FObjectPropertyBase::GetCPPType(FString* ExtendedTypeText, uint32 CPPExportFlags) const
+{
+	return FString::Printf(TEXT("TObjectPtr<U%s>"), *PropertyClass->GetName());
+}
+
+void FObjectPropertyBase::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
+{
+	const UObject* Object = GetObjectPropertyValue(PropertyValue);
+	ValueStr += Object ? FString::Printf(TEXT("%s'%s'"), *Object->GetClass()->GetPathName(), *Object->GetPathName()) : FString(TEXT("None"));
+}
+
+const TCHAR* FObjectPropertyBase::ImportText_Direct(const TCHAR* Buffer, void* Data, UObject* OwnerObject, int32 PortFlags, FOutputDevice* ErrorText) const
+{
+	Buffer = SkipWhitespace(Buffer);
+	FString Token;
+	if (*Buffer == '"')
+	{
+		Buffer = ReadQuotedText(Buffer, Token);
+	}
+	else
+	{
+		while (*Buffer && *Buffer != ',' && *Buffer != ')' && *Buffer != '\n' && *Buffer != '\r')
+		{
+			Token.AppendChar(*Buffer++);
+		}
+		Token.TrimEndInline();
+	}
+	if (!Buffer)
+	{
+		return nullptr;
+	}
+	if (Token == TEXT("None") || Token.IsEmpty())
+	{
+		SetObjectPropertyValue(Data, nullptr);
+		return Buffer;
+	}
+	UObject* Object = UE::CoreUObject::Private::ResolveObjectReference(Token);
+	if (!Object || (PropertyClass && !Object->IsA(PropertyClass)))
+	{
+		return nullptr;
+	}
+	SetObjectPropertyValue(Data, Object);
+	return Buffer;
+}
+
+void FObjectPropertyBase::AddReferencedObjects(void* Value, FReferenceCollector& Collector) const
+{
+	for (int32 Index = 0; Index < ArrayDim; ++Index)
+	{
+		UObject** Reference = (UObject**)((uint8*)Value + Index * ElementSize);
+		Collector.AddReferencedObject(*Reference);
+	}
+}
+
+FClassProperty::FClassProperty(UStruct* InOwner, const FName& InName, EPropertyFlags InFlags, int32 InOffset, const FPropertyValueOps* InOps, UClass* InMetaClass)
+	: FObjectProperty(InOwner, InName, InFlags, InOffset, InOps, UClass::StaticClass())
+	, MetaClass(InMetaClass)
+{
+}
+
+FString FClassProperty::GetCPPType(FString* ExtendedTypeText, uint32 CPPExportFlags) const
+{
+	return FString::Printf(TEXT("TSubclassOf<U%s>"), *MetaClass->GetName());
+}
+
+UObject* FWeakObjectProperty::GetObjectPropertyValue(const void* PropertyValueAddress) const
+{
+	return ((const FWeakObjectPtr*)PropertyValueAddress)->Get();
+}
+
+void FWeakObjectProperty::SetObjectPropertyValue(void* PropertyValueAddress, UObject* Value) const
+{
+	*(FWeakObjectPtr*)PropertyValueAddress = Value;
+}
+
+FString FWeakObjectProperty::GetCPPType(FString* ExtendedTypeText, uint32 CPPExportFlags) const
+{
+	return FString::Printf(TEXT("TWeakObjectPtr<U%s>"), *PropertyClass->GetName());
+}
+
+FStructProperty::FStructProperty(UStruct* InOwner, const FName& InName, EPropertyFlags InFlags, int32 InOffset, const FPropertyValueOps* InOps, UScriptStruct* InStruct)
+	: FProperty(InOwner, InName, InFlags, InOffset, InOps)
+	, Struct(InStruct)
+{
+}
+
+FString FStructProperty::GetCPPType(FString* ExtendedTypeText, uint32 CPPExportFlags) const
+{
+	return Struct->GetStructCPPName();
+}
+
+void FStructProperty::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
+{
+	ValueStr += TEXT("(");
+	bool bFirst = true;
+	for (TFieldIterator<FProperty> It(Struct); It; ++It)
+	{
+		if (!It->ShouldPort(PortFlags))
+		{
+			continue;
+		}
+		if (!bFirst)
+		{
+			ValueStr += TEXT(",");
+		}
+		bFirst = false;
+		ValueStr += It->GetName() + TEXT("=");
+		It->ExportTextItem_Direct(ValueStr, It->ContainerPtrToValuePtr(PropertyValue), nullptr, Parent, PortFlags, ExportRootScope);
+	}
+	ValueStr += TEXT(")");
+}
+
+const TCHAR* FStructProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, UObject* OwnerObject, int32 PortFlags, FOutputDevice* ErrorText) const
+{
+	Buffer = SkipWhitespace(Buffer);
+	if (*Buffer != '(')
+	{
+		return nullptr;
+	}
+	Buffer = SkipWhitespace(Buffer + 1);
+	while (*Buffer && *Buffer != ')')
+	{
+		FString Name;
+		while (*Buffer && *Buffer != '=' && *Buffer != ')')
+		{
+			Name.AppendChar(*Buffer++);
+		}
+		if (*Buffer != '=')
+		{
+			return nullptr;
+		}
+		FProperty* Member = Struct->FindPropertyByName(FName(*Name.TrimStartAndEnd()));
+		if (!Member)
+		{
+			return nullptr;
+		}
+		Buffer = Member->ImportText_Direct(Buffer + 1, Member->ContainerPtrToValuePtr(Data), OwnerObject, PortFlags, ErrorText);
+		if (!Buffer)
+		{
+			return nullptr;
+		}
+		Buffer = SkipWhitespace(Buffer);
+		if (*Buffer == ',')
+		{
+			Buffer = SkipWhitespace(Buffer + 1);
+		}
+	}
+	return *Buffer == ')' ? Buffer + 1 : nullptr;
+}
+
+bool FStructProperty::ContainsObjectReference() const
+{
+	for (TFieldIterator<FProperty> It(Struct); It; ++It)
+	{
+		if (It->ContainsObjectReference())
+		{
+			return true;
+		}
+	}
+	return false;
+}
+
+void FStructProperty::AddReferencedObjects(void* Value, FReferenceCollector& Collector) const
+{
+	for (TFieldIterator<FProperty> It(Struct); It; ++It)
+	{
+		if (It->ContainsObjectReference())
+		{
+			It->AddReferencedObjects(It->ContainerPtrToValuePtr(Value), Collector);
+		}
+	}
+}
+
+FArrayProperty::FArrayProperty(UStruct* InOwner, const FName& InName, EPropertyFlags InFlags, int32 InOffset, const FPropertyValueOps* InOps, FProperty* InInner)
+	: FProperty(InOwner, InName, InFlags, InOffset, InOps)
+	, Inner(InInner)
+{
+}
+
+FArrayProperty::~FArrayProperty()
+{
+	delete Inner;
+}
+
+FString FArrayProperty::GetCPPType(FString* ExtendedTypeText, uint32 CPPExportFlags) const
+{
+	return FString::Printf(TEXT("TArray<%s>"), *Inner->GetCPPType());
+}
+
+void FArrayProperty::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
+{
+	const FScriptArrayHelper Helper(this, PropertyValue);
+	ValueStr += TEXT("(");
+	for (int32 Index = 0; Index < Helper.Num(); ++Index)
+	{
+		if (Index > 0)
+		{
+			ValueStr += TEXT(",");
+		}
+		Inner->ExportTextItem_Direct(ValueStr, Helper.GetRawPtr(Index), nullptr, Parent, PortFlags, ExportRootScope);
+	}
+	ValueStr += TEXT(")");
+}
+
+const TCHAR* FArrayProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, UObject* OwnerObject, int32 PortFlags, FOutputDevice* ErrorText) const
+{
+	const FScriptArrayHelper Helper(this, Data);
+	Buffer = SkipWhitespace(Buffer);
+	if (*Buffer != '(')
+	{
+		return nullptr;
+	}
+	Helper.EmptyValues();
+	Buffer = SkipWhitespace(Buffer + 1);
+	while (*Buffer && *Buffer != ')')
+	{
+		const int32 Index = Helper.AddValue();
+		Buffer = Inner->ImportText_Direct(Buffer, Helper.GetRawPtr(Index), OwnerObject, PortFlags, ErrorText);
+		if (!Buffer)
+		{
+			return nullptr;
+		}
+		Buffer = SkipWhitespace(Buffer);
+		if (*Buffer == ',')
+		{
+			Buffer = SkipWhitespace(Buffer + 1);
+		}
+	}
+	return *Buffer == ')' ? Buffer + 1 : nullptr;
+}
+
+void FArrayProperty::AddReferencedObjects(void* Value, FReferenceCollector& Collector) const
+{
+	const FScriptArrayHelper Helper(this, Value);
+	for (int32 Index = 0; Index < Helper.Num(); ++Index)
+	{
+		Inner->AddReferencedObjects(Helper.GetRawPtr(Index), Collector);
+	}
+}
+
+FMapProperty::FMapProperty(UStruct* InOwner, const FName& InName, EPropertyFlags InFlags, int32 InOffset, const FPropertyValueOps* InOps, FProperty* InKeyProp, FProperty* InValueProp)
+	: FProperty(InOwner, InName, InFlags, InOffset, InOps)
+	, KeyProp(InKeyProp)
+	, ValueProp(InValueProp)
+{
+}
+
+FMapProperty::~FMapProperty()
+{
+	delete KeyProp;
+	delete ValueProp;
+}
+
+FString FMapProperty::GetCPPType(FString* ExtendedTypeText, uint32 CPPExportFlags) const
+{
+	return FString::Printf(TEXT("TMap<%s, %s>"), *KeyProp->GetCPPType(), *ValueProp->GetCPPType());
+}
+
+void FMapProperty::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
+{
+	const FScriptMapHelper Helper(this, PropertyValue);
+	ValueStr += TEXT("(");
+	for (int32 Index = 0; Index < Helper.Num(); ++Index)
+	{
+		ValueStr += Index > 0 ? TEXT(",(") : TEXT("(");
+		KeyProp->ExportTextItem_Direct(ValueStr, Helper.GetKeyPtr(Index), nullptr, Parent, PortFlags, ExportRootScope);
+		ValueStr += TEXT(", ");
+		ValueProp->ExportTextItem_Direct(ValueStr, Helper.GetValuePtr(Index), nullptr, Parent, PortFlags, ExportRootScope);
+		ValueStr += TEXT(")");
+	}
+	ValueStr += TEXT(")");
+}
+
+const TCHAR* FMapProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, UObject* OwnerObject, int32 PortFlags, FOutputDevice* ErrorText) const
+{
+	const FScriptMapHelper Helper(this, Data);
+	Buffer = SkipWhitespace(Buffer);
+	if (*Buffer != '(')
+	{
+		return nullptr;
+	}
+	Helper.EmptyValues();
+	Buffer = SkipWhitespace(Buffer + 1);
+	TArray<uint8> Key;
+	TArray<uint8> Value;
+	Key.SetNumZeroed(KeyProp->GetSize());
+	Value.SetNumZeroed(ValueProp->GetSize());
+	KeyProp->InitializeValue(Key.GetData());
+	ValueProp->InitializeValue(Value.GetData());
+	const TCHAR* Result = nullptr;
+	while (*Buffer == '(')
+	{
+		Buffer = KeyProp->ImportText_Direct(Buffer + 1, Key.GetData(), OwnerObject, PortFlags, ErrorText);
+		Buffer = Buffer ? SkipWhitespace(Buffer) : nullptr;
+		if (!Buffer || *Buffer != ',')
+		{
+			break;
+		}
+		Buffer = ValueProp->ImportText_Direct(Buffer + 1, Value.GetData(), OwnerObject, PortFlags, ErrorText);
+		Buffer = Buffer ? SkipWhitespace(Buffer) : nullptr;
+		if (!Buffer || *Buffer != ')')
+		{
+			break;
+		}
+		Helper.AddPair(Key.GetData(), Value.GetData());
+		Buffer = SkipWhitespace(Buffer + 1);
+		if (*Buffer == ',')
+		{
+			Buffer = SkipWhitespace(Buffer + 1);
+		}
+	}
+	if (Buffer && *Buffer == ')')
+	{
+		Result = Buffer + 1;
+	}
+	KeyProp->DestroyValue(Key.GetData());
+	ValueProp->DestroyValue(Value.GetData());
+	return Result;
+}
+
+void FMapProperty::AddReferencedObjects(void* Value, FReferenceCollector& Collector) const
+{
+	const FScriptMapHelper Helper(this, Value);
+	for (int32 Index = 0; Index < Helper.Num(); ++Index)
+	{
+		KeyProp->AddReferencedObjects(Helper.GetKeyPtr(Index), Collector);
+		ValueProp->AddReferencedObjects(Helper.GetValuePtr(Index), Collector);
+	}
+}
+
+FEnumProperty::FEnumProperty(UStruct* InOwner, const FName& InName, EPropertyFlags InFlags, int32 InOffset, const FPropertyValueOps* InOps, UEnum* InEnum)
+	: FProperty(InOwner, InName, InFlags, InOffset, InOps)
+	, Enum(InEnum)
+{
+	switch (InOps->Size)
+	{
+	case 1:
+		UnderlyingProp = new FByteProperty(InOwner, TEXT("UnderlyingType"), CPF_None, 0, GetPropertyValueOps<uint8>());
+		break;
+	case 2:
+		UnderlyingProp = new FUInt16Property(InOwner, TEXT("UnderlyingType"), CPF_None, 0, GetPropertyValueOps<uint16>());
+		break;
+	case 8:
+		UnderlyingProp = new FInt64Property(InOwner, TEXT("UnderlyingType"), CPF_None, 0, GetPropertyValueOps<int64>());
+		break;
+	default:
+		UnderlyingProp = new FIntProperty(InOwner, TEXT("UnderlyingType"), CPF_None, 0, GetPropertyValueOps<int32>());
+		break;
+	}
+}
+
+FEnumProperty::~FEnumProperty()
+{
+	delete UnderlyingProp;
+}
+
+FString FEnumProperty::GetCPPType(FString* ExtendedTypeText, uint32 CPPExportFlags) const
+{
+	return Enum->CppType;
+}
+
+void FEnumProperty::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
+{
+	ValueStr += Enum->GetNameStringByValue(UnderlyingProp->GetSignedIntPropertyValue(PropertyValue));
+}
+
+const TCHAR* FEnumProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, UObject* OwnerObject, int32 PortFlags, FOutputDevice* ErrorText) const
+{
+	FString Token;
+	Buffer = ReadBareToken(Buffer, Token);
+	const int32 Index = Enum->GetIndexByName(FName(*Token));
+	if (Index == INDEX_NONE)
+	{
+		return nullptr;
+	}
+	UnderlyingProp->SetIntPropertyValue(Data, Enum->GetValueByIndex(Index));
+	return Buffer;
+}
+
+FDelegateProperty::FDelegateProperty(UStruct* InOwner, const FName& InName, EPropertyFlags InFlags, int32 InOffset, const FPropertyValueOps* InOps, UFunction* InSignatureFunction)
+	: FProperty(InOwner, InName, InFlags, InOffset, InOps)
+	, SignatureFunction(InSignatureFunction)
+{
+}
+
+FString FDelegateProperty::GetCPPType(FString* ExtendedTypeText, uint32 CPPExportFlags) const
+{
+	FString Name = SignatureFunction ? SignatureFunction->GetName() : FString();
+	Name.ReplaceInline(TEXT("__DelegateSignature"), TEXT(""));
+	return TEXT("F") + Name;
+}
