@@ -22,5 +22,5 @@
 #include "CoreGlobals.h"
 #include "Math/Color.h"
 #include "Math/Vector2D.h"
-// #include "Misc/Guid.h"
-// #include "Delegates/Delegate.h"
+#include "Misc/Guid.h"
+#include "Delegates/Delegate.h"

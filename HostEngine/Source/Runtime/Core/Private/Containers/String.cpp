@@ -149,7 +149,7 @@ FString& FString::AppendChar(TCHAR InChar)
 
 FString& FString::operator/=(const FString& Str)
 {
-	if (!IsEmpty() && !EndsWith(TEXT("/")) && !Str.StartsWith(TEXT("/")))
+	if (!IsEmpty() && !EndsWith(TEXT("/")) && !EndsWith(TEXT("\\")) && !Str.StartsWith(TEXT("/")))
 	{
 		AppendChar('/');
 	}

@@ -50,7 +50,8 @@ public:
 		const int32 Existing = IndexOf(InKey);
 		if (Existing != INDEX_NONE)
 		{
-			Pairs[Existing].Value = ValueType(std::forward<V>(InValue));
+			// The engine replaces the whole pair (the key's spelling too) and keeps its slot.
+			Pairs[Existing] = ElementType(std::forward<K>(InKey), std::forward<V>(InValue));
 			return Pairs[Existing].Value;
 		}
 		Pairs.Emplace(std::forward<K>(InKey), std::forward<V>(InValue));

@@ -1,0 +1,5 @@
+#pragma once
+
+class FWeakObjectPtr;
+template <class T, class TWeakObjectPtrBase = FWeakObjectPtr>
+struct TWeakObjectPtr;
