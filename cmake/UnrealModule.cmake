@@ -3,6 +3,7 @@
 # headers are run through the header tool.
 
 set(UE_HEADER_TOOL ${CMAKE_SOURCE_DIR}/HostEngine/Programs/HeaderTool/HeaderTool.py)
+file(GLOB UE_HEADER_TOOL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/HostEngine/Programs/HeaderTool/*.py)
 
 # Third-party names that Build.cs files pass to AddEngineThirdPartyPrivateStaticDependencies.
 function(ue_resolve_third_party Target Name)
@@ -62,11 +63,11 @@ function(ue_generate_reflection Target)
 	add_custom_command(
 		OUTPUT ${Outputs}
 		COMMAND ${Python3_EXECUTABLE} ${UE_HEADER_TOOL} --module ${ARG_PACKAGE_NAME} --module-dir ${ARG_ROOT} --output ${GenDir} ${Reflected}
-		DEPENDS ${UE_HEADER_TOOL} ${Reflected}
+		DEPENDS ${UE_HEADER_TOOL_SOURCES} ${Reflected}
 		COMMENT "Header tool: ${ARG_PACKAGE_NAME}"
 		VERBATIM)
 	target_sources(${Target} PRIVATE ${Outputs})
-	target_include_directories(${Target} PUBLIC $<BUILD_INTERFACE:${GenDir}>)
+	target_include_directories(${Target} PUBLIC $<BUILD_INTERFACE:${GenDir}> PRIVATE ${ARG_ROOT})
 endfunction()
 
 # ue_add_module(Name DIRECTORY Dir)

@@ -9,6 +9,7 @@
 #include "Templates/TypeHash.h"
 #include "Templates/UnrealTemplate.h"
 #include "Templates/Tuple.h"
+#include "Containers/EnumAsByte.h"
 #include "Templates/SharedPointer.h"
 #include "Containers/Array.h"
 #include "Containers/Map.h"

@@ -132,13 +132,14 @@ public:
 	template <typename... ArgsType>
 	InElementType& Emplace_GetRef(ArgsType&&... Args)
 	{
-		return Data[Emplace(std::forward<ArgsType>(Args)...)];
+		const int32 Index = Emplace(std::forward<ArgsType>(Args)...);
+		return Data[Index];
 	}
 
 	int32 Add(const InElementType& Item) { return Emplace(Item); }
 	int32 Add(InElementType&& Item) { return Emplace(std::move(Item)); }
-	InElementType& Add_GetRef(const InElementType& Item) { return Data[Emplace(Item)]; }
-	InElementType& Add_GetRef(InElementType&& Item) { return Data[Emplace(std::move(Item))]; }
+	InElementType& Add_GetRef(const InElementType& Item) { return Emplace_GetRef(Item); }
+	InElementType& Add_GetRef(InElementType&& Item) { return Emplace_GetRef(std::move(Item)); }
 
 	int32 AddUnique(const InElementType& Item)
 	{
@@ -157,7 +158,11 @@ public:
 		return Index;
 	}
 
-	InElementType& AddDefaulted_GetRef() { return Data[AddDefaulted()]; }
+	InElementType& AddDefaulted_GetRef()
+	{
+		const int32 Index = AddDefaulted();
+		return Data[Index];
+	}
 
 	int32 AddZeroed(int32 Count = 1)
 	{

@@ -1,5 +1,5 @@
 #pragma once
 
-class FWeakObjectPtr;
+struct FWeakObjectPtr;
 template <class T, class TWeakObjectPtrBase = FWeakObjectPtr>
 struct TWeakObjectPtr;

@@ -92,11 +92,14 @@ bool UObject::Rename(const TCHAR* NewName, UObject* NewOuter, uint32 Flags)
 
 UPackage* CreatePackage(const TCHAR* PackageName)
 {
+	// While the object system bootstraps, building the package class creates packages itself, so
+	// look for an existing package only once the class exists.
+	UClass* PackageClass = UPackage::StaticClass();
 	if (UPackage* Existing = FindPackage(nullptr, PackageName))
 	{
 		return Existing;
 	}
-	return NewObject<UPackage>(nullptr, UPackage::StaticClass(), FName(PackageName), RF_Public | RF_Standalone);
+	return NewObject<UPackage>(nullptr, PackageClass, FName(PackageName), RF_Public | RF_Standalone);
 }
 
 UPackage* FindPackage(UObject* InOuter, const TCHAR* PackageName)
@@ -229,13 +232,33 @@ UObject* StaticFindObject(UClass* Class, UObject* InOuter, const TCHAR* Name, bo
 
 void GetObjectsWithOuter(const UObject* Outer, TArray<UObject*>& Results, bool bIncludeNestedObjects)
 {
-	FUObjectArray& Array = FUObjectArray::Get();
-	for (int32 Index = 0; Index < Array.Num(); ++Index)
+	const FUObjectArray& Array = FUObjectArray::Get();
+	const int32 First = Results.Num();
+	if (const std::vector<UObjectBase*>* Inners = Array.FindInners(Outer))
 	{
-		UObject* Object = (UObject*)Array.GetItem(Index)->Object;
-		if (Object && !Array.GetItem(Index)->bUnreachable && (bIncludeNestedObjects ? Object->IsIn(Outer) : Object->GetOuter() == Outer))
+		for (UObjectBase* Inner : *Inners)
 		{
-			Results.Add(Object);
+			if (!((UObject*)Inner)->IsUnreachable())
+			{
+				Results.Add((UObject*)Inner);
+			}
+		}
+	}
+	if (bIncludeNestedObjects)
+	{
+		// Breadth-first over the results found so far, so deep nesting needs no recursion.
+		for (int32 Index = First; Index < Results.Num(); ++Index)
+		{
+			if (const std::vector<UObjectBase*>* Inners = Array.FindInners(Results[Index]))
+			{
+				for (UObjectBase* Inner : *Inners)
+				{
+					if (!((UObject*)Inner)->IsUnreachable())
+					{
+						Results.Add((UObject*)Inner);
+					}
+				}
+			}
 		}
 	}
 }

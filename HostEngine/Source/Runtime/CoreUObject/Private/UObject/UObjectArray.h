@@ -28,6 +28,8 @@ public:
 	void AddToNameHash(UObjectBase* Object);
 	void RemoveFromNameHash(UObjectBase* Object);
 	UObjectBase* FindByOuterAndName(const UObject* Outer, FName Name) const;
+	/** Objects whose outer is Outer, in creation order. */
+	const std::vector<UObjectBase*>* FindInners(const UObjectBase* Outer) const;
 
 private:
 	struct FNameKey
@@ -45,6 +47,7 @@ private:
 	std::vector<int32> FreeIndices;
 	int32 NextSerialNumber = 1;
 	std::unordered_map<FNameKey, UObjectBase*, FNameKeyHash> NameHash;
+	std::unordered_map<const UObjectBase*, std::vector<UObjectBase*>> InnersByOuter;
 };
 
 /** Lets the object system set the fields that only it may change. */

@@ -5,6 +5,7 @@
 #include "UObject/WeakObjectPtr.h"
 #include "UObjectArray.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace
@@ -46,6 +47,7 @@ void FUObjectArray::Free(int32 Index)
 
 void FUObjectArray::AddToNameHash(UObjectBase* Object)
 {
+	InnersByOuter[Object->GetOuter()].push_back(Object);
 	if (!Object->GetFName().IsNone())
 	{
 		NameHash[FNameKey{Object->GetOuter(), Object->GetFName().GetComparisonIndex()}] = Object;
@@ -54,6 +56,16 @@ void FUObjectArray::AddToNameHash(UObjectBase* Object)
 
 void FUObjectArray::RemoveFromNameHash(UObjectBase* Object)
 {
+	const auto Inners = InnersByOuter.find(Object->GetOuter());
+	if (Inners != InnersByOuter.end())
+	{
+		std::vector<UObjectBase*>& Siblings = Inners->second;
+		Siblings.erase(std::remove(Siblings.begin(), Siblings.end(), Object), Siblings.end());
+		if (Siblings.empty())
+		{
+			InnersByOuter.erase(Inners);
+		}
+	}
 	const auto Found = NameHash.find(FNameKey{Object->GetOuter(), Object->GetFName().GetComparisonIndex()});
 	if (Found != NameHash.end() && Found->second == Object)
 	{
@@ -65,6 +77,12 @@ UObjectBase* FUObjectArray::FindByOuterAndName(const UObject* Outer, FName Name)
 {
 	const auto Found = NameHash.find(FNameKey{Outer, Name.GetComparisonIndex()});
 	return Found == NameHash.end() ? nullptr : Found->second;
+}
+
+const std::vector<UObjectBase*>* FUObjectArray::FindInners(const UObjectBase* Outer) const
+{
+	const auto Found = InnersByOuter.find(Outer);
+	return Found == InnersByOuter.end() ? nullptr : &Found->second;
 }
 
 void FUObjectArrayAccess::SetOuter(UObjectBase* Object, UObject* NewOuter)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "UObject/Class.h"
+#include "UObject/ObjectPtr.h"
 
 namespace ECastCheckedType
 {
@@ -46,4 +47,16 @@ template <class To, class From>
 const To* CastChecked(const From* Src, ECastCheckedType::Type CheckType = ECastCheckedType::NullChecked)
 {
 	return CastChecked<To>(const_cast<From*>(Src), CheckType);
+}
+
+template <class To, class From>
+To* Cast(const TObjectPtr<From>& Src)
+{
+	return Cast<To>(Src.Get());
+}
+
+template <class To, class From>
+To* CastChecked(const TObjectPtr<From>& Src, ECastCheckedType::Type CheckType = ECastCheckedType::NullChecked)
+{
+	return CastChecked<To>(Src.Get(), CheckType);
 }

@@ -209,7 +209,7 @@ typedef uint64 EClassCastFlags;
 #define CASTCLASS_UPackage 0x0000000400000000ull
 #define CASTCLASS_UDelegateFunction 0x0000100000000000ull
 
-#define COMPILED_IN_FLAGS(TStaticFlags) (TStaticFlags | CLASS_Intrinsic)
+#define COMPILED_IN_FLAGS(TStaticFlags) (TStaticFlags)
 
 enum class EInternal
 {
