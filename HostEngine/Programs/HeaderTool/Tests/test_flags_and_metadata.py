@@ -49,8 +49,8 @@ class FunctionFlagsTest(unittest.TestCase):
 		flags = [ReflectionFlags.parameter_flags(parameter) for parameter in function.parameters]
 		self.assertEqual(flags, [
 			["CPF_Parm", "CPF_NativeAccessSpecifierPublic"],
-			["CPF_Parm", "CPF_ConstParm", "CPF_ReferenceParm", "CPF_NativeAccessSpecifierPublic"],
-			["CPF_Parm", "CPF_OutParm", "CPF_ReferenceParm", "CPF_NativeAccessSpecifierPublic"],
+			["CPF_Parm", "CPF_OutParm", "CPF_ConstParm", "CPF_ReferenceParm", "CPF_NativeAccessSpecifierPublic"],
+			["CPF_Parm", "CPF_OutParm", "CPF_NativeAccessSpecifierPublic"],
 			["CPF_Parm", "CPF_ConstParm", "CPF_NativeAccessSpecifierPublic"],
 		])
 		self.assertEqual(ReflectionFlags.return_flags()[:3], ["CPF_Parm", "CPF_OutParm", "CPF_ReturnParm"])
