@@ -1,0 +1,6 @@
+#include "Kismet/BlueprintFunctionLibrary.h"
+
+UBlueprintFunctionLibrary::UBlueprintFunctionLibrary(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+{
+}

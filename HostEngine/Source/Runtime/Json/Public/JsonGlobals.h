@@ -1,0 +1,5 @@
+#pragma once
+
+#include "CoreMinimal.h"
+
+JSON_API DECLARE_LOG_CATEGORY_EXTERN(LogJson, Log, All);
