@@ -296,7 +296,7 @@ COREUOBJECT_API void GetPrivateStaticClassBody(
 		static UClass* PrivateStaticClass = nullptr; \
 		if (!PrivateStaticClass) \
 		{ \
-			GetPrivateStaticClassBody(StaticPackage(), TEXT(#TClass) + 1, PrivateStaticClass, StaticRegisterNatives##TClass, sizeof(TClass), alignof(TClass), TClass::StaticClassFlags, TClass::StaticClassCastFlags(), nullptr, &TClass::__DefaultConstructor, &TClass::AddReferencedObjects, &TClass::Super::StaticClass, &TClass::WithinClass::StaticClass); \
+			GetPrivateStaticClassBody(StaticPackage(), &TEXT(#TClass)[1], PrivateStaticClass, StaticRegisterNatives##TClass, sizeof(TClass), alignof(TClass), TClass::StaticClassFlags, TClass::StaticClassCastFlags(), nullptr, &TClass::__DefaultConstructor, &TClass::AddReferencedObjects, &TClass::Super::StaticClass, &TClass::WithinClass::StaticClass); \
 		} \
 		return PrivateStaticClass; \
 	}

@@ -1,0 +1,55 @@
+#include "ZOVAHubJson.h"
+
+#include "Dom/JsonObject.h"
+#include "Serialization/JsonReader.h"
+#include "Serialization/JsonSerializer.h"
+#include "ZOVAHubSession.h"
+
+namespace UE::ZOVALauncherAPI::Private
+{
+	namespace
+	{
+		/** The object that JsonText holds; null when the text is not one complete JSON object. */
+		TSharedPtr<FJsonObject> ParseJsonObject(const FString& JsonText)
+		{
+			TSharedPtr<FJsonObject> Object;
+			if (!FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(JsonText), Object))
+			{
+				return nullptr;
+			}
+			return Object;
+		}
+	}
+
+	FString GetHubJson()
+	{
+		FString Json = GHubDataJson;
+		if (!ParseJsonObject(Json).IsValid())
+		{
+			return TEXT("{}");
+		}
+		return Json;
+	}
+
+	FString GetJsonStringField(const FString& JsonText, const FString& Key)
+	{
+		FString Value;
+		const TSharedPtr<FJsonObject> Object = ParseJsonObject(JsonText);
+		if (!Object.IsValid() || !Object->TryGetStringField(Key, Value))
+		{
+			return FString();
+		}
+		return Value;
+	}
+
+	bool GetJsonBoolField(const FString& JsonText, const FString& Key, bool Default)
+	{
+		bool bValue = false;
+		const TSharedPtr<FJsonObject> Object = ParseJsonObject(JsonText);
+		if (!Object.IsValid() || !Object->TryGetBoolField(Key, bValue))
+		{
+			return Default;
+		}
+		return bValue;
+	}
+}

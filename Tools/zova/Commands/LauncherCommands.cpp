@@ -1,0 +1,260 @@
+// zova launcher pack / read: writes a launcher folder to develop against, and reads one through the
+// launcher module's Blueprint functions.
+
+#include "CoreMinimal.h"
+#include "Dom/JsonObject.h"
+#include "Dom/JsonValue.h"
+#include "Engine/Engine.h"
+#include "Launcher/LauncherDataEncoder.h"
+#include "Launcher/LauncherLibrary.h"
+#include "Launcher/LauncherMessages.h"
+#include "Misc/FileHelper.h"
+#include "Misc/Paths.h"
+#include "Serialization/JsonReader.h"
+#include "Serialization/JsonSerializer.h"
+#include "UObject/Class.h"
+#include "UObject/UObjectGlobals.h"
+#include "ZovaArguments.h"
+#include "ZovaCommand.h"
+#include "ZovaOutput.h"
+
+#include <iostream>
+#include <iterator>
+#include <string>
+
+namespace
+{
+	// The names the launcher module looks for, and the data file that the bridge file names.
+	const TCHAR* const BridgeFileName = TEXT("BridgeFilePath.zova");
+	const TCHAR* const TokenFileName = TEXT("manage/TokenKEY.DLK");
+	const TCHAR* const DataFileName = TEXT("HubData.zova");
+
+	/** A path typed on the command line, made absolute against the working directory. */
+	FString ResolveUserPath(const FString& Path)
+	{
+		return FPaths::ConvertRelativePathToFull(FPaths::LaunchDir(), Path);
+	}
+
+	/** A TEXT option's value, with "-" standing for all of standard input. */
+	FString ReadTextOption(const FString& Value)
+	{
+		if (Value != TEXT("-"))
+		{
+			return Value;
+		}
+		const std::string Input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+		const FUTF8ToTCHAR Converted(Input.data(), (int32)Input.size());
+		return FString(Converted.Length(), Converted.Get());
+	}
+
+	bool IsJsonObject(const FString& Text)
+	{
+		TSharedPtr<FJsonObject> Object;
+		return FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Text), Object) && Object.IsValid();
+	}
+
+	TArray<uint8> ToUtf8Bytes(const FString& Text)
+	{
+		const FTCHARToUTF8 Utf8(*Text, Text.Len());
+		return TArray<uint8>(reinterpret_cast<const uint8*>(Utf8.Get()), Utf8.Length());
+	}
+
+	int32 RunPack(const FZovaArguments& Arguments)
+	{
+		FString DocumentPath;
+		FString Token;
+		FString OutDir;
+		if (Arguments.NumPositional() > 0)
+		{
+			return ZovaOutput::UsageError(FString::Printf(TEXT("unexpected argument \"%s\""), *Arguments.GetPositional(0)));
+		}
+		if (!Arguments.GetOption(TEXT("document"), DocumentPath) || !Arguments.GetOption(TEXT("token"), Token) || !Arguments.GetOption(TEXT("out"), OutDir))
+		{
+			return ZovaOutput::UsageError(TEXT("launcher pack needs --document FILE, --token TEXT and --out DIR"));
+		}
+		Token = ReadTextOption(Token);
+		DocumentPath = ResolveUserPath(DocumentPath);
+		OutDir = ResolveUserPath(OutDir);
+
+		FString Document;
+		if (!FFileHelper::LoadFileToString(Document, *DocumentPath))
+		{
+			return ZovaOutput::UsageError(FString::Printf(TEXT("cannot read the document %s"), *DocumentPath));
+		}
+		if (!IsJsonObject(Document))
+		{
+			return ZovaOutput::UsageError(FString::Printf(TEXT("the document %s is not a JSON object"), *DocumentPath));
+		}
+
+		const FString BridgePath = FPaths::Combine(OutDir, BridgeFileName);
+		const FString TokenPath = FPaths::Combine(OutDir, TokenFileName);
+		const FString DataPath = FPaths::Combine(OutDir, DataFileName);
+		if (!Arguments.HasFlag(TEXT("force")))
+		{
+			for (const FString& Path : {BridgePath, TokenPath, DataPath})
+			{
+				if (FPaths::FileExists(Path) || FPaths::DirectoryExists(Path))
+				{
+					return ZovaOutput::UsageError(FString::Printf(TEXT("%s already exists (--force overwrites it)"), *Path));
+				}
+			}
+		}
+
+		// Derive the key from the token as the module will read it back from the file, byte order marks and all.
+		const TArray<uint8> TokenBytes = ToUtf8Bytes(Token);
+		FString TokenAsRead;
+		FFileHelper::BufferToString(TokenAsRead, TokenBytes.GetData(), TokenBytes.Num());
+
+		FString DataText = Document;
+		FString Error;
+		if (!TokenAsRead.IsEmpty() && !LauncherDataEncoder::EncryptDocument(Document, TokenAsRead, DataText, Error))
+		{
+			ZovaOutput::PrintToStdErr(TEXT("zova: ") + Error);
+			return EZovaExit::Failure;
+		}
+
+		const bool bWritten = FFileHelper::SaveArrayToFile(TokenBytes, *TokenPath)
+			&& FFileHelper::SaveArrayToFile(ToUtf8Bytes(DataText), *DataPath)
+			&& FFileHelper::SaveArrayToFile(ToUtf8Bytes(DataPath), *BridgePath);
+		if (!bWritten)
+		{
+			return ZovaOutput::UsageError(FString::Printf(TEXT("cannot write the launcher files into %s"), *OutDir));
+		}
+
+		if (Arguments.WantsJson())
+		{
+			const TSharedRef<FJsonObject> Result = MakeShared<FJsonObject>();
+			Result->SetStringField(TEXT("bridge"), BridgePath);
+			Result->SetStringField(TEXT("token"), TokenPath);
+			Result->SetStringField(TEXT("data"), DataPath);
+			ZovaOutput::PrintJson(Result);
+		}
+		else
+		{
+			ZovaOutput::PrintTable({{TEXT("File"), TEXT("Path")}, {TEXT("bridge"), BridgePath}, {TEXT("token"), TokenPath}, {TEXT("data"), DataPath}});
+		}
+		return EZovaExit::Success;
+	}
+
+	/** A value as the table shows it. */
+	FString ToCellText(const TSharedRef<FJsonValue>& Value)
+	{
+		bool bValue = false;
+		if (Value->Type == EJson::Boolean && Value->TryGetBool(bValue))
+		{
+			return bValue ? TEXT("true") : TEXT("false");
+		}
+		return Value->AsString();
+	}
+
+	void PrintReadResult(const FZovaArguments& Arguments, const TArray<TPair<FString, TSharedRef<FJsonValue>>>& Values, const TArray<FLauncherMessage>& Messages)
+	{
+		if (Arguments.WantsJson())
+		{
+			const TSharedRef<FJsonObject> Result = MakeShared<FJsonObject>();
+			for (const TPair<FString, TSharedRef<FJsonValue>>& Value : Values)
+			{
+				Result->SetField(Value.Key, Value.Value);
+			}
+			TArray<TSharedPtr<FJsonValue>> MessageValues;
+			for (const FLauncherMessage& Message : Messages)
+			{
+				const TSharedRef<FJsonObject> MessageObject = MakeShared<FJsonObject>();
+				MessageObject->SetStringField(TEXT("kind"), Message.Kind);
+				MessageObject->SetStringField(TEXT("text"), Message.Text);
+				MessageValues.Add(MakeShared<FJsonValueObject>(MessageObject));
+			}
+			Result->SetArrayField(TEXT("messages"), MessageValues);
+			ZovaOutput::PrintJson(Result);
+			return;
+		}
+		TArray<TArray<FString>> Rows = {{TEXT("Function"), TEXT("Value")}};
+		for (const TPair<FString, TSharedRef<FJsonValue>>& Value : Values)
+		{
+			Rows.Add({Value.Key, ToCellText(Value.Value)});
+		}
+		ZovaOutput::PrintTable(Rows);
+	}
+
+	int32 RunRead(const FZovaArguments& Arguments)
+	{
+		FString Dir;
+		FString AppKey;
+		FString NodeName;
+		if (Arguments.NumPositional() > 0)
+		{
+			return ZovaOutput::UsageError(FString::Printf(TEXT("unexpected argument \"%s\""), *Arguments.GetPositional(0)));
+		}
+		if (!Arguments.GetOption(TEXT("dir"), Dir) || !Arguments.GetOption(TEXT("app-key"), AppKey))
+		{
+			return ZovaOutput::UsageError(TEXT("launcher read needs --dir DIR and --app-key KEY"));
+		}
+		const bool bDataDebug = Arguments.GetOption(TEXT("node-name"), NodeName);
+		AppKey = ReadTextOption(AppKey);
+		// The module takes a relative folder against the binaries folder, so hand it an absolute one.
+		Dir = ResolveUserPath(Dir);
+		if (!FPaths::DirectoryExists(Dir))
+		{
+			return ZovaOutput::UsageError(FString::Printf(TEXT("no folder at %s"), *Dir));
+		}
+
+		FLauncherLibrary Library;
+		FString Error;
+		if (!Library.Load(Error))
+		{
+			ZovaOutput::PrintToStdErr(TEXT("zova: ") + Error);
+			return EZovaExit::Failure;
+		}
+		if (!GEngine)
+		{
+			GEngine = NewObject<UEngine>();
+			GEngine->AddToRoot();
+		}
+
+		FLauncherMessages Messages;
+		Library.SetAPPKey(AppKey, Dir);
+		TArray<TPair<FString, TSharedRef<FJsonValue>>> Values;
+		for (UFunction* Accessor : Library.GetAccessors())
+		{
+			Values.Add({Accessor->GetName(), Library.CallAccessor(Accessor)});
+			Messages.CollectScreenMessages();
+		}
+		if (bDataDebug)
+		{
+			Values.Add({TEXT("DataDebug"), Library.DataDebug(ReadTextOption(NodeName))});
+			Messages.CollectScreenMessages();
+		}
+		PrintReadResult(Arguments, Values, Messages.GetMessages());
+		return EZovaExit::Success;
+	}
+
+	const FZovaCommandRegistration PackRegistration({
+		TEXT("launcher pack"),
+		TEXT("writes a launcher folder (bridge, token key and encrypted data file) for a JSON document"),
+		TEXT("Usage: zova launcher pack --document FILE --token TEXT --out DIR [--force] [--json]\n\n"
+			 "Writes DIR/BridgeFilePath.zova (naming the data file), DIR/manage/TokenKEY.DLK (holding TEXT)\n"
+			 "and DIR/HubData.zova: the document's UTF-8 bytes with PKCS#5 padding, encrypted with DES-CBC\n"
+			 "and Base64-encoded, so that the launcher module decodes it. With an empty TEXT the data file\n"
+			 "holds the plain document. The document must be a JSON object. Existing files are left alone\n"
+			 "unless --force is given. TEXT \"-\" reads the token from standard input.\n\n"
+			 "Example:\n"
+			 "  zova launcher pack --document session.json --token 8f2kQ7xZ --out ./Launcher"),
+		{TEXT("document"), TEXT("token"), TEXT("out")},
+		{TEXT("force")},
+		&RunPack,
+	});
+
+	const FZovaCommandRegistration ReadRegistration({
+		TEXT("launcher read"),
+		TEXT("loads a launcher folder with SetAPPKey and prints every launcher accessor"),
+		TEXT("Usage: zova launcher read --dir DIR --app-key KEY [--node-name NAME] [--json]\n\n"
+			 "Calls the \"初始化Hub数据\" node (SetAPPKey) with KEY and DIR, then every pure accessor of the\n"
+			 "launcher library, and \"数据调试\" (DataDebug) with NAME when --node-name is given. Log lines and\n"
+			 "on-screen messages go to standard error; --json also lists them under \"messages\".\n\n"
+			 "Example:\n"
+			 "  zova launcher read --dir ./Launcher --app-key demo --node-name Version --json"),
+		{TEXT("dir"), TEXT("app-key"), TEXT("node-name")},
+		{},
+		&RunRead,
+	});
+}
