@@ -1,6 +1,7 @@
 // zova: runs the ZOVA plug-ins on the host engine from the command line.
 
 #include "CoreMinimal.h"
+#include "LaunchEngineLoop.h"
 #include "ZovaArguments.h"
 #include "ZovaCommand.h"
 #include "ZovaOutput.h"
@@ -105,5 +106,9 @@ int main(int ArgC, char** ArgV)
 	{
 		return ZovaOutput::UsageError(Error + FString::Printf(TEXT(" (see zova %s --help)"), Command->Name));
 	}
-	return Command->Run(Arguments);
+	GEngineLoop.PreInit(TEXT(""));
+	GEngineLoop.Init();
+	const int32 ExitCode = Command->Run(Arguments);
+	GEngineLoop.Exit();
+	return ExitCode;
 }

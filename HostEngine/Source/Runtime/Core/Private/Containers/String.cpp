@@ -261,6 +261,27 @@ bool FString::EndsWith(const TCHAR* InSuffix, ESearchCase::Type SearchCase) cons
 	return MatchesAt(**this, Len(), Len() - SuffixLen, InSuffix, SuffixLen, SearchCase);
 }
 
+bool FString::RemoveFromStart(const TCHAR* InPrefix, ESearchCase::Type SearchCase)
+{
+	if (!InPrefix || !*InPrefix || !StartsWith(InPrefix, SearchCase))
+	{
+		return false;
+	}
+	RemoveAt(0, FCString::Strlen(InPrefix));
+	return true;
+}
+
+bool FString::RemoveFromEnd(const TCHAR* InSuffix, ESearchCase::Type SearchCase)
+{
+	if (!InSuffix || !*InSuffix || !EndsWith(InSuffix, SearchCase))
+	{
+		return false;
+	}
+	const int32 SuffixLen = FCString::Strlen(InSuffix);
+	RemoveAt(Len() - SuffixLen, SuffixLen);
+	return true;
+}
+
 FString FString::Left(int32 Count) const
 {
 	return FString(std::clamp(Count, 0, Len()), **this);

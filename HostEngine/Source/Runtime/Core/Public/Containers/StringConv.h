@@ -95,7 +95,7 @@ UE::Core::Private::TStringCast<ToType, FromType> StringCast(const FromType* Str,
 	return UE::Core::Private::TStringCast<ToType, FromType>(Str, Len);
 }
 
-#define TCHAR_TO_UTF8(str) (ANSICHAR*)FTCHARToUTF8((const TCHAR*)str).Get()
-#define UTF8_TO_TCHAR(str) (TCHAR*)FUTF8ToTCHAR((const ANSICHAR*)str).Get()
+#define TCHAR_TO_UTF8(str) (ANSICHAR*)FTCHARToUTF8((const TCHAR*)(str)).Get()
+#define UTF8_TO_TCHAR(str) (TCHAR*)FUTF8ToTCHAR((const ANSICHAR*)(str)).Get()
 #define TCHAR_TO_ANSI(str) TCHAR_TO_UTF8(str)
 #define ANSI_TO_TCHAR(str) UTF8_TO_TCHAR(str)

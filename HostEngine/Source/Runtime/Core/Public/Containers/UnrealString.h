@@ -84,6 +84,10 @@ public:
 	bool EndsWith(const TCHAR* InSuffix, ESearchCase::Type SearchCase = ESearchCase::IgnoreCase) const;
 	bool EndsWith(const FString& InSuffix, ESearchCase::Type SearchCase = ESearchCase::IgnoreCase) const { return EndsWith(*InSuffix, SearchCase); }
 
+	/** Removes the prefix or suffix when the text has it; returns whether it did. */
+	bool RemoveFromStart(const TCHAR* InPrefix, ESearchCase::Type SearchCase = ESearchCase::IgnoreCase);
+	bool RemoveFromEnd(const TCHAR* InSuffix, ESearchCase::Type SearchCase = ESearchCase::IgnoreCase);
+
 	FString Left(int32 Count) const;
 	FString LeftChop(int32 Count) const;
 	FString Right(int32 Count) const;

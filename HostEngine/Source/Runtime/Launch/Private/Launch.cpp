@@ -1,0 +1,3 @@
+#include "LaunchEngineLoop.h"
+
+FEngineLoop GEngineLoop;

@@ -1,0 +1,96 @@
+#include "ZOVAHttpRequest.h"
+#include "HttpModule.h"
+#include "Interfaces/IHttpRequest.h"
+#include "Interfaces/IHttpResponse.h"
+#include "UObject/Package.h"
+#include "UObject/WeakObjectPtrTemplates.h"
+
+UZOVAHttpRequest* UZOVAHttpRequest::HttpGetRequest(const FString& Url)
+{
+	UZOVAHttpRequest* const Action = NewObject<UZOVAHttpRequest>(GetTransientPackage());
+	Action->SendGETRequest(Url);
+	return Action;
+}
+
+UZOVAHttpRequest* UZOVAHttpRequest::HttpPostRequest(const FString& Url, const FString& Json)
+{
+	UZOVAHttpRequest* const Action = NewObject<UZOVAHttpRequest>(GetTransientPackage());
+	Action->SendPOSTRequest(Url, Json);
+	return Action;
+}
+
+UZOVAHttpRequest* UZOVAHttpRequest::HttpPostFormRequest(const FString& Url, const FString& Form)
+{
+	UZOVAHttpRequest* const Action = NewObject<UZOVAHttpRequest>(GetTransientPackage());
+	Action->SendPOSTFormRequest(Url, Form);
+	return Action;
+}
+
+void UZOVAHttpRequest::Activate()
+{
+	bActivated = true;
+	if (bHoldingResult)
+	{
+		bHoldingResult = false;
+		const FHttpResponsePtr Response = MoveTemp(HeldResponse);
+		Report(Response, bHeldConnectedSuccessfully);
+	}
+}
+
+void UZOVAHttpRequest::SendGETRequest(const FString& Url)
+{
+	SendRequest(Url, TEXT("GET"), nullptr, FString());
+}
+
+void UZOVAHttpRequest::SendPOSTRequest(const FString& Url, const FString& Json)
+{
+	SendRequest(Url, TEXT("POST"), TEXT("application/json"), Json);
+}
+
+void UZOVAHttpRequest::SendPOSTFormRequest(const FString& Url, const FString& Form)
+{
+	SendRequest(Url, TEXT("POST"), TEXT("application/x-www-form-urlencoded"), Form);
+}
+
+void UZOVAHttpRequest::SendRequest(const FString& Url, const TCHAR* Verb, const TCHAR* ContentType, const FString& Body)
+{
+	// Nothing else refers to this object while the request is in flight.
+	AddToRoot();
+	const TSharedRef<IHttpRequest, ESPMode::ThreadSafe> Request = FHttpModule::Get().CreateRequest();
+	Request->SetURL(Url);
+	Request->SetVerb(Verb);
+	if (ContentType)
+	{
+		Request->SetHeader(TEXT("Content-Type"), ContentType);
+		Request->SetContentAsString(Body);
+	}
+	Request->OnProcessRequestComplete().BindUObject(this, &UZOVAHttpRequest::OnHttpResponse);
+	Request->ProcessRequest();
+}
+
+void UZOVAHttpRequest::OnHttpResponse(FHttpRequestPtr Request, FHttpResponsePtr Response, bool bConnectedSuccessfully)
+{
+	if (!bActivated)
+	{
+		// The engine fails some requests (no URL, no verb) inside ProcessRequest, so inside the
+		// factory, before the node has bound its pins: hold the result, and the root, for Activate.
+		bHoldingResult = true;
+		bHeldConnectedSuccessfully = bConnectedSuccessfully;
+		HeldResponse = Response;
+		return;
+	}
+	Report(Response, bConnectedSuccessfully);
+}
+
+void UZOVAHttpRequest::Report(const FHttpResponsePtr& Response, bool bConnectedSuccessfully)
+{
+	if (bConnectedSuccessfully && Response.IsValid())
+	{
+		OnSuccess.Broadcast(Response->GetResponseCode(), Response->GetContentAsString());
+	}
+	else
+	{
+		OnFail.Broadcast(-1, FString());
+	}
+	RemoveFromRoot();
+}
