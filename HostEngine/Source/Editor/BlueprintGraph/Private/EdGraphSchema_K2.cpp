@@ -1,0 +1,279 @@
+#include "EdGraphSchema_K2.h"
+
+#include "EdGraph/EdGraphNode.h"
+#include "Engine/Blueprint.h"
+#include "Kismet2/BlueprintEditorUtils.h"
+#include "Templates/Casts.h"
+#include "UObject/UnrealType.h"
+
+#define LOCTEXT_NAMESPACE "KismetSchema"
+
+const FName UEdGraphSchema_K2::PC_Exec(TEXT("exec"));
+const FName UEdGraphSchema_K2::PC_Boolean(TEXT("bool"));
+const FName UEdGraphSchema_K2::PC_Byte(TEXT("byte"));
+const FName UEdGraphSchema_K2::PC_Class(TEXT("class"));
+const FName UEdGraphSchema_K2::PC_Int(TEXT("int"));
+const FName UEdGraphSchema_K2::PC_Int64(TEXT("int64"));
+const FName UEdGraphSchema_K2::PC_Float(TEXT("float"));
+const FName UEdGraphSchema_K2::PC_Double(TEXT("double"));
+const FName UEdGraphSchema_K2::PC_Real(TEXT("real"));
+const FName UEdGraphSchema_K2::PC_Name(TEXT("name"));
+const FName UEdGraphSchema_K2::PC_Object(TEXT("object"));
+const FName UEdGraphSchema_K2::PC_String(TEXT("string"));
+const FName UEdGraphSchema_K2::PC_Text(TEXT("text"));
+const FName UEdGraphSchema_K2::PC_Struct(TEXT("struct"));
+const FName UEdGraphSchema_K2::PC_Wildcard(TEXT("wildcard"));
+const FName UEdGraphSchema_K2::PC_Enum(TEXT("enum"));
+
+const FName UEdGraphSchema_K2::PN_Execute(TEXT("execute"));
+const FName UEdGraphSchema_K2::PN_Then(TEXT("then"));
+const FName UEdGraphSchema_K2::PN_Self(TEXT("self"));
+const FName UEdGraphSchema_K2::PN_ReturnValue(TEXT("ReturnValue"));
+
+namespace
+{
+	/** Whether a value of one terminal type (category, sub-category, object) can go into another. */
+	bool AreTerminalsCompatible(FName OutputCategory, const UObject* OutputObject, FName InputCategory, const UObject* InputObject)
+	{
+		if (OutputCategory == UEdGraphSchema_K2::PC_Wildcard || InputCategory == UEdGraphSchema_K2::PC_Wildcard)
+		{
+			return true;
+		}
+		if (OutputCategory != InputCategory)
+		{
+			return false;
+		}
+		if (OutputCategory == UEdGraphSchema_K2::PC_Object || OutputCategory == UEdGraphSchema_K2::PC_Class)
+		{
+			const UClass* const OutputClass = Cast<UClass>(OutputObject);
+			const UClass* const InputClass = Cast<UClass>(InputObject);
+			return !InputClass || (OutputClass && OutputClass->IsChildOf(InputClass));
+		}
+		if (OutputCategory == UEdGraphSchema_K2::PC_Struct)
+		{
+			return OutputObject == InputObject;
+		}
+		if (OutputCategory == UEdGraphSchema_K2::PC_Byte)
+		{
+			return !InputObject || OutputObject == InputObject;
+		}
+		return true;
+	}
+
+	/** The pin type of a single value of the property; false for types Blueprints do not have. */
+	bool ConvertValueProperty(const FProperty* Property, FName& OutCategory, FName& OutSubCategory, UObject*& OutObject)
+	{
+		OutSubCategory = NAME_None;
+		OutObject = nullptr;
+		if (Property->IsA<FBoolProperty>())
+		{
+			OutCategory = UEdGraphSchema_K2::PC_Boolean;
+		}
+		else if (const FByteProperty* const ByteProperty = CastField<FByteProperty>(Property))
+		{
+			OutCategory = UEdGraphSchema_K2::PC_Byte;
+			OutObject = ByteProperty->Enum;
+		}
+		else if (const FEnumProperty* const EnumProperty = CastField<FEnumProperty>(Property))
+		{
+			OutCategory = UEdGraphSchema_K2::PC_Byte;
+			OutObject = EnumProperty->GetEnum();
+		}
+		else if (Property->IsA<FIntProperty>())
+		{
+			OutCategory = UEdGraphSchema_K2::PC_Int;
+		}
+		else if (Property->IsA<FInt64Property>())
+		{
+			OutCategory = UEdGraphSchema_K2::PC_Int64;
+		}
+		else if (Property->IsA<FFloatProperty>() || Property->IsA<FDoubleProperty>())
+		{
+			OutCategory = UEdGraphSchema_K2::PC_Real;
+			OutSubCategory = Property->IsA<FFloatProperty>() ? UEdGraphSchema_K2::PC_Float : UEdGraphSchema_K2::PC_Double;
+		}
+		else if (Property->IsA<FNameProperty>())
+		{
+			OutCategory = UEdGraphSchema_K2::PC_Name;
+		}
+		else if (Property->IsA<FStrProperty>())
+		{
+			OutCategory = UEdGraphSchema_K2::PC_String;
+		}
+		else if (Property->IsA<FTextProperty>())
+		{
+			OutCategory = UEdGraphSchema_K2::PC_Text;
+		}
+		else if (const FClassProperty* const ClassProperty = CastField<FClassProperty>(Property))
+		{
+			OutCategory = UEdGraphSchema_K2::PC_Class;
+			OutObject = ClassProperty->MetaClass;
+		}
+		else if (const FObjectProperty* const ObjectProperty = CastField<FObjectProperty>(Property))
+		{
+			OutCategory = UEdGraphSchema_K2::PC_Object;
+			OutObject = ObjectProperty->PropertyClass;
+		}
+		else if (const FStructProperty* const StructProperty = CastField<FStructProperty>(Property))
+		{
+			OutCategory = UEdGraphSchema_K2::PC_Struct;
+			OutObject = StructProperty->Struct;
+		}
+		else
+		{
+			return false;
+		}
+		return true;
+	}
+
+	FString TerminalToString(FName Category, const UObject* Object)
+	{
+		return Object ? FString::Printf(TEXT("%s (%s)"), *Category.ToString(), *Object->GetName()) : Category.ToString();
+	}
+}
+
+UEdGraphSchema_K2::UEdGraphSchema_K2(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+{
+}
+
+const FPinConnectionResponse UEdGraphSchema_K2::CanCreateConnection(const UEdGraphPin* A, const UEdGraphPin* B) const
+{
+	if (!A || !B)
+	{
+		return FPinConnectionResponse(CONNECT_RESPONSE_DISALLOW, LOCTEXT("MissingPin", "A pin is missing"));
+	}
+	if (A->GetOwningNode() == B->GetOwningNode())
+	{
+		return FPinConnectionResponse(CONNECT_RESPONSE_DISALLOW, LOCTEXT("SameNode", "Both pins are on the same node"));
+	}
+	if (A->Direction == B->Direction)
+	{
+		return FPinConnectionResponse(CONNECT_RESPONSE_DISALLOW, LOCTEXT("SameDirection", "Both pins go the same way"));
+	}
+	if (A->bNotConnectable || B->bNotConnectable)
+	{
+		return FPinConnectionResponse(CONNECT_RESPONSE_DISALLOW, LOCTEXT("NotConnectable", "The pin cannot be linked"));
+	}
+	const UEdGraphPin* const Output = A->Direction == EGPD_Output ? A : B;
+	const UEdGraphPin* const Input = A->Direction == EGPD_Output ? B : A;
+	if (!ArePinTypesCompatible(Output->PinType, Input->PinType))
+	{
+		return FPinConnectionResponse(CONNECT_RESPONSE_DISALLOW, FText::FromString(FString::Printf(TEXT("%s is not compatible with %s"), *TypeToText(Output->PinType).ToString(), *TypeToText(Input->PinType).ToString())));
+	}
+	// A value input takes one link; an exec output starts one chain.
+	const bool bIsExec = Output->PinType.PinCategory == PC_Exec;
+	const UEdGraphPin* const SingleLinkPin = bIsExec ? Output : Input;
+	if (!SingleLinkPin->LinkedTo.IsEmpty())
+	{
+		return FPinConnectionResponse(SingleLinkPin == A ? CONNECT_RESPONSE_BREAK_OTHERS_A : CONNECT_RESPONSE_BREAK_OTHERS_B, LOCTEXT("ReplaceLink", "Replace the existing link"));
+	}
+	return FPinConnectionResponse(CONNECT_RESPONSE_MAKE, FText::GetEmpty());
+}
+
+void UEdGraphSchema_K2::TrySetDefaultValue(UEdGraphPin& Pin, const FString& NewDefaultValue, bool bMarkAsModified) const
+{
+	Super::TrySetDefaultValue(Pin, NewDefaultValue, bMarkAsModified);
+	UBlueprint* const Blueprint = Pin.GetOwningNode()->GetTypedOuter<UBlueprint>();
+	if (bMarkAsModified && Blueprint)
+	{
+		FBlueprintEditorUtils::MarkBlueprintAsModified(Blueprint);
+	}
+}
+
+bool UEdGraphSchema_K2::ArePinTypesCompatible(const FEdGraphPinType& Output, const FEdGraphPinType& Input, const UClass* CallingContext, bool bIgnoreArray) const
+{
+	if (Output.PinCategory == PC_Exec || Input.PinCategory == PC_Exec)
+	{
+		return Output.PinCategory == Input.PinCategory;
+	}
+	if (Output.ContainerType != Input.ContainerType && !(bIgnoreArray && (Output.IsArray() || Input.IsArray())))
+	{
+		return false;
+	}
+	if (!AreTerminalsCompatible(Output.PinCategory, Output.PinSubCategoryObject.Get(), Input.PinCategory, Input.PinSubCategoryObject.Get()))
+	{
+		return false;
+	}
+	return !Output.IsMap() || AreTerminalsCompatible(Output.PinValueType.TerminalCategory, Output.PinValueType.TerminalSubCategoryObject.Get(), Input.PinValueType.TerminalCategory, Input.PinValueType.TerminalSubCategoryObject.Get());
+}
+
+bool UEdGraphSchema_K2::ConvertPropertyToPinType(const FProperty* Property, FEdGraphPinType& TypeOut) const
+{
+	TypeOut = FEdGraphPinType();
+	if (!Property)
+	{
+		return false;
+	}
+	const FProperty* ValueProperty = Property;
+	if (const FArrayProperty* const ArrayProperty = CastField<FArrayProperty>(Property))
+	{
+		TypeOut.ContainerType = EPinContainerType::Array;
+		ValueProperty = ArrayProperty->Inner;
+	}
+	else if (const FMapProperty* const MapProperty = CastField<FMapProperty>(Property))
+	{
+		TypeOut.ContainerType = EPinContainerType::Map;
+		ValueProperty = MapProperty->KeyProp;
+		UObject* TerminalObject = nullptr;
+		if (!ConvertValueProperty(MapProperty->ValueProp, TypeOut.PinValueType.TerminalCategory, TypeOut.PinValueType.TerminalSubCategory, TerminalObject))
+		{
+			return false;
+		}
+		TypeOut.PinValueType.TerminalSubCategoryObject = TerminalObject;
+	}
+	UObject* SubCategoryObject = nullptr;
+	if (!ConvertValueProperty(ValueProperty, TypeOut.PinCategory, TypeOut.PinSubCategory, SubCategoryObject))
+	{
+		return false;
+	}
+	TypeOut.PinSubCategoryObject = SubCategoryObject;
+	TypeOut.bIsConst = Property->HasAnyPropertyFlags(CPF_ConstParm);
+	return true;
+}
+
+void UEdGraphSchema_K2::SetPinAutogeneratedDefaultValueForType(UEdGraphPin* Pin) const
+{
+	const FName Category = Pin->PinType.PinCategory;
+	FString Value;
+	if (!Pin->PinType.IsContainer())
+	{
+		if (Category == PC_Boolean)
+		{
+			Value = TEXT("false");
+		}
+		else if (Category == PC_Int || Category == PC_Int64 || Category == PC_Byte)
+		{
+			Value = TEXT("0");
+		}
+		else if (Category == PC_Real)
+		{
+			Value = TEXT("0.0");
+		}
+	}
+	Pin->AutogeneratedDefaultValue = Value;
+	ResetPinToAutogeneratedDefaultValue(Pin, false);
+}
+
+bool UEdGraphSchema_K2::CanUserKismetCallFunction(const UFunction* Function)
+{
+	return Function && Function->HasAllFunctionFlags(FUNC_BlueprintCallable) && !Function->HasAnyFunctionFlags(FUNC_Delegate) && !Function->GetMetaData(TEXT("BlueprintInternalUseOnly")).Equals(TEXT("true"), ESearchCase::IgnoreCase) && !Function->HasMetaData(TEXT("DeprecatedFunction"));
+}
+
+FText UEdGraphSchema_K2::TypeToText(const FEdGraphPinType& Type)
+{
+	const FString Key = TerminalToString(Type.PinCategory, Type.PinSubCategoryObject.Get());
+	switch (Type.ContainerType)
+	{
+	case EPinContainerType::Array:
+		return FText::FromString(FString::Printf(TEXT("array of %s"), *Key));
+	case EPinContainerType::Set:
+		return FText::FromString(FString::Printf(TEXT("set of %s"), *Key));
+	case EPinContainerType::Map:
+		return FText::FromString(FString::Printf(TEXT("map of %s to %s"), *Key, *TerminalToString(Type.PinValueType.TerminalCategory, Type.PinValueType.TerminalSubCategoryObject.Get())));
+	default:
+		return FText::FromString(Key);
+	}
+}
+
+#undef LOCTEXT_NAMESPACE

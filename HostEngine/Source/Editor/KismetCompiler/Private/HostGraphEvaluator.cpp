@@ -1,0 +1,617 @@
+#include "HostGraphEvaluator.h"
+
+#include "EdGraphSchema_K2.h"
+#include "K2Node_CallFunction.h"
+#include "K2Node_HostValueSource.h"
+#include "K2Node_MakeArray.h"
+#include "K2Node_MakeMap.h"
+#include "KismetCompiler.h"
+#include "Templates/Casts.h"
+#include "UObject/PropertyValueOps.h"
+
+#include <algorithm>
+
+namespace
+{
+	template <typename T>
+	struct TTypeTag
+	{
+		typedef T Type;
+	};
+
+	template <typename T>
+	struct TScalarProperty;
+	template <>
+	struct TScalarProperty<bool>
+	{
+		typedef FBoolProperty Type;
+	};
+	template <>
+	struct TScalarProperty<uint8>
+	{
+		typedef FByteProperty Type;
+	};
+	template <>
+	struct TScalarProperty<int32>
+	{
+		typedef FIntProperty Type;
+	};
+	template <>
+	struct TScalarProperty<int64>
+	{
+		typedef FInt64Property Type;
+	};
+	template <>
+	struct TScalarProperty<float>
+	{
+		typedef FFloatProperty Type;
+	};
+	template <>
+	struct TScalarProperty<double>
+	{
+		typedef FDoubleProperty Type;
+	};
+	template <>
+	struct TScalarProperty<FName>
+	{
+		typedef FNameProperty Type;
+	};
+	template <>
+	struct TScalarProperty<FString>
+	{
+		typedef FStrProperty Type;
+	};
+	template <>
+	struct TScalarProperty<FText>
+	{
+		typedef FTextProperty Type;
+	};
+
+	template <typename T>
+	FProperty* NewScalarProperty(FName Name)
+	{
+		return new typename TScalarProperty<T>::Type(nullptr, Name, CPF_None, 0, GetPropertyValueOps<T>());
+	}
+
+	/** Calls Visitor with a TTypeTag of the C++ type that holds one value of the category. */
+	template <typename VisitorType>
+	bool VisitValueType(FName Category, FName SubCategory, VisitorType&& Visitor)
+	{
+		if (Category == UEdGraphSchema_K2::PC_Boolean)
+		{
+			Visitor(TTypeTag<bool>());
+		}
+		else if (Category == UEdGraphSchema_K2::PC_Byte)
+		{
+			Visitor(TTypeTag<uint8>());
+		}
+		else if (Category == UEdGraphSchema_K2::PC_Int)
+		{
+			Visitor(TTypeTag<int32>());
+		}
+		else if (Category == UEdGraphSchema_K2::PC_Int64)
+		{
+			Visitor(TTypeTag<int64>());
+		}
+		else if (Category == UEdGraphSchema_K2::PC_Real && SubCategory == UEdGraphSchema_K2::PC_Float)
+		{
+			Visitor(TTypeTag<float>());
+		}
+		else if (Category == UEdGraphSchema_K2::PC_Real)
+		{
+			Visitor(TTypeTag<double>());
+		}
+		else if (Category == UEdGraphSchema_K2::PC_Name)
+		{
+			Visitor(TTypeTag<FName>());
+		}
+		else if (Category == UEdGraphSchema_K2::PC_String)
+		{
+			Visitor(TTypeTag<FString>());
+		}
+		else if (Category == UEdGraphSchema_K2::PC_Text)
+		{
+			Visitor(TTypeTag<FText>());
+		}
+		else
+		{
+			return false;
+		}
+		return true;
+	}
+
+	/** As VisitValueType, for the types a map key can have. */
+	template <typename VisitorType>
+	bool VisitKeyType(FName Category, VisitorType&& Visitor)
+	{
+		if (Category == UEdGraphSchema_K2::PC_Int)
+		{
+			Visitor(TTypeTag<int32>());
+		}
+		else if (Category == UEdGraphSchema_K2::PC_Name)
+		{
+			Visitor(TTypeTag<FName>());
+		}
+		else if (Category == UEdGraphSchema_K2::PC_String)
+		{
+			Visitor(TTypeTag<FString>());
+		}
+		else
+		{
+			return false;
+		}
+		return true;
+	}
+
+	FProperty* NewPinTypeProperty(const FEdGraphPinType& PinType)
+	{
+		const FName Name(TEXT("PinValue"));
+		FProperty* Result = nullptr;
+		switch (PinType.ContainerType)
+		{
+		case EPinContainerType::None:
+			VisitValueType(PinType.PinCategory, PinType.PinSubCategory, [&](auto Tag)
+			{
+				Result = NewScalarProperty<typename decltype(Tag)::Type>(Name);
+			});
+			break;
+		case EPinContainerType::Array:
+			VisitValueType(PinType.PinCategory, PinType.PinSubCategory, [&](auto Tag)
+			{
+				typedef typename decltype(Tag)::Type ElementType;
+				Result = new FArrayProperty(nullptr, Name, CPF_None, 0, GetPropertyValueOps<TArray<ElementType>>(), NewScalarProperty<ElementType>(Name));
+			});
+			break;
+		case EPinContainerType::Map:
+			VisitKeyType(PinType.PinCategory, [&](auto KeyTag)
+			{
+				typedef typename decltype(KeyTag)::Type KeyType;
+				VisitValueType(PinType.PinValueType.TerminalCategory, PinType.PinValueType.TerminalSubCategory, [&](auto ValueTag)
+				{
+					typedef typename decltype(ValueTag)::Type ValueType;
+					Result = new FMapProperty(nullptr, Name, CPF_None, 0, GetPropertyValueOps<TMap<KeyType, ValueType>>(), NewScalarProperty<KeyType>(Name), NewScalarProperty<ValueType>(Name));
+				});
+			});
+			break;
+		default:
+			break;
+		}
+		return Result;
+	}
+
+	/**
+	 * A property describing values of the pin type, made once per type and kept for the life of
+	 * the process (values made with it may outlive any evaluator); null for types the evaluator
+	 * cannot hold (wildcards, objects, structs, sets).
+	 */
+	const FProperty* FindPinTypeProperty(const FEdGraphPinType& PinType)
+	{
+		static TMap<FString, FProperty*>* const Properties = new TMap<FString, FProperty*>();
+		const FString Key = FString::Printf(TEXT("%s/%s/%d/%s/%s"), *PinType.PinCategory.ToString(), *PinType.PinSubCategory.ToString(), (int32)PinType.ContainerType, *PinType.PinValueType.TerminalCategory.ToString(), *PinType.PinValueType.TerminalSubCategory.ToString());
+		if (FProperty* const* Found = Properties->Find(Key))
+		{
+			return *Found;
+		}
+		FProperty* const Property = NewPinTypeProperty(PinType);
+		if (Property)
+		{
+			Properties->Add(Key, Property);
+		}
+		return Property;
+	}
+
+	/** Sets a value from its pin-default text: strings as written, "true"/"false", numbers, enumerator names. */
+	void ImportDefaultText(const FString& Text, const FProperty* Property, void* Dest)
+	{
+		if (Property->IsA<FStrProperty>())
+		{
+			*static_cast<FString*>(Dest) = Text;
+		}
+		else if (Property->IsA<FNameProperty>())
+		{
+			*static_cast<FName*>(Dest) = Text.IsEmpty() ? FName() : FName(*Text);
+		}
+		else if (Property->IsA<FTextProperty>())
+		{
+			*static_cast<FText*>(Dest) = FText::FromString(Text);
+		}
+		else if (const FBoolProperty* const BoolProperty = CastField<FBoolProperty>(Property))
+		{
+			BoolProperty->SetPropertyValue(Dest, Text.ToBool());
+		}
+		else if (const FNumericProperty* const NumericProperty = CastField<FNumericProperty>(Property))
+		{
+			const UEnum* const Enum = NumericProperty->GetIntPropertyEnum();
+			if (Enum && !Text.IsNumeric())
+			{
+				NumericProperty->SetIntPropertyValue(Dest, Enum->GetValueByName(FName(*Text)));
+			}
+			else if (NumericProperty->IsFloatingPoint())
+			{
+				NumericProperty->SetFloatingPointPropertyValue(Dest, FCString::Atod(*Text));
+			}
+			else
+			{
+				NumericProperty->SetIntPropertyValue(Dest, FCString::Atoi64(*Text));
+			}
+		}
+		else if (const FEnumProperty* const EnumProperty = CastField<FEnumProperty>(Property))
+		{
+			const int64 Value = Text.IsNumeric() ? FCString::Atoi64(*Text) : EnumProperty->GetEnum()->GetValueByName(FName(*Text));
+			EnumProperty->GetUnderlyingProperty()->SetIntPropertyValue(Dest, Value);
+		}
+		else if (!Text.IsEmpty() && Property->IsA<FStructProperty>())
+		{
+			Property->ImportText_Direct(*Text, Dest, nullptr, PPF_None);
+		}
+	}
+
+	/** The value an unlinked input carries: its default object, default text or default value. */
+	void ImportPinDefault(const UEdGraphPin& Pin, const FProperty* Property, void* Dest)
+	{
+		if (const FObjectPropertyBase* const ObjectProperty = CastField<FObjectPropertyBase>(Property))
+		{
+			ObjectProperty->SetObjectPropertyValue(Dest, Pin.DefaultObject.Get());
+		}
+		else if (Property->IsA<FTextProperty>() && !Pin.DefaultTextValue.IsEmpty())
+		{
+			*static_cast<FText*>(Dest) = Pin.DefaultTextValue;
+		}
+		else
+		{
+			ImportDefaultText(Pin.DefaultValue, Property, Dest);
+		}
+	}
+
+	/** Copies a value between properties of one C++ type, or between two numeric types. */
+	bool CopyValue(const FProperty* SourceProperty, const void* Source, const FProperty* DestProperty, void* Dest)
+	{
+		if (SourceProperty->GetCPPType() == DestProperty->GetCPPType())
+		{
+			DestProperty->CopyCompleteValue(Dest, Source);
+			return true;
+		}
+		const FNumericProperty* const NumericSource = CastField<FNumericProperty>(SourceProperty);
+		const FNumericProperty* const NumericDest = CastField<FNumericProperty>(DestProperty);
+		if (!NumericSource || !NumericDest)
+		{
+			return false;
+		}
+		if (NumericDest->IsFloatingPoint())
+		{
+			NumericDest->SetFloatingPointPropertyValue(Dest, NumericSource->IsFloatingPoint() ? NumericSource->GetFloatingPointPropertyValue(Source) : (double)NumericSource->GetSignedIntPropertyValue(Source));
+		}
+		else
+		{
+			NumericDest->SetIntPropertyValue(Dest, NumericSource->IsFloatingPoint() ? (int64)NumericSource->GetFloatingPointPropertyValue(Source) : NumericSource->GetSignedIntPropertyValue(Source));
+		}
+		return true;
+	}
+
+	FString DescribePin(const UEdGraphPin* Pin)
+	{
+		return FString::Printf(TEXT("\"%s\" of %s"), *Pin->GetName(), *Pin->GetOwningNode()->GetNodeTitle(ENodeTitleType::ListView).ToString());
+	}
+
+	/** The parameter buffer of one call, laid out as the function's parameters. */
+	class FParameterBuffer
+	{
+	public:
+		explicit FParameterBuffer(const UFunction* InFunction)
+			: Function(InFunction)
+		{
+			Memory.SetNumZeroed(std::max<int32>(Function->ParmsSize, 1));
+			for (TFieldIterator<FProperty> It(Function); It && It->HasAnyPropertyFlags(CPF_Parm); ++It)
+			{
+				It->InitializeValue_InContainer(Memory.GetData());
+			}
+		}
+
+		~FParameterBuffer()
+		{
+			for (TFieldIterator<FProperty> It(Function); It && It->HasAnyPropertyFlags(CPF_Parm); ++It)
+			{
+				It->DestroyValue_InContainer(Memory.GetData());
+			}
+		}
+
+		uint8* GetData() { return Memory.GetData(); }
+
+	private:
+		const UFunction* Function;
+		TArray<uint8> Memory;
+	};
+}
+
+FHostPinValue::FHostPinValue(const FProperty* InProperty)
+	: Property(InProperty)
+{
+	check(Property);
+	Storage.SetNumZeroed(std::max<int32>(Property->GetSize(), 1));
+	Property->InitializeValue(Storage.GetData());
+}
+
+FHostPinValue::~FHostPinValue()
+{
+	Property->DestroyValue(Storage.GetData());
+}
+
+FString FHostPinValue::ExportText() const
+{
+	FString Text;
+	Property->ExportTextItem_Direct(Text, GetData(), nullptr, nullptr, PPF_None);
+	return Text;
+}
+
+FHostGraphEvaluator::FHostGraphEvaluator(const FKismetCompilerContext& InCompiler)
+	: Compiler(InCompiler)
+{
+	check(Compiler.ConsolidatedEventGraph);
+	for (const UEdGraphNode* Node : Compiler.ConsolidatedEventGraph->Nodes)
+	{
+		for (const UEdGraphPin* Pin : Node->Pins)
+		{
+			const UEdGraphPin* const Source = Compiler.MessageLog.FindSourcePin(Pin);
+			if (Source != Pin && !CompiledPins.Contains(Source))
+			{
+				CompiledPins.Add(Source, Pin);
+			}
+		}
+	}
+}
+
+TSharedPtr<const FHostPinValue> FHostGraphEvaluator::EvaluatePin(const UEdGraphPin* Pin, FString& OutError)
+{
+	check(Pin);
+	const UEdGraphPin* const CompiledPin = FindCompiledPin(Pin);
+	if (!CompiledPin)
+	{
+		OutError = FString::Printf(TEXT("The pin %s has no part in the compiled graph"), *DescribePin(Pin));
+		return nullptr;
+	}
+	if (CompiledPin->Direction == EGPD_Output)
+	{
+		return EvaluateOutput(CompiledPin, OutError);
+	}
+	const FProperty* const Property = FindPinTypeProperty(CompiledPin->PinType);
+	if (!Property)
+	{
+		OutError = FString::Printf(TEXT("The pin %s has a type the evaluator cannot hold (%s)"), *DescribePin(Pin), *UEdGraphSchema_K2::TypeToText(CompiledPin->PinType).ToString());
+		return nullptr;
+	}
+	const TSharedRef<FHostPinValue> Value = MakeShared<FHostPinValue>(Property);
+	if (!EvaluateInput(CompiledPin, Property, Value->GetData(), OutError))
+	{
+		return nullptr;
+	}
+	return Value;
+}
+
+bool FHostGraphEvaluator::CanEvaluateNode(const UEdGraphNode* Node)
+{
+	return Node->IsA<UK2Node_CallFunction>() || Node->IsA<UK2Node_MakeArray>() || Node->IsA<UK2Node_MakeMap>() || Node->IsA<UK2Node_HostValueSource>();
+}
+
+const UEdGraphPin* FHostGraphEvaluator::FindCompiledPin(const UEdGraphPin* Pin) const
+{
+	if (const UEdGraphPin* const* Compiled = CompiledPins.Find(Pin))
+	{
+		return *Compiled;
+	}
+	const UEdGraphNode* const Node = Pin->GetOwningNode();
+	const bool bIsCompiledNode = Node->GetOuter() == Compiler.ConsolidatedEventGraph && CanEvaluateNode(Node);
+	return bIsCompiledNode ? Pin : nullptr;
+}
+
+TSharedPtr<const FHostPinValue> FHostGraphEvaluator::EvaluateOutput(const UEdGraphPin* OutputPin, FString& OutError)
+{
+	if (const TSharedPtr<const FHostPinValue>* Cached = OutputValues.Find(OutputPin))
+	{
+		return *Cached;
+	}
+	const UEdGraphNode* const Node = OutputPin->GetOwningNode();
+	if (!RunNode(Node, OutError))
+	{
+		return nullptr;
+	}
+	if (const TSharedPtr<const FHostPinValue>* Value = OutputValues.Find(OutputPin))
+	{
+		return *Value;
+	}
+	OutError = FString::Printf(TEXT("The pin %s gives no value"), *DescribePin(OutputPin));
+	return nullptr;
+}
+
+bool FHostGraphEvaluator::EvaluateInput(const UEdGraphPin* InputPin, const FProperty* Property, void* Dest, FString& OutError)
+{
+	if (InputPin->LinkedTo.IsEmpty())
+	{
+		ImportPinDefault(*InputPin, Property, Dest);
+		return true;
+	}
+	const TSharedPtr<const FHostPinValue> Source = EvaluateOutput(InputPin->LinkedTo[0], OutError);
+	if (!Source.IsValid())
+	{
+		return false;
+	}
+	if (!CopyValue(Source->GetProperty(), Source->GetData(), Property, Dest))
+	{
+		OutError = FString::Printf(TEXT("The pin %s takes %s but is given %s"), *DescribePin(InputPin), *Property->GetCPPType(), *Source->GetProperty()->GetCPPType());
+		return false;
+	}
+	return true;
+}
+
+bool FHostGraphEvaluator::RunNode(const UEdGraphNode* Node, FString& OutError)
+{
+	if (const bool* bDone = NodeStates.Find(Node))
+	{
+		if (!*bDone)
+		{
+			OutError = FString::Printf(TEXT("The nodes before %s form a loop"), *Node->GetNodeTitle(ENodeTitleType::ListView).ToString());
+			return false;
+		}
+		return true;
+	}
+	NodeStates.Add(Node, false);
+	bool bRan = false;
+	if (const UK2Node_CallFunction* const CallNode = Cast<UK2Node_CallFunction>(Node))
+	{
+		bRan = RunCallFunction(CallNode, OutError);
+	}
+	else if (const UK2Node_MakeArray* const ArrayNode = Cast<UK2Node_MakeArray>(Node))
+	{
+		bRan = RunMakeArray(ArrayNode, OutError);
+	}
+	else if (const UK2Node_MakeMap* const MapNode = Cast<UK2Node_MakeMap>(Node))
+	{
+		bRan = RunMakeMap(MapNode, OutError);
+	}
+	else if (const UK2Node_HostValueSource* const SourceNode = Cast<UK2Node_HostValueSource>(Node))
+	{
+		bRan = RunValueSource(SourceNode, OutError);
+	}
+	else
+	{
+		OutError = FString::Printf(TEXT("The evaluator cannot run %s"), *Node->GetClass()->GetName());
+	}
+	NodeStates.Add(Node, true);
+	return bRan;
+}
+
+bool FHostGraphEvaluator::RunCallFunction(const UK2Node_CallFunction* Node, FString& OutError)
+{
+	const UFunction* const Function = Node->GetTargetFunction();
+	if (!Function)
+	{
+		OutError = FString::Printf(TEXT("The function \"%s\" does not exist"), *Node->FunctionReference.GetMemberName().ToString());
+		return false;
+	}
+	const UEdGraphPin* const SelfPin = Node->FindPin(UEdGraphSchema_K2::PN_Self, EGPD_Input);
+	UObject* const Target = SelfPin && SelfPin->DefaultObject ? SelfPin->DefaultObject.Get() : nullptr;
+	if (!Target)
+	{
+		OutError = FString::Printf(TEXT("The call of %s has no target object"), *Function->GetName());
+		return false;
+	}
+
+	FParameterBuffer Parameters(Function);
+	for (TFieldIterator<FProperty> It(Function); It && It->HasAnyPropertyFlags(CPF_Parm); ++It)
+	{
+		const UEdGraphPin* const Pin = Node->FindPin(It->GetFName(), EGPD_Input);
+		if (Pin && !EvaluateInput(Pin, *It, It->ContainerPtrToValuePtr(Parameters.GetData()), OutError))
+		{
+			return false;
+		}
+	}
+	Target->ProcessEvent(const_cast<UFunction*>(Function), Parameters.GetData());
+	for (TFieldIterator<FProperty> It(Function); It && It->HasAnyPropertyFlags(CPF_Parm); ++It)
+	{
+		if (const UEdGraphPin* const Pin = Node->FindPin(It->GetFName(), EGPD_Output))
+		{
+			const TSharedRef<FHostPinValue> Value = MakeShared<FHostPinValue>(*It);
+			It->CopyCompleteValue(Value->GetData(), It->ContainerPtrToValuePtr(Parameters.GetData()));
+			OutputValues.Add(Pin, Value);
+		}
+	}
+	return true;
+}
+
+bool FHostGraphEvaluator::RunMakeArray(const UK2Node_MakeArray* Node, FString& OutError)
+{
+	const UEdGraphPin* const OutputPin = Node->GetOutputPin();
+	const FArrayProperty* const Property = CastField<FArrayProperty>(FindPinTypeProperty(OutputPin->PinType));
+	if (!Property)
+	{
+		OutError = FString::Printf(TEXT("The array of %s has a type the evaluator cannot build (%s)"), *Node->GetName(), *UEdGraphSchema_K2::TypeToText(OutputPin->PinType).ToString());
+		return false;
+	}
+	TArray<const UEdGraphPin*> Elements;
+	for (const UEdGraphPin* Pin : Node->Pins)
+	{
+		if (Pin->Direction == EGPD_Input)
+		{
+			Elements.Add(Pin);
+		}
+	}
+	const TSharedRef<FHostPinValue> Value = MakeShared<FHostPinValue>(Property);
+	const FScriptArrayHelper Array(Property, Value->GetData());
+	Array.Resize(Elements.Num());
+	for (int32 Index = 0; Index < Elements.Num(); ++Index)
+	{
+		if (!EvaluateInput(Elements[Index], Property->Inner, Array.GetRawPtr(Index), OutError))
+		{
+			return false;
+		}
+	}
+	OutputValues.Add(OutputPin, Value);
+	return true;
+}
+
+bool FHostGraphEvaluator::RunMakeMap(const UK2Node_MakeMap* Node, FString& OutError)
+{
+	const UEdGraphPin* const OutputPin = Node->GetOutputPin();
+	const FMapProperty* const Property = CastField<FMapProperty>(FindPinTypeProperty(OutputPin->PinType));
+	if (!Property)
+	{
+		OutError = FString::Printf(TEXT("The map of %s has a type the evaluator cannot build (%s)"), *Node->GetName(), *UEdGraphSchema_K2::TypeToText(OutputPin->PinType).ToString());
+		return false;
+	}
+	TMap<FName, const UEdGraphPin*> InputsByName;
+	InputsByName.Reserve(Node->Pins.Num());
+	for (const UEdGraphPin* Pin : Node->Pins)
+	{
+		if (Pin->Direction == EGPD_Input)
+		{
+			InputsByName.Add(Pin->PinName, Pin);
+		}
+	}
+	const TSharedRef<FHostPinValue> Value = MakeShared<FHostPinValue>(Property);
+	const FScriptMapHelper Map(Property, Value->GetData());
+	for (int32 Index = 0;; ++Index)
+	{
+		const UEdGraphPin* const* KeyPin = InputsByName.Find(Node->GetKeyPinName(Index));
+		const UEdGraphPin* const* ValuePin = InputsByName.Find(Node->GetValuePinName(Index));
+		if (!KeyPin || !ValuePin)
+		{
+			break;
+		}
+		FHostPinValue Key(Property->KeyProp);
+		FHostPinValue PairValue(Property->ValueProp);
+		if (!EvaluateInput(*KeyPin, Property->KeyProp, Key.GetData(), OutError) || !EvaluateInput(*ValuePin, Property->ValueProp, PairValue.GetData(), OutError))
+		{
+			return false;
+		}
+		Map.AddPair(Key.GetData(), PairValue.GetData());
+	}
+	OutputValues.Add(OutputPin, Value);
+	return true;
+}
+
+bool FHostGraphEvaluator::RunValueSource(const UK2Node_HostValueSource* Node, FString& OutError)
+{
+	const UEdGraphPin* const OutputPin = Node->GetValuePin();
+	const FProperty* const Property = FindPinTypeProperty(OutputPin->PinType);
+	if (!Property)
+	{
+		OutError = FString::Printf(TEXT("The value of %s has a type the evaluator cannot hold (%s)"), *Node->GetName(), *UEdGraphSchema_K2::TypeToText(OutputPin->PinType).ToString());
+		return false;
+	}
+	const TSharedRef<FHostPinValue> Value = MakeShared<FHostPinValue>(Property);
+	const TArray<FString>& Texts = Node->GetValues();
+	if (const FArrayProperty* const ArrayProperty = CastField<FArrayProperty>(Property))
+	{
+		const FScriptArrayHelper Array(ArrayProperty, Value->GetData());
+		Array.Resize(Texts.Num());
+		for (int32 Index = 0; Index < Texts.Num(); ++Index)
+		{
+			ImportDefaultText(Texts[Index], ArrayProperty->Inner, Array.GetRawPtr(Index));
+		}
+	}
+	else if (!Texts.IsEmpty())
+	{
+		ImportDefaultText(Texts[0], Property, Value->GetData());
+	}
+	OutputValues.Add(OutputPin, Value);
+	return true;
+}

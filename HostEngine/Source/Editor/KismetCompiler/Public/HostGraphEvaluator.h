@@ -1,0 +1,83 @@
+#pragma once
+
+// Host engine: no engine twin. Stands in for the Blueprint virtual machine, which the host does not
+// have: it runs the pure node networks of a compiled graph (calls of reflected functions through
+// ProcessEvent, array and map building, pin defaults for unlinked inputs), so that a test or a
+// tool can read the value a pin would carry at run time.
+
+#include "CoreMinimal.h"
+#include "UObject/UnrealType.h"
+
+class FKismetCompilerContext;
+class UEdGraphNode;
+class UEdGraphPin;
+class UK2Node_CallFunction;
+class UK2Node_HostValueSource;
+class UK2Node_MakeArray;
+class UK2Node_MakeMap;
+
+/** A value a pin carries: storage for one value of the property's C++ type. */
+class KISMETCOMPILER_API FHostPinValue
+{
+public:
+	explicit FHostPinValue(const FProperty* InProperty);
+	FHostPinValue(const FHostPinValue&) = delete;
+	FHostPinValue& operator=(const FHostPinValue&) = delete;
+	~FHostPinValue();
+
+	const FProperty* GetProperty() const { return Property; }
+	void* GetData() { return Storage.GetData(); }
+	const void* GetData() const { return Storage.GetData(); }
+
+	/** The value as T, which must be the C++ type of the property (FString, bool, TArray<FString>...). */
+	template <typename T>
+	const T& Get() const
+	{
+		check(sizeof(T) == Property->GetSize());
+		return *static_cast<const T*>(GetData());
+	}
+
+	/** The value in the object system's text form: strings quoted, arrays as ("a","b"). */
+	FString ExportText() const;
+
+private:
+	const FProperty* Property;
+	TArray<uint8> Storage;
+};
+
+/** Evaluates pins of the graph that a compiler produced. */
+class KISMETCOMPILER_API FHostGraphEvaluator
+{
+public:
+	/** The compiler (and its compiled graph) must outlive the evaluator. */
+	explicit FHostGraphEvaluator(const FKismetCompilerContext& InCompiler);
+
+	/**
+	 * The value the pin carries at run time: for an output, what its node gives; for an input,
+	 * what its link brings, else its default. The pin may be one of the Blueprint's own graph: it
+	 * stands for the compiled pin its links were moved to. Each node runs at most once.
+	 * @return null, with the reason in OutError, when the pin cannot be evaluated
+	 */
+	TSharedPtr<const FHostPinValue> EvaluatePin(const UEdGraphPin* Pin, FString& OutError);
+
+	/** True for the nodes the evaluator runs; the compiler expands and removes every other node. */
+	static bool CanEvaluateNode(const UEdGraphNode* Node);
+
+private:
+	const UEdGraphPin* FindCompiledPin(const UEdGraphPin* Pin) const;
+	TSharedPtr<const FHostPinValue> EvaluateOutput(const UEdGraphPin* OutputPin, FString& OutError);
+	bool EvaluateInput(const UEdGraphPin* InputPin, const FProperty* Property, void* Dest, FString& OutError);
+	bool RunNode(const UEdGraphNode* Node, FString& OutError);
+	bool RunCallFunction(const UK2Node_CallFunction* Node, FString& OutError);
+	bool RunMakeArray(const UK2Node_MakeArray* Node, FString& OutError);
+	bool RunMakeMap(const UK2Node_MakeMap* Node, FString& OutError);
+	bool RunValueSource(const UK2Node_HostValueSource* Node, FString& OutError);
+
+	const FKismetCompilerContext& Compiler;
+	/** Pins of the Blueprint's graph, to the compiled pins that took over from them. */
+	TMap<const UEdGraphPin*, const UEdGraphPin*> CompiledPins;
+	/** What the outputs of nodes already run gave; pure nodes give the same again. */
+	TMap<const UEdGraphPin*, TSharedPtr<const FHostPinValue>> OutputValues;
+	/** Nodes running now, to refuse a loop; and nodes done. */
+	TMap<const UEdGraphNode*, bool> NodeStates;
+};

@@ -1,0 +1,243 @@
+#include "EdGraph/EdGraphNode.h"
+
+#include "EdGraph/EdGraph.h"
+#include "Engine/Blueprint.h"
+#include "Misc/OutputDevice.h"
+#include "Templates/Casts.h"
+#include "UObject/Package.h"
+#include "UObject/UnrealType.h"
+
+namespace
+{
+	const TCHAR PinLinePrefix[] = TEXT("CustomProperties Pin ");
+}
+
+UEdGraphNode::UEdGraphNode(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+{
+}
+
+UEdGraphNode::~UEdGraphNode()
+{
+	for (UEdGraphPin* Pin : Pins)
+	{
+		delete Pin;
+	}
+	for (UEdGraphPin* Pin : TrashedPins)
+	{
+		delete Pin;
+	}
+}
+
+void UEdGraphNode::ExportCustomProperties(FOutputDevice& Out, uint32 Indent)
+{
+	const FString Spaces = FString::ChrN((int32)Indent, ' ');
+	FString Lines;
+	for (const UEdGraphPin* Pin : Pins)
+	{
+		Lines.Append(Spaces);
+		Lines.Append(PinLinePrefix);
+		Pin->ExportTextItem(Lines, PPF_Delimited);
+		Lines.AppendChar('\n');
+	}
+	Out.Log(Lines);
+}
+
+void UEdGraphNode::ImportCustomProperties(const TCHAR* SourceText, FFeedbackContext* Warn)
+{
+	const int32 PrefixLength = UE_ARRAY_COUNT(PinLinePrefix) - 1;
+	for (const TCHAR* Cursor = SourceText; *Cursor;)
+	{
+		while (FChar::IsWhitespace(*Cursor))
+		{
+			++Cursor;
+		}
+		if (FCString::Strncmp(Cursor, PinLinePrefix, PrefixLength) == 0)
+		{
+			const TCHAR* PinText = Cursor + PrefixLength;
+			UEdGraphPin* const NewPin = UEdGraphPin::CreatePin(this);
+			if (NewPin->ImportTextItem(PinText, PPF_Delimited, this, nullptr))
+			{
+				Pins.Add(NewPin);
+				Cursor = PinText;
+			}
+			else
+			{
+				delete NewPin;
+			}
+		}
+		while (*Cursor && *Cursor != '\n')
+		{
+			++Cursor;
+		}
+	}
+}
+
+void UEdGraphNode::AddReferencedObjects(UObject* InThis, FReferenceCollector& Collector)
+{
+	UEdGraphNode* const This = static_cast<UEdGraphNode*>(InThis);
+	for (UEdGraphPin* Pin : This->Pins)
+	{
+		UObject* DefaultObject = Pin->DefaultObject.Get();
+		Collector.AddReferencedObject(DefaultObject, This);
+	}
+}
+
+UEdGraphPin* UEdGraphNode::CreatePin(EEdGraphPinDirection Dir, const FEdGraphPinType& InPinType, const FName PinName, int32 Index)
+{
+	UEdGraphPin* const NewPin = UEdGraphPin::CreatePin(this);
+	NewPin->PinName = PinName;
+	NewPin->Direction = Dir;
+	NewPin->PinType = InPinType;
+	Modify(false);
+	if (Pins.IsValidIndex(Index))
+	{
+		Pins.Insert(NewPin, Index);
+	}
+	else
+	{
+		Pins.Add(NewPin);
+	}
+	return NewPin;
+}
+
+UEdGraphPin* UEdGraphNode::CreatePin(EEdGraphPinDirection Dir, const FName PinCategory, const FName PinSubCategory, UObject* PinSubCategoryObject, const FName PinName, const FCreatePinParams& PinParams)
+{
+	FEdGraphPinType PinType(PinCategory, PinSubCategory, PinSubCategoryObject, PinParams.ContainerType, PinParams.bIsReference, PinParams.ValueTerminalType);
+	PinType.bIsConst = PinParams.bIsConst;
+	return CreatePin(Dir, PinType, PinName, PinParams.Index);
+}
+
+UEdGraphPin* UEdGraphNode::FindPin(const FName PinName, const EEdGraphPinDirection Direction) const
+{
+	for (UEdGraphPin* Pin : Pins)
+	{
+		if (Pin->PinName == PinName && (Direction == EGPD_MAX || Pin->Direction == Direction))
+		{
+			return Pin;
+		}
+	}
+	return nullptr;
+}
+
+UEdGraphPin* UEdGraphNode::FindPin(const FString& PinName, const EEdGraphPinDirection Direction) const
+{
+	return FindPin(*PinName, Direction);
+}
+
+UEdGraphPin* UEdGraphNode::FindPin(const TCHAR* PinName, const EEdGraphPinDirection Direction) const
+{
+	const FName Name(PinName, FNAME_Find);
+	return Name.IsNone() ? nullptr : FindPin(Name, Direction);
+}
+
+UEdGraphPin* UEdGraphNode::FindPinChecked(const FName PinName, const EEdGraphPinDirection Direction) const
+{
+	UEdGraphPin* const Pin = FindPin(PinName, Direction);
+	check(Pin);
+	return Pin;
+}
+
+UEdGraphPin* UEdGraphNode::FindPinChecked(const FString& PinName, const EEdGraphPinDirection Direction) const
+{
+	return FindPinChecked(*PinName, Direction);
+}
+
+UEdGraphPin* UEdGraphNode::FindPinChecked(const TCHAR* PinName, const EEdGraphPinDirection Direction) const
+{
+	UEdGraphPin* const Pin = FindPin(PinName, Direction);
+	check(Pin);
+	return Pin;
+}
+
+bool UEdGraphNode::RemovePin(UEdGraphPin* Pin)
+{
+	check(Pin);
+	Modify();
+	UEdGraphPin* const RootPin = Pin->ParentPin ? Pin->ParentPin : Pin;
+	RootPin->BreakAllPinLinks();
+	if (Pins.Remove(RootPin) == 0)
+	{
+		return false;
+	}
+	for (UEdGraphPin* SubPin : RootPin->SubPins)
+	{
+		Pins.Remove(SubPin);
+		SubPin->MarkAsGarbage();
+	}
+	RootPin->MarkAsGarbage();
+	OnPinRemoved(RootPin);
+	return true;
+}
+
+void UEdGraphNode::BreakAllNodeLinks(bool bAlwaysMarkDirty)
+{
+	// Every node loses links once, however many of its pins were linked here.
+	TArray<UEdGraphNode*> AffectedNodes;
+	TMap<UEdGraphNode*, bool> Seen;
+	AffectedNodes.Add(this);
+	Seen.Add(this, true);
+	for (UEdGraphPin* Pin : Pins)
+	{
+		for (UEdGraphPin* Linked : Pin->LinkedTo)
+		{
+			UEdGraphNode* const LinkedNode = Linked->GetOwningNode();
+			if (!Seen.Contains(LinkedNode))
+			{
+				Seen.Add(LinkedNode, true);
+				AffectedNodes.Add(LinkedNode);
+			}
+		}
+		Pin->BreakAllPinLinks(false, bAlwaysMarkDirty);
+	}
+	for (UEdGraphNode* Node : AffectedNodes)
+	{
+		Node->NodeConnectionListChanged();
+	}
+}
+
+UEdGraph* UEdGraphNode::GetGraph() const
+{
+	UEdGraph* const Graph = Cast<UEdGraph>(GetOuter());
+	ensure(Graph || GetOuter() == (UObject*)GetTransientPackage());
+	return Graph;
+}
+
+const UEdGraphSchema* UEdGraphNode::GetSchema() const
+{
+	const UEdGraph* const Graph = GetGraph();
+	return Graph ? Graph->GetSchema() : nullptr;
+}
+
+void UEdGraphNode::CreateNewGuid()
+{
+	NodeGuid = FGuid::NewGuid();
+}
+
+FText UEdGraphNode::GetNodeTitle(ENodeTitleType::Type TitleType) const
+{
+	return FText::FromString(GetClass()->GetName());
+}
+
+FText UEdGraphNode::GetTooltipText() const
+{
+	return GetClass()->GetToolTipText();
+}
+
+UGraphNodeContextMenuContext::UGraphNodeContextMenuContext(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+{
+}
+
+void UGraphNodeContextMenuContext::Init(const UEdGraph* InGraph, const UEdGraphNode* InNode, const UEdGraphPin* InPin, bool bInDebuggingMode)
+{
+	Graph = InGraph;
+	Node = InNode;
+	Pin = InPin;
+	bIsDebugging = bInDebuggingMode;
+	Blueprint = InGraph ? InGraph->GetTypedOuter<UBlueprint>() : nullptr;
+	if (Pin)
+	{
+		Node = Pin->GetOwningNode();
+	}
+}

@@ -1,0 +1,706 @@
+#include "EdGraph/EdGraphPin.h"
+
+#include "Containers/StringView.h"
+#include "EdGraph/EdGraphNode.h"
+#include "Templates/Casts.h"
+#include "UObject/PropertyValueOps.h"
+#include "UObject/UnrealType.h"
+#include "UObject/UObjectGlobals.h"
+
+namespace
+{
+	/** A link read from text, joined by ResolveAllPinReferences once both pins exist. */
+	struct FUnresolvedPinLink
+	{
+		UEdGraphPin* Pin;
+		FName NodeName;
+		FGuid LinkedPinId;
+	};
+
+	TArray<FUnresolvedPinLink>& GetUnresolvedPinLinks()
+	{
+		static TArray<FUnresolvedPinLink> Links;
+		return Links;
+	}
+
+	// Values are written and read by the object system's own text forms, so a pin default and a
+	// reflected property with the same content look alike in saved text.
+	const FStrProperty& GetStringText()
+	{
+		static const FStrProperty Property(nullptr, TEXT("PinString"), CPF_None, 0, GetPropertyValueOps<FString>());
+		return Property;
+	}
+
+	const FTextProperty& GetTextText()
+	{
+		static const FTextProperty Property(nullptr, TEXT("PinText"), CPF_None, 0, GetPropertyValueOps<FText>());
+		return Property;
+	}
+
+	const FObjectProperty& GetObjectText()
+	{
+		static const FObjectProperty Property(nullptr, TEXT("PinObject"), CPF_None, 0, GetPropertyValueOps<UObject*>(), UObject::StaticClass());
+		return Property;
+	}
+
+	const TCHAR* ContainerTypeNames[] = {TEXT("None"), TEXT("Array"), TEXT("Set"), TEXT("Map")};
+
+	class FPinTextWriter
+	{
+	public:
+		explicit FPinTextWriter(FString& InOut)
+			: Out(InOut)
+		{
+		}
+
+		void Raw(const TCHAR* Key, const FString& Value)
+		{
+			Out.Append(Key);
+			Out.AppendChar('=');
+			Out.Append(Value);
+			Out.AppendChar(',');
+		}
+		void String(const TCHAR* Key, const FString& Value)
+		{
+			FString Quoted;
+			GetStringText().ExportTextItem_Direct(Quoted, &Value, nullptr, nullptr, PPF_Delimited);
+			Raw(Key, Quoted);
+		}
+		void Name(const TCHAR* Key, FName Value) { String(Key, Value.IsNone() ? FString() : Value.ToString()); }
+		void Text(const TCHAR* Key, const FText& Value)
+		{
+			FString Exported;
+			GetTextText().ExportTextItem_Direct(Exported, &Value, nullptr, nullptr, PPF_Delimited);
+			Raw(Key, Exported);
+		}
+		void Object(const TCHAR* Key, const UObject* Value)
+		{
+			FString Exported;
+			GetObjectText().ExportTextItem_Direct(Exported, &Value, nullptr, nullptr, PPF_Delimited);
+			Raw(Key, Exported);
+		}
+		void Bool(const TCHAR* Key, bool bValue) { Raw(Key, bValue ? TEXT("True") : TEXT("False")); }
+
+	private:
+		FString& Out;
+	};
+
+	/** Reads the "(Key=Value,...)" text of a pin, one field at a time. */
+	class FPinTextReader
+	{
+	public:
+		explicit FPinTextReader(const TCHAR* InCursor)
+			: Cursor(InCursor)
+		{
+		}
+
+		bool Open() { return Expect('('); }
+		bool AtEnd()
+		{
+			SkipSpaces();
+			return *Cursor == ')';
+		}
+		bool Close() { return Expect(')'); }
+		const TCHAR* GetCursor() const { return Cursor; }
+		bool IsValid() const { return Cursor != nullptr; }
+
+		/** Reads "Key=" and leaves the cursor on the value; the key is a view into the text. */
+		bool ReadKey(FStringView& OutKey)
+		{
+			SkipSpaces();
+			const TCHAR* const Start = Cursor;
+			while (*Cursor && *Cursor != '=' && *Cursor != ')' && *Cursor != ',')
+			{
+				++Cursor;
+			}
+			int32 Length = (int32)(Cursor - Start);
+			while (Length > 0 && FChar::IsWhitespace(Start[Length - 1]))
+			{
+				--Length;
+			}
+			OutKey = FStringView(Start, Length);
+			return Expect('=');
+		}
+
+		/** Ends a field: the comma after it, which the last field may leave out. */
+		bool EndField()
+		{
+			SkipSpaces();
+			if (*Cursor == ',')
+			{
+				++Cursor;
+				return true;
+			}
+			return *Cursor == ')';
+		}
+
+		bool ReadString(FString& OutValue) { return ReadWith(GetStringText(), &OutValue); }
+		bool ReadName(FName& OutValue)
+		{
+			FString Value;
+			if (!ReadString(Value))
+			{
+				return false;
+			}
+			OutValue = Value.IsEmpty() ? FName() : FName(*Value);
+			return true;
+		}
+		bool ReadText(FText& OutValue) { return ReadWith(GetTextText(), &OutValue); }
+		bool ReadObject(UObject*& OutValue)
+		{
+			OutValue = nullptr;
+			return ReadWith(GetObjectText(), &OutValue);
+		}
+
+		bool ReadToken(FString& OutToken)
+		{
+			SkipSpaces();
+			OutToken.Reset();
+			while (*Cursor && *Cursor != ',' && *Cursor != ')' && !FChar::IsWhitespace(*Cursor))
+			{
+				OutToken.AppendChar(*Cursor++);
+			}
+			return !OutToken.IsEmpty();
+		}
+
+		bool ReadBool(bool& bOutValue)
+		{
+			FString Token;
+			if (!ReadToken(Token) || !(Token == TEXT("True") || Token == TEXT("False")))
+			{
+				return false;
+			}
+			bOutValue = Token == TEXT("True");
+			return true;
+		}
+
+		/** Skips a value this reader does not use: a token, a quoted text or a bracketed group. */
+		bool SkipValue()
+		{
+			SkipSpaces();
+			int32 Depth = 0;
+			while (*Cursor)
+			{
+				if (*Cursor == '"')
+				{
+					FString Ignored;
+					if (!ReadString(Ignored))
+					{
+						return false;
+					}
+					continue;
+				}
+				if (*Cursor == '(')
+				{
+					++Depth;
+				}
+				else if (*Cursor == ')')
+				{
+					if (Depth == 0)
+					{
+						return true;
+					}
+					--Depth;
+				}
+				else if (*Cursor == ',' && Depth == 0)
+				{
+					return true;
+				}
+				++Cursor;
+			}
+			return false;
+		}
+
+		bool Expect(TCHAR Character)
+		{
+			SkipSpaces();
+			if (*Cursor != Character)
+			{
+				return false;
+			}
+			++Cursor;
+			return true;
+		}
+
+	private:
+		bool ReadWith(const FProperty& Property, void* Value)
+		{
+			SkipSpaces();
+			const TCHAR* const Next = Property.ImportText_Direct(Cursor, Value, nullptr, PPF_Delimited);
+			if (!Next)
+			{
+				return false;
+			}
+			Cursor = Next;
+			return true;
+		}
+
+		void SkipSpaces()
+		{
+			while (FChar::IsWhitespace(*Cursor))
+			{
+				++Cursor;
+			}
+		}
+
+		const TCHAR* Cursor;
+	};
+
+	void WriteTerminalType(FString& Out, const FEdGraphTerminalType& Terminal)
+	{
+		Out += TEXT("(");
+		FPinTextWriter Writer(Out);
+		Writer.Name(TEXT("TerminalCategory"), Terminal.TerminalCategory);
+		Writer.Name(TEXT("TerminalSubCategory"), Terminal.TerminalSubCategory);
+		Writer.Object(TEXT("TerminalSubCategoryObject"), Terminal.TerminalSubCategoryObject.Get());
+		Writer.Bool(TEXT("bTerminalIsConst"), Terminal.bTerminalIsConst);
+		Writer.Bool(TEXT("bTerminalIsWeakPointer"), Terminal.bTerminalIsWeakPointer);
+		Writer.Bool(TEXT("bTerminalIsUObjectWrapper"), Terminal.bTerminalIsUObjectWrapper);
+		Out += TEXT(")");
+	}
+
+	bool ReadTerminalType(FPinTextReader& Reader, FEdGraphTerminalType& OutTerminal)
+	{
+		if (!Reader.Open())
+		{
+			return false;
+		}
+		FStringView Key;
+		while (!Reader.AtEnd())
+		{
+			if (!Reader.ReadKey(Key))
+			{
+				return false;
+			}
+			UObject* Object = nullptr;
+			bool bRead = true;
+			if (Key == TEXT("TerminalCategory"))
+			{
+				bRead = Reader.ReadName(OutTerminal.TerminalCategory);
+			}
+			else if (Key == TEXT("TerminalSubCategory"))
+			{
+				bRead = Reader.ReadName(OutTerminal.TerminalSubCategory);
+			}
+			else if (Key == TEXT("TerminalSubCategoryObject"))
+			{
+				bRead = Reader.ReadObject(Object);
+				OutTerminal.TerminalSubCategoryObject = Object;
+			}
+			else if (Key == TEXT("bTerminalIsConst"))
+			{
+				bRead = Reader.ReadBool(OutTerminal.bTerminalIsConst);
+			}
+			else if (Key == TEXT("bTerminalIsWeakPointer"))
+			{
+				bRead = Reader.ReadBool(OutTerminal.bTerminalIsWeakPointer);
+			}
+			else if (Key == TEXT("bTerminalIsUObjectWrapper"))
+			{
+				bRead = Reader.ReadBool(OutTerminal.bTerminalIsUObjectWrapper);
+			}
+			else
+			{
+				bRead = Reader.SkipValue();
+			}
+			if (!bRead || !Reader.EndField())
+			{
+				return false;
+			}
+		}
+		return Reader.Close();
+	}
+
+	bool ReadLinks(FPinTextReader& Reader, UEdGraphPin& Pin)
+	{
+		if (!Reader.Open())
+		{
+			return false;
+		}
+		FString NodeName;
+		FString PinIdText;
+		while (!Reader.AtEnd())
+		{
+			FGuid LinkedPinId;
+			if (!Reader.ReadToken(NodeName) || !Reader.ReadToken(PinIdText) || !FGuid::Parse(PinIdText, LinkedPinId) || !Reader.EndField())
+			{
+				return false;
+			}
+			GetUnresolvedPinLinks().Add({&Pin, FName(*NodeName), LinkedPinId});
+		}
+		return Reader.Close();
+	}
+
+	/** A bit-field flag of a pin or of its type, by its name in the text form. */
+	struct FPinFlag
+	{
+		const TCHAR* Name;
+		bool (*Get)(const UEdGraphPin& Pin);
+		void (*Set)(UEdGraphPin& Pin, bool bValue);
+	};
+
+	const FPinFlag PinFlags[] = {
+		{TEXT("PinType.bIsReference"), [](const UEdGraphPin& Pin) -> bool { return Pin.PinType.bIsReference; }, [](UEdGraphPin& Pin, bool bValue) { Pin.PinType.bIsReference = bValue; }},
+		{TEXT("PinType.bIsConst"), [](const UEdGraphPin& Pin) -> bool { return Pin.PinType.bIsConst; }, [](UEdGraphPin& Pin, bool bValue) { Pin.PinType.bIsConst = bValue; }},
+		{TEXT("PinType.bIsWeakPointer"), [](const UEdGraphPin& Pin) -> bool { return Pin.PinType.bIsWeakPointer; }, [](UEdGraphPin& Pin, bool bValue) { Pin.PinType.bIsWeakPointer = bValue; }},
+		{TEXT("PinType.bIsUObjectWrapper"), [](const UEdGraphPin& Pin) -> bool { return Pin.PinType.bIsUObjectWrapper; }, [](UEdGraphPin& Pin, bool bValue) { Pin.PinType.bIsUObjectWrapper = bValue; }},
+		{TEXT("PinType.bSerializeAsSinglePrecisionFloat"), [](const UEdGraphPin& Pin) -> bool { return Pin.PinType.bSerializeAsSinglePrecisionFloat; }, [](UEdGraphPin& Pin, bool bValue) { Pin.PinType.bSerializeAsSinglePrecisionFloat = bValue; }},
+		{TEXT("bHidden"), [](const UEdGraphPin& Pin) -> bool { return Pin.bHidden; }, [](UEdGraphPin& Pin, bool bValue) { Pin.bHidden = bValue; }},
+		{TEXT("bNotConnectable"), [](const UEdGraphPin& Pin) -> bool { return Pin.bNotConnectable; }, [](UEdGraphPin& Pin, bool bValue) { Pin.bNotConnectable = bValue; }},
+		{TEXT("bDefaultValueIsReadOnly"), [](const UEdGraphPin& Pin) -> bool { return Pin.bDefaultValueIsReadOnly; }, [](UEdGraphPin& Pin, bool bValue) { Pin.bDefaultValueIsReadOnly = bValue; }},
+		{TEXT("bDefaultValueIsIgnored"), [](const UEdGraphPin& Pin) -> bool { return Pin.bDefaultValueIsIgnored; }, [](UEdGraphPin& Pin, bool bValue) { Pin.bDefaultValueIsIgnored = bValue; }},
+		{TEXT("bAdvancedView"), [](const UEdGraphPin& Pin) -> bool { return Pin.bAdvancedView; }, [](UEdGraphPin& Pin, bool bValue) { Pin.bAdvancedView = bValue; }},
+		{TEXT("bOrphanedPin"), [](const UEdGraphPin& Pin) -> bool { return Pin.bOrphanedPin; }, [](UEdGraphPin& Pin, bool bValue) { Pin.bOrphanedPin = bValue; }},
+		{TEXT("bAllowFriendlyName"), [](const UEdGraphPin& Pin) -> bool { return Pin.bAllowFriendlyName; }, [](UEdGraphPin& Pin, bool bValue) { Pin.bAllowFriendlyName = bValue; }},
+	};
+
+	/** Reads a flag of the pin or of its type; false when Key names no flag. */
+	bool ReadFlag(FPinTextReader& Reader, FStringView Key, UEdGraphPin& Pin, bool& bOutRead)
+	{
+		for (const FPinFlag& Flag : PinFlags)
+		{
+			if (Key == Flag.Name)
+			{
+				bool bValue = false;
+				bOutRead = Reader.ReadBool(bValue);
+				Flag.Set(Pin, bValue);
+				return true;
+			}
+		}
+		return false;
+	}
+}
+
+bool FEdGraphTerminalType::operator==(const FEdGraphTerminalType& Other) const
+{
+	return TerminalCategory == Other.TerminalCategory && TerminalSubCategory == Other.TerminalSubCategory && TerminalSubCategoryObject == Other.TerminalSubCategoryObject && bTerminalIsConst == Other.bTerminalIsConst && bTerminalIsWeakPointer == Other.bTerminalIsWeakPointer && bTerminalIsUObjectWrapper == Other.bTerminalIsUObjectWrapper;
+}
+
+FEdGraphPinType::FEdGraphPinType()
+	: bIsReference(false)
+	, bIsConst(false)
+	, bIsWeakPointer(false)
+	, bIsUObjectWrapper(false)
+	, bSerializeAsSinglePrecisionFloat(false)
+{
+}
+
+FEdGraphPinType::FEdGraphPinType(FName InPinCategory, FName InPinSubCategory, UObject* InPinSubCategoryObject, EPinContainerType InPinContainerType, bool bInIsReference, const FEdGraphTerminalType& InValueTerminalType)
+	: PinCategory(InPinCategory)
+	, PinSubCategory(InPinSubCategory)
+	, PinSubCategoryObject(InPinSubCategoryObject)
+	, PinValueType(InValueTerminalType)
+	, ContainerType(InPinContainerType)
+	, bIsReference(bInIsReference)
+	, bIsConst(false)
+	, bIsWeakPointer(false)
+	, bIsUObjectWrapper(false)
+	, bSerializeAsSinglePrecisionFloat(false)
+{
+}
+
+bool FEdGraphPinType::operator==(const FEdGraphPinType& Other) const
+{
+	return PinCategory == Other.PinCategory && PinSubCategory == Other.PinSubCategory && PinSubCategoryObject == Other.PinSubCategoryObject && PinValueType == Other.PinValueType && ContainerType == Other.ContainerType && bIsReference == Other.bIsReference && bIsConst == Other.bIsConst && bIsWeakPointer == Other.bIsWeakPointer && bIsUObjectWrapper == Other.bIsUObjectWrapper;
+}
+
+UEdGraphPin::UEdGraphPin(UEdGraphNode* InOwningNode, const FGuid& InPinId)
+	: PinId(InPinId)
+	, Direction(EGPD_Input)
+	, bHidden(false)
+	, bNotConnectable(false)
+	, bDefaultValueIsReadOnly(false)
+	, bDefaultValueIsIgnored(false)
+	, bAdvancedView(false)
+	, bDisplayAsMutableRef(false)
+	, bAllowFriendlyName(true)
+	, bOrphanedPin(false)
+	, OwningNode(InOwningNode)
+	, bWasTrashed(false)
+{
+}
+
+UEdGraphPin::~UEdGraphPin()
+{
+	TArray<FUnresolvedPinLink>& Unresolved = GetUnresolvedPinLinks();
+	if (!Unresolved.IsEmpty())
+	{
+		Unresolved.RemoveAll([this](const FUnresolvedPinLink& Link) { return Link.Pin == this; });
+	}
+}
+
+UEdGraphPin* UEdGraphPin::CreatePin(UEdGraphNode* InOwningNode)
+{
+	return new UEdGraphPin(InOwningNode, FGuid::NewGuid());
+}
+
+FString UEdGraphPin::GetName() const
+{
+	return PinName.ToString();
+}
+
+FText UEdGraphPin::GetDisplayName() const
+{
+	return PinFriendlyName.IsEmpty() ? FText::FromName(PinName) : PinFriendlyName;
+}
+
+void UEdGraphPin::MakeLinkTo(UEdGraphPin* ToPin, bool bAlwaysMarkDirty)
+{
+	if (!ToPin || LinkedTo.Contains(ToPin))
+	{
+		return;
+	}
+	check(!bWasTrashed && !ToPin->bWasTrashed);
+	GetOwningNode()->Modify(bAlwaysMarkDirty);
+	ToPin->GetOwningNode()->Modify(bAlwaysMarkDirty);
+	LinkedTo.Add(ToPin);
+	ToPin->LinkedTo.Add(this);
+}
+
+void UEdGraphPin::BreakLinkTo(UEdGraphPin* ToPin, bool bAlwaysMarkDirty)
+{
+	if (!ToPin)
+	{
+		return;
+	}
+	GetOwningNode()->Modify(bAlwaysMarkDirty);
+	ToPin->GetOwningNode()->Modify(bAlwaysMarkDirty);
+	LinkedTo.Remove(ToPin);
+	ToPin->LinkedTo.Remove(this);
+}
+
+void UEdGraphPin::BreakAllPinLinks(bool bNotifyNodes, bool bAlwaysMarkDirty)
+{
+	if (LinkedTo.IsEmpty())
+	{
+		return;
+	}
+	const TArray<UEdGraphPin*> FormerLinks = MoveTemp(LinkedTo);
+	LinkedTo.Reset();
+	GetOwningNode()->Modify(bAlwaysMarkDirty);
+	for (UEdGraphPin* Other : FormerLinks)
+	{
+		Other->GetOwningNode()->Modify(bAlwaysMarkDirty);
+		Other->LinkedTo.RemoveSingle(this);
+	}
+	if (bNotifyNodes)
+	{
+		for (UEdGraphPin* Other : FormerLinks)
+		{
+			Other->GetOwningNode()->PinConnectionListChanged(Other);
+		}
+		GetOwningNode()->PinConnectionListChanged(this);
+	}
+}
+
+void UEdGraphPin::MarkAsGarbage()
+{
+	if (!bWasTrashed)
+	{
+		bWasTrashed = true;
+		GetOwningNode()->TrashedPins.Add(this);
+	}
+}
+
+bool UEdGraphPin::ExportTextItem(FString& ValueStr, int32 PortFlags) const
+{
+	ValueStr += TEXT("(");
+	FPinTextWriter Writer(ValueStr);
+	Writer.Raw(TEXT("PinId"), PinId.ToString());
+	Writer.String(TEXT("PinName"), PinName.ToString());
+	if (!PinFriendlyName.IsEmpty())
+	{
+		Writer.Text(TEXT("PinFriendlyName"), PinFriendlyName);
+	}
+	if (!PinToolTip.IsEmpty())
+	{
+		Writer.String(TEXT("PinToolTip"), PinToolTip);
+	}
+	if (Direction == EGPD_Output)
+	{
+		Writer.String(TEXT("Direction"), TEXT("EGPD_Output"));
+	}
+	Writer.Name(TEXT("PinType.PinCategory"), PinType.PinCategory);
+	Writer.Name(TEXT("PinType.PinSubCategory"), PinType.PinSubCategory);
+	Writer.Object(TEXT("PinType.PinSubCategoryObject"), PinType.PinSubCategoryObject.Get());
+	if (PinType.IsMap())
+	{
+		FString Terminal;
+		WriteTerminalType(Terminal, PinType.PinValueType);
+		Writer.Raw(TEXT("PinType.PinValueType"), Terminal);
+	}
+	Writer.Raw(TEXT("PinType.ContainerType"), ContainerTypeNames[(int32)PinType.ContainerType]);
+	if (!DefaultValue.IsEmpty())
+	{
+		Writer.String(TEXT("DefaultValue"), DefaultValue);
+	}
+	if (!AutogeneratedDefaultValue.IsEmpty())
+	{
+		Writer.String(TEXT("AutogeneratedDefaultValue"), AutogeneratedDefaultValue);
+	}
+	if (DefaultObject)
+	{
+		Writer.Object(TEXT("DefaultObject"), DefaultObject.Get());
+	}
+	if (!DefaultTextValue.IsEmpty())
+	{
+		Writer.Text(TEXT("DefaultTextValue"), DefaultTextValue);
+	}
+	if (!LinkedTo.IsEmpty())
+	{
+		FString Links = TEXT("(");
+		for (const UEdGraphPin* Linked : LinkedTo)
+		{
+			Links.Append(Linked->GetOwningNode()->GetName());
+			Links.AppendChar(' ');
+			Links.Append(Linked->PinId.ToString());
+			Links.AppendChar(',');
+		}
+		Links += TEXT(")");
+		Writer.Raw(TEXT("LinkedTo"), Links);
+	}
+	for (const FPinFlag& Flag : PinFlags)
+	{
+		Writer.Bool(Flag.Name, Flag.Get(*this));
+	}
+	ValueStr += TEXT(")");
+	return true;
+}
+
+bool UEdGraphPin::ImportTextItem(const TCHAR*& Buffer, int32 PortFlags, UObject* OwnerObject, FOutputDevice* ErrorText)
+{
+	FPinTextReader Reader(Buffer);
+	if (!Reader.Open())
+	{
+		return false;
+	}
+	FStringView Key;
+	while (!Reader.AtEnd())
+	{
+		if (!Reader.ReadKey(Key))
+		{
+			return false;
+		}
+		bool bRead = true;
+		UObject* Object = nullptr;
+		FString Token;
+		if (Key == TEXT("PinId"))
+		{
+			bRead = Reader.ReadToken(Token) && FGuid::Parse(Token, PinId);
+		}
+		else if (Key == TEXT("PinName"))
+		{
+			bRead = Reader.ReadName(PinName);
+		}
+		else if (Key == TEXT("PinFriendlyName"))
+		{
+			bRead = Reader.ReadText(PinFriendlyName);
+		}
+		else if (Key == TEXT("PinToolTip"))
+		{
+			bRead = Reader.ReadString(PinToolTip);
+		}
+		else if (Key == TEXT("Direction"))
+		{
+			bRead = Reader.ReadString(Token);
+			Direction = Token == TEXT("EGPD_Output") ? EGPD_Output : EGPD_Input;
+		}
+		else if (Key == TEXT("PinType.PinCategory"))
+		{
+			bRead = Reader.ReadName(PinType.PinCategory);
+		}
+		else if (Key == TEXT("PinType.PinSubCategory"))
+		{
+			bRead = Reader.ReadName(PinType.PinSubCategory);
+		}
+		else if (Key == TEXT("PinType.PinSubCategoryObject"))
+		{
+			bRead = Reader.ReadObject(Object);
+			PinType.PinSubCategoryObject = Object;
+		}
+		else if (Key == TEXT("PinType.PinValueType"))
+		{
+			bRead = ReadTerminalType(Reader, PinType.PinValueType);
+		}
+		else if (Key == TEXT("PinType.ContainerType"))
+		{
+			bRead = Reader.ReadToken(Token);
+			for (int32 Index = 0; Index < (int32)UE_ARRAY_COUNT(ContainerTypeNames); ++Index)
+			{
+				if (Token == ContainerTypeNames[Index])
+				{
+					PinType.ContainerType = (EPinContainerType)Index;
+				}
+			}
+		}
+		else if (Key == TEXT("DefaultValue"))
+		{
+			bRead = Reader.ReadString(DefaultValue);
+		}
+		else if (Key == TEXT("AutogeneratedDefaultValue"))
+		{
+			bRead = Reader.ReadString(AutogeneratedDefaultValue);
+		}
+		else if (Key == TEXT("DefaultObject"))
+		{
+			bRead = Reader.ReadObject(Object);
+			DefaultObject = Object;
+		}
+		else if (Key == TEXT("DefaultTextValue"))
+		{
+			bRead = Reader.ReadText(DefaultTextValue);
+		}
+		else if (Key == TEXT("LinkedTo"))
+		{
+			bRead = ReadLinks(Reader, *this);
+		}
+		else if (!ReadFlag(Reader, Key, *this, bRead))
+		{
+			bRead = Reader.SkipValue();
+		}
+		if (!bRead || !Reader.EndField())
+		{
+			return false;
+		}
+	}
+	if (!Reader.Close())
+	{
+		return false;
+	}
+	Buffer = Reader.GetCursor();
+	return true;
+}
+
+void UEdGraphPin::ResolveAllPinReferences()
+{
+	// Pins by id, per node, built once per node that links point at.
+	TMap<const UEdGraphNode*, TMap<FGuid, UEdGraphPin*>> PinsById;
+	TArray<FUnresolvedPinLink> Links = MoveTemp(GetUnresolvedPinLinks());
+	GetUnresolvedPinLinks().Reset();
+	for (const FUnresolvedPinLink& Link : Links)
+	{
+		UEdGraphNode* const OwningNode = Link.Pin->GetOwningNode();
+		UEdGraphNode* const LinkedNode = Cast<UEdGraphNode>(StaticFindObjectFast(UEdGraphNode::StaticClass(), OwningNode->GetOuter(), Link.NodeName));
+		if (!LinkedNode)
+		{
+			continue;
+		}
+		TMap<FGuid, UEdGraphPin*>* NodePins = PinsById.Find(LinkedNode);
+		if (!NodePins)
+		{
+			NodePins = &PinsById.Add(LinkedNode, TMap<FGuid, UEdGraphPin*>());
+			NodePins->Reserve(LinkedNode->Pins.Num());
+			for (UEdGraphPin* Pin : LinkedNode->Pins)
+			{
+				NodePins->Add(Pin->PinId, Pin);
+			}
+		}
+		// Both ends of a link list it; whichever comes first joins both sides.
+		UEdGraphPin* const* LinkedPin = NodePins->Find(Link.LinkedPinId);
+		if (LinkedPin && !Link.Pin->LinkedTo.Contains(*LinkedPin))
+		{
+			Link.Pin->LinkedTo.Add(*LinkedPin);
+			(*LinkedPin)->LinkedTo.Add(Link.Pin);
+		}
+	}
+}

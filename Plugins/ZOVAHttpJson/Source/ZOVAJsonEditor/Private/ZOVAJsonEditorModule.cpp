@@ -1,0 +1,13 @@
+#include "ZOVAJsonEditorModule.h"
+
+#include "Modules/ModuleManager.h"
+
+void FZOVAJsonEditorModule::StartupModule()
+{
+}
+
+void FZOVAJsonEditorModule::ShutdownModule()
+{
+}
+
+IMPLEMENT_MODULE(FZOVAJsonEditorModule, ZOVAJsonEditor)

@@ -1,0 +1,12 @@
+using UnrealBuildTool;
+
+public class ZOVAJsonEditor : ModuleRules
+{
+	public ZOVAJsonEditor(ReadOnlyTargetRules Target) : base(Target)
+	{
+		PCHUsage = PCHUsageMode.UseExplicitOrSharedPCHs;
+
+		PublicDependencyModuleNames.AddRange(new string[] { "Core", "CoreUObject", "Engine", "ZOVAJson" });
+		PrivateDependencyModuleNames.AddRange(new string[] { "BlueprintGraph", "KismetCompiler", "UnrealEd" });
+	}
+}

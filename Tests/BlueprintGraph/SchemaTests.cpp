@@ -1,0 +1,210 @@
+#include "BlueprintTestFixture.h"
+#include "GraphTestTypes.h"
+#include "K2Node_CallFunction.h"
+#include "K2Node_MakeArray.h"
+#include "K2Node_MakeMap.h"
+
+class FSchemaTest : public FBlueprintTest
+{
+protected:
+	UEdGraphPin* AddPin(EEdGraphPinDirection Direction, const FEdGraphPinType& Type)
+	{
+		UGraphTestNode* const Node = AddNode<UGraphTestNode>();
+		return Node->CreatePin(Direction, Type, TEXT("Pin"));
+	}
+
+	static FEdGraphPinType MakeType(FName Category, EPinContainerType Container = EPinContainerType::None, FName ValueCategory = NAME_None)
+	{
+		FEdGraphTerminalType Value;
+		Value.TerminalCategory = ValueCategory;
+		return FEdGraphPinType(Category, NAME_None, nullptr, Container, false, Value);
+	}
+
+	const UEdGraphSchema_K2* Schema = GetDefault<UEdGraphSchema_K2>();
+};
+
+TEST_F(FSchemaTest, ConnectionRulesFollowDirectionTypeAndExistingLinks)
+{
+	const FEdGraphPinType String = MakeType(UEdGraphSchema_K2::PC_String);
+	const FEdGraphPinType Bool = MakeType(UEdGraphSchema_K2::PC_Boolean);
+	const FEdGraphPinType StringArray = MakeType(UEdGraphSchema_K2::PC_String, EPinContainerType::Array);
+	const FEdGraphPinType Wildcard = MakeType(UEdGraphSchema_K2::PC_Wildcard);
+	const FEdGraphPinType StringMap = MakeType(UEdGraphSchema_K2::PC_String, EPinContainerType::Map, UEdGraphSchema_K2::PC_String);
+	const FEdGraphPinType StringToBoolMap = MakeType(UEdGraphSchema_K2::PC_String, EPinContainerType::Map, UEdGraphSchema_K2::PC_Boolean);
+	struct FCase
+	{
+		const char* Name;
+		FEdGraphPinType Output;
+		FEdGraphPinType Input;
+		ECanCreateConnectionResponse Expected;
+	};
+	const FCase Cases[] = {
+		{"same type", String, String, CONNECT_RESPONSE_MAKE},
+		{"bool into string", Bool, String, CONNECT_RESPONSE_DISALLOW},
+		{"array into single value", StringArray, String, CONNECT_RESPONSE_DISALLOW},
+		{"wildcard takes a single value", String, Wildcard, CONNECT_RESPONSE_MAKE},
+		{"map value types differ", StringMap, StringToBoolMap, CONNECT_RESPONSE_DISALLOW},
+		{"same map", StringMap, StringMap, CONNECT_RESPONSE_MAKE},
+	};
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(Case.Name);
+		UEdGraphPin* const Output = AddPin(EGPD_Output, Case.Output);
+		UEdGraphPin* const Input = AddPin(EGPD_Input, Case.Input);
+		EXPECT_EQ(Schema->CanCreateConnection(Output, Input).Response, Case.Expected);
+		EXPECT_EQ(Schema->CanCreateConnection(Input, Output).Response, Case.Expected) << "either order";
+	}
+
+	UGraphTestNode* const Node = AddNode<UGraphTestNode>([](UGraphTestNode* New)
+	{
+		New->InputNames = {TEXT("In")};
+		New->OutputNames = {TEXT("Out")};
+	});
+	EXPECT_EQ(Schema->CanCreateConnection(Node->FindPin(TEXT("Out")), Node->FindPin(TEXT("In"))).Response, CONNECT_RESPONSE_DISALLOW) << "same node";
+	UEdGraphPin* const FirstOutput = AddPin(EGPD_Output, String);
+	EXPECT_EQ(Schema->CanCreateConnection(FirstOutput, AddPin(EGPD_Output, String)).Response, CONNECT_RESPONSE_DISALLOW) << "same direction";
+}
+
+TEST_F(FSchemaTest, TryCreateConnectionReplacesTheLinkOfAnInputAndTellsBothNodes)
+{
+	UGraphTestNode* const First = AddNode<UGraphTestNode>([](UGraphTestNode* Node) { Node->OutputNames = {TEXT("Out")}; });
+	UGraphTestNode* const Second = AddNode<UGraphTestNode>([](UGraphTestNode* Node) { Node->OutputNames = {TEXT("Out")}; });
+	UGraphTestNode* const Target = AddNode<UGraphTestNode>([](UGraphTestNode* Node) { Node->InputNames = {TEXT("In")}; });
+	UEdGraphPin* const In = Target->FindPinChecked(TEXT("In"));
+	In->DefaultValue = TEXT("typed");
+
+	EXPECT_TRUE(Schema->TryCreateConnection(First->FindPinChecked(TEXT("Out")), In));
+	EXPECT_TRUE(In->DefaultValue.IsEmpty()) << "a linked input drops its typed default";
+	EXPECT_TRUE(Schema->TryCreateConnection(In, Second->FindPinChecked(TEXT("Out"))));
+	EXPECT_EQ(In->LinkedTo, TArray<UEdGraphPin*>({Second->FindPinChecked(TEXT("Out"))}));
+	EXPECT_TRUE(First->FindPinChecked(TEXT("Out"))->LinkedTo.IsEmpty());
+	EXPECT_EQ(First->NumPinNotifications, 2) << "linked, then replaced";
+	EXPECT_EQ(Second->NumPinNotifications, 1);
+	EXPECT_GE(Target->NumPinNotifications, 2);
+}
+
+TEST_F(FSchemaTest, MovePinLinksCarriesLinksAndDefaultsAndCopyKeepsTheSource)
+{
+	UGraphTestNode* const Source = AddNode<UGraphTestNode>([](UGraphTestNode* Node) { Node->OutputNames = {TEXT("Out")}; });
+	UGraphTestNode* const From = AddNode<UGraphTestNode>([](UGraphTestNode* Node) { Node->InputNames = {TEXT("In")}; });
+	UGraphTestNode* const To = AddNode<UGraphTestNode>([](UGraphTestNode* Node) { Node->InputNames = {TEXT("In")}; });
+	UGraphTestNode* const Copy = AddNode<UGraphTestNode>([](UGraphTestNode* Node) { Node->InputNames = {TEXT("In")}; });
+	UEdGraphPin* const Out = Source->FindPinChecked(TEXT("Out"));
+	UEdGraphPin* const FromPin = From->FindPinChecked(TEXT("In"));
+	Link(Out, FromPin);
+	FromPin->DefaultValue = TEXT("kept in the text");
+
+	EXPECT_TRUE(Schema->CopyPinLinks(*FromPin, *Copy->FindPinChecked(TEXT("In"))).CanSafeConnect());
+	EXPECT_EQ(FromPin->LinkedTo.Num(), 1);
+	EXPECT_EQ(Out->LinkedTo.Num(), 2);
+
+	UEdGraphPin* const ToPin = To->FindPinChecked(TEXT("In"));
+	EXPECT_TRUE(Schema->MovePinLinks(*FromPin, *ToPin).CanSafeConnect());
+	EXPECT_TRUE(FromPin->LinkedTo.IsEmpty());
+	EXPECT_EQ(ToPin->LinkedTo, TArray<UEdGraphPin*>({Out}));
+	EXPECT_EQ(ToPin->DefaultValue, TEXT("kept in the text"));
+	EXPECT_EQ(Out->LinkedTo.Num(), 2);
+
+	UEdGraphPin* const BoolPin = AddPin(EGPD_Input, MakeType(UEdGraphSchema_K2::PC_Boolean));
+	EXPECT_EQ(Schema->MovePinLinks(*ToPin, *BoolPin).Response, CONNECT_RESPONSE_DISALLOW);
+	EXPECT_TRUE(BoolPin->LinkedTo.IsEmpty()) << "a refused link is not made";
+}
+
+TEST_F(FSchemaTest, MakeArrayTakesItsTypeFromTheFirstLink)
+{
+	UK2Node_MakeArray* const MakeArray = AddNode<UK2Node_MakeArray>();
+	ASSERT_EQ(MakeArray->Pins.Num(), 2);
+	UEdGraphPin* const Output = MakeArray->GetOutputPin();
+	EXPECT_EQ(Output->PinName, FName(TEXT("Array")));
+	EXPECT_EQ(Output->PinType.PinCategory, UEdGraphSchema_K2::PC_Wildcard);
+	EXPECT_TRUE(Output->PinType.IsArray());
+
+	UEdGraphPin* const Consumer = AddPin(EGPD_Input, MakeType(UEdGraphSchema_K2::PC_String, EPinContainerType::Array));
+	Output->MakeLinkTo(Consumer);
+	MakeArray->PinConnectionListChanged(Output);
+	MakeArray->AddInputPin();
+	MakeArray->AddInputPin();
+
+	ASSERT_EQ(MakeArray->Pins.Num(), 4);
+	EXPECT_EQ(Output->PinType.PinCategory, UEdGraphSchema_K2::PC_String);
+	EXPECT_TRUE(Output->PinType.IsArray());
+	for (int32 Index = 0; Index < 3; ++Index)
+	{
+		const UEdGraphPin* const Element = MakeArray->Pins[Index + 1];
+		EXPECT_EQ(Element->PinName, MakeArray->GetPinName(Index));
+		EXPECT_EQ(Element->PinType.PinCategory, UEdGraphSchema_K2::PC_String);
+		EXPECT_FALSE(Element->PinType.IsContainer());
+	}
+	EXPECT_EQ(MakeArray->Pins[3]->PinName, FName(TEXT("[2]")));
+}
+
+TEST_F(FSchemaTest, MakeMapTypesKeysAndValuesFromLinksOnEitherSide)
+{
+	UK2Node_MakeMap* const FromOutput = AddNode<UK2Node_MakeMap>();
+	UEdGraphPin* const MapConsumer = AddPin(EGPD_Input, MakeType(UEdGraphSchema_K2::PC_String, EPinContainerType::Map, UEdGraphSchema_K2::PC_Int));
+	Link(FromOutput->GetOutputPin(), MapConsumer);
+	FromOutput->AddInputPin();
+	const TArray<FName> ExpectedNames = {TEXT("Key 0"), TEXT("Value 0"), TEXT("Key 1"), TEXT("Value 1")};
+	ASSERT_EQ(FromOutput->Pins.Num(), 5);
+	for (int32 Index = 0; Index < ExpectedNames.Num(); ++Index)
+	{
+		const UEdGraphPin* const Pin = FromOutput->Pins[Index + 1];
+		EXPECT_EQ(Pin->PinName, ExpectedNames[Index]);
+		EXPECT_EQ(Pin->PinType.PinCategory, Index % 2 == 0 ? UEdGraphSchema_K2::PC_String : UEdGraphSchema_K2::PC_Int);
+	}
+	EXPECT_EQ(FromOutput->FindPinChecked(TEXT("Value 1"))->DefaultValue, TEXT("0"));
+
+	UK2Node_MakeMap* const FromInputs = AddNode<UK2Node_MakeMap>();
+	Link(AddPin(EGPD_Output, MakeType(UEdGraphSchema_K2::PC_Boolean)), FromInputs->FindPinChecked(TEXT("Value 0")));
+	const FEdGraphPinType& MapType = FromInputs->GetOutputPin()->PinType;
+	EXPECT_EQ(MapType.PinCategory, UEdGraphSchema_K2::PC_Wildcard) << "the key is still open";
+	EXPECT_EQ(MapType.PinValueType.TerminalCategory, UEdGraphSchema_K2::PC_Boolean);
+	Link(AddPin(EGPD_Output, MakeType(UEdGraphSchema_K2::PC_Name)), FromInputs->FindPinChecked(TEXT("Key 0")));
+	EXPECT_EQ(MapType.PinCategory, UEdGraphSchema_K2::PC_Name);
+}
+
+TEST_F(FSchemaTest, CallNodesMakeOnePinPerParameterWithTheFunctionsTypes)
+{
+	struct FExpectedPin
+	{
+		const TCHAR* Name;
+		EEdGraphPinDirection Direction;
+		FName Category;
+		EPinContainerType Container;
+	};
+	struct FCase
+	{
+		const TCHAR* Function;
+		TArray<FExpectedPin> Pins;
+	};
+	const FCase Cases[] = {
+		{TEXT("JoinWords"), {{TEXT("self"), EGPD_Input, UEdGraphSchema_K2::PC_Object, EPinContainerType::None}, {TEXT("First"), EGPD_Input, UEdGraphSchema_K2::PC_String, EPinContainerType::None}, {TEXT("Second"), EGPD_Input, UEdGraphSchema_K2::PC_String, EPinContainerType::None}, {TEXT("ReturnValue"), EGPD_Output, UEdGraphSchema_K2::PC_String, EPinContainerType::None}}},
+		{TEXT("SplitWords"), {{TEXT("self"), EGPD_Input, UEdGraphSchema_K2::PC_Object, EPinContainerType::None}, {TEXT("Text"), EGPD_Input, UEdGraphSchema_K2::PC_String, EPinContainerType::None}, {TEXT("OutWords"), EGPD_Output, UEdGraphSchema_K2::PC_String, EPinContainerType::Array}, {TEXT("ReturnValue"), EGPD_Output, UEdGraphSchema_K2::PC_Boolean, EPinContainerType::None}}},
+		{TEXT("CountPairs"), {{TEXT("self"), EGPD_Input, UEdGraphSchema_K2::PC_Object, EPinContainerType::None}, {TEXT("Pairs"), EGPD_Input, UEdGraphSchema_K2::PC_String, EPinContainerType::Map}, {TEXT("ReturnValue"), EGPD_Output, UEdGraphSchema_K2::PC_Int, EPinContainerType::None}}},
+		{TEXT("RecordWord"), {{TEXT("execute"), EGPD_Input, UEdGraphSchema_K2::PC_Exec, EPinContainerType::None}, {TEXT("then"), EGPD_Output, UEdGraphSchema_K2::PC_Exec, EPinContainerType::None}, {TEXT("self"), EGPD_Input, UEdGraphSchema_K2::PC_Object, EPinContainerType::None}, {TEXT("Word"), EGPD_Input, UEdGraphSchema_K2::PC_String, EPinContainerType::None}}},
+	};
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(Case.Function));
+		UK2Node_CallFunction* const Call = AddNode<UK2Node_CallFunction>([&Case](UK2Node_CallFunction* Node)
+		{
+			Node->FunctionReference.SetExternalMember(Case.Function, UGraphTestLibrary::StaticClass());
+		});
+		ASSERT_EQ(Call->Pins.Num(), Case.Pins.Num());
+		for (int32 Index = 0; Index < Case.Pins.Num(); ++Index)
+		{
+			SCOPED_TRACE(Index);
+			const UEdGraphPin* const Pin = Call->Pins[Index];
+			EXPECT_TRUE(Pin->PinName.ToString().Equals(Case.Pins[Index].Name, ESearchCase::CaseSensitive));
+			EXPECT_EQ(Pin->Direction, Case.Pins[Index].Direction);
+			EXPECT_EQ(Pin->PinType.PinCategory, Case.Pins[Index].Category);
+			EXPECT_EQ(Pin->PinType.ContainerType, Case.Pins[Index].Container);
+		}
+		const UEdGraphPin* const Self = Call->FindPinChecked(UEdGraphSchema_K2::PN_Self);
+		EXPECT_TRUE(Self->bHidden) << "static functions hide their target";
+		EXPECT_EQ(Self->DefaultObject.Get(), UGraphTestLibrary::StaticClass()->GetDefaultObject());
+		EXPECT_EQ(Call->IsNodePure(), Call->FindPin(UEdGraphSchema_K2::PN_Execute) == nullptr);
+		EXPECT_EQ(Call->GetReturnValuePin(), Call->FindPin(UEdGraphSchema_K2::PN_ReturnValue));
+	}
+	EXPECT_EQ(AddNode<UK2Node_CallFunction>()->Pins.Num(), 0) << "no function, no pins";
+}

@@ -1,0 +1,186 @@
+#include "CoreMinimal.h"
+#include "Dom/JsonObject.h"
+#include "Dom/JsonValue.h"
+#include "HAL/PlatformProcess.h"
+#include "Serialization/JsonReader.h"
+#include "Serialization/JsonSerializer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+/** Runs the zova tool beside the test executable, as a script would. */
+class FZovaGraphCommandTest : public testing::Test
+{
+protected:
+	struct FRun
+	{
+		int ExitStatus = -1;
+		FString StdOut;
+		std::string StdErr;
+	};
+
+	static std::string ShellQuote(const std::string& Word)
+	{
+		std::string Quoted = "'";
+		for (const char Character : Word)
+		{
+			Quoted += Character == '\'' ? std::string("'\\''") : std::string(1, Character);
+		}
+		return Quoted + "'";
+	}
+
+	static FRun RunZova(const std::vector<std::string>& Words, const std::string& StdIn = std::string())
+	{
+		const std::string Folder = TCHAR_TO_UTF8(FPlatformProcess::BaseDir());
+		const std::string ErrorFile = Folder + "ZovaGraphCommandTests.stderr";
+		std::string Command = "printf %s " + ShellQuote(StdIn) + " | " + ShellQuote(Folder + "zova");
+		for (const std::string& Word : Words)
+		{
+			Command += " " + ShellQuote(Word);
+		}
+		Command += " 2>" + ShellQuote(ErrorFile);
+
+		FRun Run;
+		std::string Output;
+		FILE* const Pipe = popen(Command.c_str(), "r");
+		char Buffer[4096];
+		size_t Read = 0;
+		while ((Read = fread(Buffer, 1, sizeof(Buffer), Pipe)) > 0)
+		{
+			Output.append(Buffer, Read);
+		}
+		const int Status = pclose(Pipe);
+		Run.ExitStatus = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
+		const FUTF8ToTCHAR Converted(Output.data(), (int32)Output.size());
+		Run.StdOut = FString(Converted.Length(), Converted.Get());
+		std::stringstream Errors;
+		Errors << std::ifstream(ErrorFile).rdbuf();
+		Run.StdErr = Errors.str();
+		std::remove(ErrorFile.c_str());
+		return Run;
+	}
+
+	/** Standard output must be exactly one JSON object. */
+	static TSharedPtr<FJsonObject> ParseObject(const FRun& Run)
+	{
+		TSharedPtr<FJsonObject> Object;
+		EXPECT_TRUE(FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Run.StdOut), Object)) << TCHAR_TO_UTF8(*Run.StdOut);
+		return Object;
+	}
+
+	static TArray<FString> ToStrings(const TArray<TSharedPtr<FJsonValue>>& Values)
+	{
+		TArray<FString> Strings;
+		for (const TSharedPtr<FJsonValue>& Value : Values)
+		{
+			Strings.Add(Value->AsString());
+		}
+		return Strings;
+	}
+};
+
+TEST_F(FZovaGraphCommandTest, JsonToArrayPrintsTheNodeOutputsAndExitsBySuccess)
+{
+	struct FCase
+	{
+		const char* Name;
+		std::vector<std::string> Words;
+		std::string StdIn;
+		int ExpectedExit;
+		bool bExpectedSuccess;
+		TArray<FString> ExpectedArray;
+	};
+	const FCase Cases[] = {
+		{"array text", {"json", "to-array", "[\"a\", 2, true, \"中文\"]", "--json"}, "", 0, true, {TEXT("a"), TEXT("2"), TEXT("true"), TEXT("中文")}},
+		{"not an array", {"json", "to-array", "{\"a\": 1}", "--json"}, "", 1, false, {}},
+		{"text from standard input", {"json", "to-array", "-", "--json"}, "[\"it's\", \"x\"]", 0, true, {TEXT("it's"), TEXT("x")}},
+	};
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(Case.Name);
+		const FRun Run = RunZova(Case.Words, Case.StdIn);
+		EXPECT_EQ(Run.ExitStatus, Case.ExpectedExit) << Run.StdErr;
+		const TSharedPtr<FJsonObject> Object = ParseObject(Run);
+		ASSERT_TRUE(Object.IsValid());
+		EXPECT_EQ(Object->Values.Num(), 2);
+		bool bSuccess = !Case.bExpectedSuccess;
+		EXPECT_TRUE(Object->TryGetBoolField(TEXT("Success"), bSuccess));
+		EXPECT_EQ(bSuccess, Case.bExpectedSuccess);
+		const TArray<TSharedPtr<FJsonValue>>* Array = nullptr;
+		ASSERT_TRUE(Object->TryGetArrayField(TEXT("String Array"), Array));
+		EXPECT_EQ(ToStrings(*Array), Case.ExpectedArray);
+	}
+
+	const FRun Table = RunZova({"json", "to-array", "[\"first\", \"second\"]"});
+	EXPECT_EQ(Table.ExitStatus, 0);
+	EXPECT_TRUE(Table.StdOut.Contains(TEXT("String Array [1]"))) << TCHAR_TO_UTF8(*Table.StdOut);
+	EXPECT_TRUE(Table.StdOut.Contains(TEXT("second")));
+}
+
+TEST_F(FZovaGraphCommandTest, JsonToArrayRefusesBadUsageWithOneLine)
+{
+	const std::vector<std::vector<std::string>> BadUsages = {{"json", "to-array"}, {"json", "to-array", "[1]", "[2]"}, {"json", "to-array", "[1]", "--key", "x"}};
+	for (const std::vector<std::string>& Words : BadUsages)
+	{
+		SCOPED_TRACE(Words.size());
+		const FRun Run = RunZova(Words);
+		EXPECT_EQ(Run.ExitStatus, 2);
+		EXPECT_TRUE(Run.StdOut.IsEmpty());
+		EXPECT_EQ(std::count(Run.StdErr.begin(), Run.StdErr.end(), '\n'), 1) << Run.StdErr;
+	}
+}
+
+TEST_F(FZovaGraphCommandTest, NodesListsJsonToArrayWithItsPinsButNotTheAnalyzeArrayNode)
+{
+	const FRun Run = RunZova({"nodes", "--json"});
+	EXPECT_EQ(Run.ExitStatus, 0) << Run.StdErr;
+	const TSharedPtr<FJsonObject> Object = ParseObject(Run);
+	ASSERT_TRUE(Object.IsValid());
+	const TArray<TSharedPtr<FJsonValue>>* Nodes = nullptr;
+	ASSERT_TRUE(Object->TryGetArrayField(TEXT("nodes"), Nodes));
+
+	TSharedPtr<FJsonObject> JsonToArray;
+	for (const TSharedPtr<FJsonValue>& Node : *Nodes)
+	{
+		const TSharedPtr<FJsonObject> Entry = Node->AsObject();
+		EXPECT_NE(Entry->GetStringField(TEXT("class")), TEXT("ZOVAK2Node_AnalyzeArray"));
+		if (Entry->GetStringField(TEXT("title")) == TEXT("Json To Array"))
+		{
+			JsonToArray = Entry;
+		}
+	}
+	ASSERT_TRUE(JsonToArray.IsValid());
+	EXPECT_EQ(JsonToArray->GetStringField(TEXT("category")), TEXT("ZOVA Http Json"));
+	EXPECT_EQ(JsonToArray->GetStringField(TEXT("tooltip")), TEXT("Parse Json To Array String"));
+	EXPECT_EQ(JsonToArray->GetStringField(TEXT("class")), TEXT("ZOVAK2Node_JsonToArray"));
+	const TArray<TSharedPtr<FJsonValue>>* PinValues = nullptr;
+	ASSERT_TRUE(JsonToArray->TryGetArrayField(TEXT("pins"), PinValues));
+	const TArray<TSharedPtr<FJsonValue>>& Pins = *PinValues;
+	const TCHAR* const Expected[][4] = {
+		{TEXT("In Json"), TEXT("input"), TEXT("string"), TEXT("none")},
+		{TEXT("Success"), TEXT("output"), TEXT("bool"), TEXT("none")},
+		{TEXT("String Array"), TEXT("output"), TEXT("string"), TEXT("array")},
+	};
+	ASSERT_EQ(Pins.Num(), 3);
+	for (int32 Index = 0; Index < Pins.Num(); ++Index)
+	{
+		SCOPED_TRACE(Index);
+		const TSharedPtr<FJsonObject> Pin = Pins[Index]->AsObject();
+		EXPECT_EQ(Pin->GetStringField(TEXT("name")), Expected[Index][0]);
+		EXPECT_EQ(Pin->GetStringField(TEXT("direction")), Expected[Index][1]);
+		EXPECT_EQ(Pin->GetStringField(TEXT("category")), Expected[Index][2]);
+		EXPECT_EQ(Pin->GetStringField(TEXT("container")), Expected[Index][3]);
+	}
+
+	const FRun Table = RunZova({"nodes"});
+	EXPECT_EQ(Table.ExitStatus, 0);
+	EXPECT_TRUE(Table.StdOut.Contains(TEXT("Json To Array")));
+	EXPECT_TRUE(Table.StdOut.Contains(TEXT("out String Array: string (array)"))) << TCHAR_TO_UTF8(*Table.StdOut);
+}

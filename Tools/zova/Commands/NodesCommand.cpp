@@ -1,0 +1,153 @@
+// zova nodes: the Blueprint action-menu entries of the plug-ins, as the editor's menu gathers them
+// from every node class and every function that Blueprints may call.
+
+#include "BlueprintActionDatabase.h"
+#include "BlueprintNodeSpawner.h"
+#include "CoreMinimal.h"
+#include "CoreUObject.h"
+#include "Dom/JsonObject.h"
+#include "Dom/JsonValue.h"
+#include "EdGraph/EdGraphNode.h"
+#include "K2Node.h"
+#include "Modules/ModuleManager.h"
+#include "ZovaArguments.h"
+#include "ZovaCommand.h"
+#include "ZovaOutput.h"
+
+namespace
+{
+	const TCHAR* const PluginModules[] = {TEXT("ZOVAJson"), TEXT("ZOVAJsonEditor"), TEXT("ZOVAHttp"), TEXT("ZOVALauncherAPI")};
+	const TCHAR* const ContainerNames[] = {TEXT("none"), TEXT("array"), TEXT("set"), TEXT("map")};
+
+	/** One menu entry, read from the node its spawner makes. */
+	struct FMenuEntry
+	{
+		FString Category;
+		FString Title;
+		FString Tooltip;
+		FString Class;
+		TArray<UEdGraphPin*> Pins;
+	};
+
+	/** Loads the plug-in modules that are present; returns their script packages. */
+	TArray<FString> LoadPluginModules()
+	{
+		TArray<FString> Packages;
+		for (const TCHAR* Module : PluginModules)
+		{
+			if (FModuleManager::Get().LoadModule(Module))
+			{
+				Packages.Add(FString(TEXT("/Script/")) + Module);
+			}
+		}
+		return Packages;
+	}
+
+	TArray<FMenuEntry> GatherEntries(const TArray<FString>& Packages)
+	{
+		TArray<FMenuEntry> Entries;
+		for (const TPair<const UObject*, FBlueprintActionDatabase::FActionList>& Action : FBlueprintActionDatabase::Get().GetAllActions())
+		{
+			if (!Packages.Contains(Action.Key->GetOutermost()->GetName()))
+			{
+				continue;
+			}
+			for (UBlueprintNodeSpawner* Spawner : Action.Value)
+			{
+				const UK2Node* const Template = Cast<UK2Node>(Spawner->GetTemplateNode());
+				if (!Template)
+				{
+					continue;
+				}
+				FMenuEntry& Entry = Entries.AddDefaulted_GetRef();
+				Entry.Category = Template->GetMenuCategory().ToString();
+				Entry.Title = Template->GetNodeTitle(ENodeTitleType::MenuTitle).ToString();
+				Entry.Tooltip = Template->GetTooltipText().ToString();
+				Entry.Class = Template->GetClass()->GetName();
+				Entry.Pins = Template->Pins.FilterByPredicate([](const UEdGraphPin* Pin) { return !Pin->bHidden; });
+			}
+		}
+		Entries.Sort([](const FMenuEntry& A, const FMenuEntry& B)
+		{
+			return A.Category != B.Category ? A.Category < B.Category : A.Title < B.Title;
+		});
+		return Entries;
+	}
+
+	TSharedRef<FJsonObject> ToJson(const FMenuEntry& Entry)
+	{
+		TArray<TSharedPtr<FJsonValue>> Pins;
+		for (const UEdGraphPin* Pin : Entry.Pins)
+		{
+			const TSharedRef<FJsonObject> PinObject = MakeShared<FJsonObject>();
+			PinObject->SetStringField(TEXT("name"), Pin->GetName());
+			PinObject->SetStringField(TEXT("direction"), Pin->Direction == EGPD_Input ? TEXT("input") : TEXT("output"));
+			PinObject->SetStringField(TEXT("category"), Pin->PinType.PinCategory.ToString());
+			PinObject->SetStringField(TEXT("container"), ContainerNames[(int32)Pin->PinType.ContainerType]);
+			Pins.Add(MakeShared<FJsonValueObject>(PinObject));
+		}
+		const TSharedRef<FJsonObject> Object = MakeShared<FJsonObject>();
+		Object->SetStringField(TEXT("category"), Entry.Category);
+		Object->SetStringField(TEXT("title"), Entry.Title);
+		Object->SetStringField(TEXT("tooltip"), Entry.Tooltip);
+		Object->SetStringField(TEXT("class"), Entry.Class);
+		Object->SetArrayField(TEXT("pins"), Pins);
+		return Object;
+	}
+
+	/** The pins on one line: "in In Json: string, out String Array: string[]". */
+	FString DescribePins(const FMenuEntry& Entry)
+	{
+		TArray<FString> Pins;
+		for (const UEdGraphPin* Pin : Entry.Pins)
+		{
+			const EPinContainerType Container = Pin->PinType.ContainerType;
+			const FString Suffix = Container == EPinContainerType::None ? FString() : FString::Printf(TEXT(" (%s)"), ContainerNames[(int32)Container]);
+			Pins.Add(FString::Printf(TEXT("%s %s: %s%s"), Pin->Direction == EGPD_Input ? TEXT("in") : TEXT("out"), *Pin->GetName(), *Pin->PinType.PinCategory.ToString(), *Suffix));
+		}
+		return FString::Join(Pins, TEXT(", "));
+	}
+
+	int32 RunNodes(const FZovaArguments& Arguments)
+	{
+		if (Arguments.NumPositional() != 0)
+		{
+			return ZovaOutput::UsageError(TEXT("nodes takes no arguments (see zova nodes --help)"));
+		}
+		const TArray<FMenuEntry> Entries = GatherEntries(LoadPluginModules());
+		if (Arguments.WantsJson())
+		{
+			TArray<TSharedPtr<FJsonValue>> Nodes;
+			for (const FMenuEntry& Entry : Entries)
+			{
+				Nodes.Add(MakeShared<FJsonValueObject>(ToJson(Entry)));
+			}
+			const TSharedRef<FJsonObject> Object = MakeShared<FJsonObject>();
+			Object->SetArrayField(TEXT("nodes"), Nodes);
+			ZovaOutput::PrintJson(Object);
+			return EZovaExit::Success;
+		}
+		TArray<TArray<FString>> Rows = {{TEXT("Category"), TEXT("Title"), TEXT("Class"), TEXT("Pins"), TEXT("Tooltip")}};
+		for (const FMenuEntry& Entry : Entries)
+		{
+			Rows.Add({Entry.Category, Entry.Title, Entry.Class, DescribePins(Entry), Entry.Tooltip.Replace(TEXT("\n"), TEXT(" "))});
+		}
+		ZovaOutput::PrintTable(Rows);
+		return EZovaExit::Success;
+	}
+
+	const FZovaCommandRegistration NodesRegistration({
+		TEXT("nodes"),
+		TEXT("lists the Blueprint action-menu entries of the plug-ins: category, title, tooltip, pins"),
+		TEXT("Usage: zova nodes [--json]\n\n")
+		TEXT("Loads the plug-in modules by name and lists what the Blueprint action menu offers from them: the\n")
+		TEXT("nodes that register themselves and the functions Blueprints may call, with their visible pins.\n\n")
+		TEXT("Example:\n  zova nodes --json\n")
+		TEXT("  {\"nodes\":[{\"category\":\"ZOVA Http Json\",\"title\":\"Json To Array\",\"tooltip\":\"Parse Json To Array String\",\n")
+		TEXT("    \"class\":\"ZOVAK2Node_JsonToArray\",\"pins\":[{\"name\":\"In Json\",\"direction\":\"input\",\"category\":\"string\",\n")
+		TEXT("    \"container\":\"none\"}, ...]}, ...]}"),
+		{},
+		{},
+		&RunNodes,
+	});
+}
