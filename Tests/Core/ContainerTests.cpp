@@ -65,3 +65,31 @@ TEST_F(FContainerTest, MapStringKeysIgnoreCase)
 	EXPECT_EQ(Map.Remove(TEXT("ENGLISHname")), 1);
 	EXPECT_TRUE(Map.IsEmpty());
 }
+
+TEST_F(FContainerTest, MapLookupsHoldWhileGrowingPastAndShrinkingBelowItsIndex)
+{
+	// Small maps search in order and larger ones through a hash index: cross the boundary both ways.
+	TMap<FString, int32> Map;
+	for (int32 Count = 1; Count <= 40; ++Count)
+	{
+		Map.Add(FString::Printf(TEXT("Key%d"), Count), Count);
+		for (int32 Probe = 1; Probe <= Count; ++Probe)
+		{
+			const int32* Found = Map.Find(FString::Printf(TEXT("KEY%d"), Probe));
+			ASSERT_NE(Found, nullptr) << "after " << Count << " adds, key " << Probe;
+			EXPECT_EQ(*Found, Probe);
+		}
+		EXPECT_FALSE(Map.Contains(TEXT("Key0")));
+	}
+	for (int32 Count = 40; Count >= 1; --Count)
+	{
+		EXPECT_EQ(Map.Remove(FString::Printf(TEXT("key%d"), Count)), 1);
+		EXPECT_EQ(Map.Num(), Count - 1);
+		if (Count > 1)
+		{
+			EXPECT_EQ(Map.FindRef(TEXT("Key1")), 1);
+		}
+	}
+	Map.Add(TEXT("again"), 7);
+	EXPECT_EQ(Map.FindChecked(TEXT("AGAIN")), 7);
+}

@@ -195,10 +195,20 @@ public:
 	const ElementType* end() const { return Pairs.end(); }
 
 private:
+	/** Small maps are searched in order; the hash index exists only past this many pairs. */
+	static constexpr int32 MaxPairsWithoutIndex = 8;
+
 	int32 IndexOf(const KeyType& InKey) const
 	{
 		if (Buckets.IsEmpty())
 		{
+			for (int32 Slot = 0; Slot < Pairs.Num(); ++Slot)
+			{
+				if (Pairs[Slot].Key == InKey)
+				{
+					return Slot;
+				}
+			}
 			return INDEX_NONE;
 		}
 		for (int32 Slot = Buckets[GetTypeHash(InKey) & (Buckets.Num() - 1)]; Slot != INDEX_NONE; Slot = NextInBucket[Slot])
@@ -213,6 +223,10 @@ private:
 
 	void Index(int32 PairIndex)
 	{
+		if (Pairs.Num() <= MaxPairsWithoutIndex)
+		{
+			return;
+		}
 		if (Pairs.Num() > Buckets.Num())
 		{
 			Rehash();
@@ -226,7 +240,13 @@ private:
 
 	void Rehash()
 	{
-		int32 BucketCount = 8;
+		if (Pairs.Num() <= MaxPairsWithoutIndex)
+		{
+			Buckets.Empty();
+			NextInBucket.Empty();
+			return;
+		}
+		int32 BucketCount = 16;
 		while (BucketCount < Pairs.Num())
 		{
 			BucketCount *= 2;
