@@ -54,7 +54,7 @@ FString FormatVarArgs(const TCHAR* Fmt, va_list Args)
 			continue;
 		}
 
-		// Collect the conversion as a narrow spec for snprintf: flags, width, precision, length.
+		// Collect the conversion as a narrow format for snprintf: flags, width, precision, length.
 		std::string Spec = "%";
 		bool bLeftAlign = false;
 		while (*Cursor == '-' || *Cursor == '+' || *Cursor == ' ' || *Cursor == '#' || *Cursor == '0')
