@@ -45,6 +45,7 @@ TEST_F(FLibraryReflectionTest, FunctionsHaveTheParametersTheNodesLookUp)
 		UFunction* Function = Library->FindFunctionByName(FName(Case.Function));
 		ASSERT_NE(Function, nullptr);
 		EXPECT_TRUE(Function->HasAllFunctionFlags(FUNC_Static | FUNC_BlueprintCallable | FUNC_BlueprintPure));
+		EXPECT_EQ(Function->GetMetaData(TEXT("BlueprintInternalUseOnly")), TEXT("true")) << "the nodes are what authors place";
 		int32 Index = 0;
 		for (TFieldIterator<FProperty> It(Function); It; ++It, ++Index)
 		{

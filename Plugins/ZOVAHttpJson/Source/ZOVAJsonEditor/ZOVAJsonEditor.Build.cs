@@ -7,6 +7,6 @@ public class ZOVAJsonEditor : ModuleRules
 		PCHUsage = PCHUsageMode.UseExplicitOrSharedPCHs;
 
 		PublicDependencyModuleNames.AddRange(new string[] { "Core", "CoreUObject", "Engine", "ZOVAJson" });
-		PrivateDependencyModuleNames.AddRange(new string[] { "BlueprintGraph", "KismetCompiler", "UnrealEd" });
+		PrivateDependencyModuleNames.AddRange(new string[] { "Slate", "SlateCore", "GraphEditor", "BlueprintGraph", "KismetCompiler", "UnrealEd", "ToolMenus" });
 	}
 }

@@ -5,7 +5,8 @@
 #include "ZOVABlueprintFunctionLibrary.generated.h"
 
 /**
- * JSON functions that the ZOVA JSON nodes expand into when a Blueprint compiles.
+ * JSON functions that the ZOVA JSON nodes expand into when a Blueprint compiles; the nodes are
+ * what authors place, so the functions stay out of the action menu.
  * Values become text the same way everywhere: strings as they are, numbers exactly as written,
  * booleans as "true" or "false", null as "", objects and arrays as compact JSON text.
  */
@@ -23,7 +24,7 @@ public:
 	 * @param OutValue - one value per key, "" where a key is not found
 	 * @return true when the text is a JSON object and every key was found
 	 */
-	UFUNCTION(BlueprintPure, Category = "ZOVA Http Json")
+	UFUNCTION(BlueprintPure, Category = "ZOVA Http Json", meta = (BlueprintInternalUseOnly = "true"))
 	static bool OnJsonAnalyze(const FString& InJson, const TArray<FString>& InKey, TArray<FString>& OutValue);
 
 	/**
@@ -32,7 +33,7 @@ public:
 	 * @param OutValue - the elements as text; empty when the text is not a JSON array
 	 * @return true when the text is a JSON array
 	 */
-	UFUNCTION(BlueprintPure, Category = "ZOVA Http Json")
+	UFUNCTION(BlueprintPure, Category = "ZOVA Http Json", meta = (BlueprintInternalUseOnly = "true"))
 	static bool OnJsonToArray(const FString& InJson, TArray<FString>& OutValue);
 
 	/**
@@ -42,7 +43,7 @@ public:
 	 * @param OutJson - compact JSON object text
 	 * @return true
 	 */
-	UFUNCTION(BlueprintPure, Category = "ZOVA Http Json")
+	UFUNCTION(BlueprintPure, Category = "ZOVA Http Json", meta = (BlueprintInternalUseOnly = "true"))
 	static bool OnCreateJson(const TMap<FString, FString>& InMap, FString& OutJson);
 
 	/**
@@ -52,7 +53,7 @@ public:
 	 * @param OutJson - compact JSON array text
 	 * @return true
 	 */
-	UFUNCTION(BlueprintPure, Category = "ZOVA Http Json")
+	UFUNCTION(BlueprintPure, Category = "ZOVA Http Json", meta = (BlueprintInternalUseOnly = "true"))
 	static bool OnCreateJsonArray(const TArray<FString>& InArray, FString& OutJson);
 
 	/**
@@ -61,6 +62,6 @@ public:
 	 * @param Index - position of the element
 	 * @return the element, or "" when Index is outside the array
 	 */
-	UFUNCTION(BlueprintPure, Category = "ZOVA Http Json")
+	UFUNCTION(BlueprintPure, Category = "ZOVA Http Json", meta = (BlueprintInternalUseOnly = "true"))
 	static FString OnArrayOut(const TArray<FString>& InArray, int32 Index);
 };

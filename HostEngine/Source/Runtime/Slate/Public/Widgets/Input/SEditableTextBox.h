@@ -1,0 +1,38 @@
+#pragma once
+
+#include "CoreMinimal.h"
+#include "Framework/SlateDelegates.h"
+#include "Widgets/DeclarativeSyntaxSupport.h"
+#include "Widgets/SCompoundWidget.h"
+
+/** A one-line box the user types text into. */
+class SLATE_API SEditableTextBox : public SCompoundWidget
+{
+public:
+	SLATE_BEGIN_ARGS(SEditableTextBox)
+		: _MinDesiredWidth(0.0f)
+		{
+		}
+		/** The text shown when the box is built. */
+		SLATE_ATTRIBUTE(FText, Text)
+		SLATE_ATTRIBUTE(float, MinDesiredWidth)
+		/** Fires on every edit with the whole new text. */
+		SLATE_EVENT(FOnTextChanged, OnTextChanged)
+	SLATE_END_ARGS()
+
+	void Construct(const FArguments& InArgs);
+
+	/** Replaces the text, as code rather than the user does. */
+	void SetText(const TAttribute<FText>& InNewText);
+	FText GetText() const { return EditedText; }
+
+private:
+	friend class FWidgetInspector;
+
+	/** One edit by the user: the new text, then OnTextChanged. */
+	void HandleUserEdit(const FText& NewText);
+
+	FText EditedText;
+	TAttribute<float> MinDesiredWidth;
+	FOnTextChanged OnTextChanged;
+};

@@ -1,0 +1,4 @@
+#include "Layout/Visibility.h"
+
+const EVisibility EVisibility::Visible(EVisibility::VIS_Visible);
+const EVisibility EVisibility::Collapsed(EVisibility::VIS_Collapsed);

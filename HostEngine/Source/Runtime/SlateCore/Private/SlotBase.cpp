@@ -1,0 +1,10 @@
+#include "SlotBase.h"
+#include "Widgets/SNullWidget.h"
+#include "Widgets/SWidget.h"
+
+FSlotBase::FSlotBase()
+	: Widget(SNullWidget::NullWidget)
+{
+}
+
+FSlotBase::~FSlotBase() = default;

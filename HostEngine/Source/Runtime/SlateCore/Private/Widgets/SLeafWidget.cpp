@@ -1,0 +1,7 @@
+#include "Widgets/SLeafWidget.h"
+#include "Layout/Children.h"
+
+FChildren* SLeafWidget::GetChildren()
+{
+	return &FNoChildren::NoChildrenInstance;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CoreMinimal.h"
+#include "KismetNodes/SGraphNodeK2Base.h"
+
+class UZOVAK2Node_JsonBase;
+
+/** The Json Analyze node's widget: a key box and an "Add Json Key" button under the output pins. */
+class SZOVAGraphNodeOutput : public SGraphNodeK2Base
+{
+public:
+	SLATE_BEGIN_ARGS(SZOVAGraphNodeOutput)
+		{
+		}
+	SLATE_END_ARGS()
+
+	void Construct(const FArguments& InArgs, UZOVAK2Node_JsonBase* InNode);
+
+	/** Keeps the text of the key box for the next click. */
+	void OnKeyTextChanged(const FText& NewText);
+
+protected:
+	// SGraphNode interface
+	virtual void CreateOutputSideAddButton(TSharedPtr<SVerticalBox> OutputBox) override;
+	virtual FReply OnAddPin() override;
+	// End of SGraphNode interface
+
+private:
+	FString KeyText;
+};

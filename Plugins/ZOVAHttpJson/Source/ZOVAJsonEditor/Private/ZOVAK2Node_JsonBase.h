@@ -1,0 +1,54 @@
+#pragma once
+
+#include "CoreMinimal.h"
+#include "K2Node.h"
+#include "ZOVAK2Node_JsonBase.generated.h"
+
+/**
+ * 
+ */
+UCLASS(MinimalAPI)
+class UZOVAK2Node_JsonBase : public UK2Node
+{
+	GENERATED_BODY()
+
+public:
+	//~ Begin UEdGraphNode Interface
+	virtual void GetNodeContextMenuActions(UToolMenu* Menu, UGraphNodeContextMenuContext* Context) const override;
+	//~ End UEdGraphNode Interface
+
+	//~ Begin UK2Node Interface
+	virtual bool IsNodePure() const override { return true; }
+	virtual void GetMenuActions(FBlueprintActionDatabaseRegistrar& ActionRegistrar) const override;
+	virtual FText GetMenuCategory() const override;
+	//~ End UK2Node Interface
+
+	/** Adds a String pin named by the key, after the other pins; false when the key is refused. */
+	virtual bool AddKeyPin(const FString& Key, EEdGraphPinDirection Direction);
+	/** Removes a key pin, its links and its key. */
+	virtual void RemoveKeyPin(UEdGraphPin* Pin);
+	/** Swaps a key pin with the key pin above it. */
+	virtual void MoveKeyPinUp(UEdGraphPin* Pin);
+	/** Swaps a key pin with the key pin below it. */
+	virtual void MoveKeyPinDown(UEdGraphPin* Pin);
+	/** Whether the node is offered in the Blueprint action menu; the base is not. */
+	virtual bool ShouldRegisterMenuAction() const { return false; }
+
+protected:
+	/** The two pins every keyed node creates before its key pins. */
+	static constexpr int32 NumFixedPins = 2;
+
+	/** Creates the pin of one key, shown exactly as typed. */
+	void CreateKeyPin(const FString& Key, EEdGraphPinDirection Direction);
+
+	UPROPERTY()
+	TArray<FString> PinNames;
+
+private:
+	/** Whether the key may become a pin: not empty, not a key already, not a fixed pin's name. */
+	bool CanAddKey(const FString& Key, EEdGraphPinDirection Direction) const;
+	/** Whether the pin is one of the key pins, never one of the fixed pins. */
+	bool IsKeyPin(const UEdGraphPin* Pin) const;
+	/** Marks the Blueprint for a changed pin set and refreshes the graph's editors. */
+	void NotifyKeyPinsRearranged();
+};

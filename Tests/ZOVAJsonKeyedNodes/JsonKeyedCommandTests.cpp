@@ -1,0 +1,187 @@
+#include "CoreMinimal.h"
+#include "Dom/JsonObject.h"
+#include "Dom/JsonValue.h"
+#include "HAL/PlatformProcess.h"
+#include "Serialization/JsonReader.h"
+#include "Serialization/JsonSerializer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace
+{
+	/** Runs the zova tool beside the test executable, as a script would. */
+	class FJsonKeyedCommandTest : public testing::Test
+	{
+	protected:
+		struct FRun
+		{
+			int ExitStatus = -1;
+			FString StdOut;
+			std::string StdErr;
+		};
+
+		static std::string ShellQuote(const std::string& Word)
+		{
+			std::string Quoted = "'";
+			for (const char Character : Word)
+			{
+				Quoted += Character == '\'' ? std::string("'\\''") : std::string(1, Character);
+			}
+			return Quoted + "'";
+		}
+
+		static FRun RunZova(const std::vector<std::string>& Words, const std::string& StdIn = std::string())
+		{
+			const std::string Folder = TCHAR_TO_UTF8(FPlatformProcess::BaseDir());
+			const std::string ErrorFile = Folder + "JsonKeyedCommandTests.stderr";
+			std::string Command = "printf %s " + ShellQuote(StdIn) + " | " + ShellQuote(Folder + "zova");
+			for (const std::string& Word : Words)
+			{
+				Command += " " + ShellQuote(Word);
+			}
+			Command += " 2>" + ShellQuote(ErrorFile);
+
+			std::string Output;
+			FILE* const Pipe = popen(Command.c_str(), "r");
+			char Buffer[4096];
+			size_t Read = 0;
+			while ((Read = fread(Buffer, 1, sizeof(Buffer), Pipe)) > 0)
+			{
+				Output.append(Buffer, Read);
+			}
+			const int Status = pclose(Pipe);
+
+			FRun Run;
+			Run.ExitStatus = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
+			const FUTF8ToTCHAR Converted(Output.data(), (int32)Output.size());
+			Run.StdOut = FString(Converted.Length(), Converted.Get());
+			std::stringstream Errors;
+			Errors << std::ifstream(ErrorFile).rdbuf();
+			Run.StdErr = Errors.str();
+			std::remove(ErrorFile.c_str());
+			return Run;
+		}
+
+		/** Standard output must be exactly one JSON object. */
+		static TSharedPtr<FJsonObject> ParseObject(const FRun& Run)
+		{
+			TSharedPtr<FJsonObject> Object;
+			EXPECT_TRUE(FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Run.StdOut), Object)) << TCHAR_TO_UTF8(*Run.StdOut);
+			return Object;
+		}
+
+		static bool ReadBool(const FJsonObject& Object, const TCHAR* Name)
+		{
+			bool bValue = false;
+			EXPECT_TRUE(Object.TryGetBoolField(Name, bValue)) << "no boolean " << TCHAR_TO_UTF8(Name);
+			return bValue;
+		}
+
+		static TSharedPtr<FJsonObject> ReadObject(const FJsonObject& Object, const TCHAR* Name)
+		{
+			const TSharedPtr<FJsonObject>* Field = nullptr;
+			EXPECT_TRUE(Object.TryGetObjectField(Name, Field)) << "no object " << TCHAR_TO_UTF8(Name);
+			return Field ? *Field : MakeShared<FJsonObject>();
+		}
+
+		static TArray<FString> ReadStrings(const FJsonObject& Object, const TCHAR* Name)
+		{
+			TArray<FString> Strings;
+			const TArray<TSharedPtr<FJsonValue>>* Field = nullptr;
+			EXPECT_TRUE(Object.TryGetArrayField(Name, Field)) << "no array " << TCHAR_TO_UTF8(Name);
+			for (int32 Index = 0; Field && Index < Field->Num(); ++Index)
+			{
+				Strings.Add((*Field)[Index]->AsString());
+			}
+			return Strings;
+		}
+	};
+
+	struct FOutJsonCase
+	{
+		const char* Label;
+		std::vector<std::string> Words;
+		const TCHAR* ExpectedOutJson;
+	};
+}
+
+TEST_F(FJsonKeyedCommandTest, AnalyzeReportsEachKeysValueInKeyOrder)
+{
+	const FRun Run = RunZova({"json", "analyze", "{\"name\":\"Zova\",\"age\":7,\"address\":{\"city\":\"Paris\"}}", "--key", "name", "--key", "/address/city", "--key", "age", "--json"});
+	ASSERT_EQ(Run.ExitStatus, 0) << Run.StdErr;
+	const TSharedPtr<FJsonObject> Object = ParseObject(Run);
+	ASSERT_TRUE(Object.IsValid());
+	EXPECT_TRUE(ReadBool(*Object, TEXT("Success")));
+	const TSharedPtr<FJsonObject> Values = ReadObject(*Object, TEXT("values"));
+	EXPECT_EQ(Values->GetStringField(TEXT("name")), FString(TEXT("Zova")));
+	EXPECT_EQ(Values->GetStringField(TEXT("/address/city")), FString(TEXT("Paris")));
+	EXPECT_EQ(Values->GetStringField(TEXT("age")), FString(TEXT("7")));
+	EXPECT_EQ(ReadStrings(*Object, TEXT("order")), TArray<FString>({TEXT("name"), TEXT("/address/city"), TEXT("age")}));
+}
+
+TEST_F(FJsonKeyedCommandTest, AMissingKeyOrTextFromStandardInputStillAnswers)
+{
+	const FRun Missing = RunZova({"json", "analyze", "-", "--key", "k", "--key", "gone", "--json"}, "{\"k\":\"v\"}");
+	EXPECT_EQ(Missing.ExitStatus, 1) << "Success is false";
+	const TSharedPtr<FJsonObject> Object = ParseObject(Missing);
+	ASSERT_TRUE(Object.IsValid());
+	EXPECT_FALSE(ReadBool(*Object, TEXT("Success")));
+	EXPECT_EQ(ReadObject(*Object, TEXT("values"))->GetStringField(TEXT("k")), FString(TEXT("v")));
+	EXPECT_EQ(ReadObject(*Object, TEXT("values"))->GetStringField(TEXT("gone")), FString());
+
+	const FRun Table = RunZova({"json", "analyze", "{\"k\":\"v\"}", "--key", "k"});
+	EXPECT_EQ(Table.ExitStatus, 0);
+	EXPECT_TRUE(Table.StdOut.Contains(TEXT("Success"))) << TCHAR_TO_UTF8(*Table.StdOut);
+	EXPECT_FALSE(Table.StdOut.StartsWith(TEXT("{")));
+}
+
+TEST_F(FJsonKeyedCommandTest, CreateAndArrayBuildTheirTextInArgumentOrder)
+{
+	const FOutJsonCase Cases[] = {
+		{"create", {"json", "create", "b=2", "a=x=y", "nested={\"n\":1}", "Out Json=kept", "--json"}, TEXT("{\"b\":\"2\",\"a\":\"x=y\",\"nested\":{\"n\":1},\"Out Json\":\"kept\"}")},
+		{"create with an empty value", {"json", "create", "empty=", "--json"}, TEXT("{\"empty\":\"\"}")},
+		{"array", {"json", "array", "a", "2", "[1,2]", "--json"}, TEXT("[\"a\",\"2\",[1,2]]")},
+		{"array of one", {"json", "array", "", "--json"}, TEXT("[\"\"]")},
+	};
+	for (const FOutJsonCase& Case : Cases)
+	{
+		SCOPED_TRACE(Case.Label);
+		const FRun Run = RunZova(Case.Words);
+		ASSERT_EQ(Run.ExitStatus, 0) << Run.StdErr;
+		const TSharedPtr<FJsonObject> Object = ParseObject(Run);
+		ASSERT_TRUE(Object.IsValid());
+		EXPECT_TRUE(ReadBool(*Object, TEXT("Success")));
+		EXPECT_EQ(Object->GetStringField(TEXT("Out Json")), FString(Case.ExpectedOutJson));
+		EXPECT_EQ(Object->Values.Num(), 2);
+	}
+}
+
+TEST_F(FJsonKeyedCommandTest, BadInputIsOneLineOnStandardErrorWithStatusTwo)
+{
+	const std::vector<std::string> BadRuns[] = {
+		{"json", "analyze", "{}", "--key", "Success", "--json"},
+		{"json", "analyze", "{}", "--key", "a", "--key", "A", "--json"},
+		{"json", "analyze", "{}", "--json"},
+		{"json", "create", "a=1", "A=2", "--json"},
+		{"json", "create", "=1", "--json"},
+		{"json", "create", "novalue", "--json"},
+		{"json", "create", "--json"},
+		{"json", "array", "--json"},
+	};
+	for (const std::vector<std::string>& Words : BadRuns)
+	{
+		SCOPED_TRACE(Words[1] + " " + Words[2] + (Words.size() > 3 ? " " + Words[3] : std::string()));
+		const FRun Run = RunZova(Words);
+		EXPECT_EQ(Run.ExitStatus, 2);
+		EXPECT_TRUE(Run.StdOut.IsEmpty()) << TCHAR_TO_UTF8(*Run.StdOut);
+		EXPECT_EQ(Run.StdErr.rfind("zova: ", 0), 0u) << Run.StdErr;
+		EXPECT_EQ(Run.StdErr.find('\n'), Run.StdErr.size() - 1) << Run.StdErr;
+	}
+}

@@ -1,0 +1,299 @@
+// zova json analyze / create / array: graphs with a "Json Analyze", "Json Create" or "Json Array Create"
+// node, built the way an author builds them: keys are typed into the node's key box and added with its
+// "Add Json Key" button, inputs are added with "Add Pin", values are typed into pins. The graph is then
+// compiled and the node's outputs evaluated as the Blueprint would read them at run time.
+
+#include "CoreMinimal.h"
+#include "Dom/JsonObject.h"
+#include "Dom/JsonValue.h"
+#include "EdGraph/EdGraphNode.h"
+#include "Framework/Testing/WidgetInspector.h"
+#include "Graph/ZovaGraphSession.h"
+#include "Graph/ZovaPinValueOutput.h"
+#include "SGraphNode.h"
+#include "Widgets/Input/SButton.h"
+#include "Widgets/Input/SEditableTextBox.h"
+#include "Widgets/Text/STextBlock.h"
+#include "ZovaArguments.h"
+#include "ZovaCommand.h"
+#include "ZovaOutput.h"
+
+namespace
+{
+	const TCHAR* const MenuCategory = TEXT("ZOVA Http Json");
+	const TCHAR* const InJsonPinName = TEXT("In Json");
+	const TCHAR* const SuccessPinName = TEXT("Success");
+	const TCHAR* const OutJsonPinName = TEXT("Out Json");
+
+	/** The widget the editor shows for a node; the commands edit the node through it, as an author does. */
+	class FZovaNodeWidget
+	{
+	public:
+		explicit FZovaNodeWidget(UEdGraphNode* InNode)
+			: Node(InNode)
+			, Widget(InNode->CreateVisualWidget())
+		{
+		}
+
+		/** Types the key into the key box and clicks "Add Json Key"; false when the node refused it. */
+		bool AddKey(const FString& Key)
+		{
+			const TSharedPtr<SEditableTextBox> KeyBox = StaticCastSharedPtr<SEditableTextBox>(FWidgetInspector::FindWidgetByTag(Widget.ToSharedRef(), TEXT("TextBox")));
+			check(KeyBox.IsValid());
+			FWidgetInspector::EraseText(*KeyBox);
+			FWidgetInspector::TypeText(*KeyBox, Key);
+			const int32 PinsBefore = Node->Pins.Num();
+			Click(TEXT("Add Json Key"));
+			return Node->Pins.Num() > PinsBefore;
+		}
+
+		void Click(const TCHAR* Label)
+		{
+			for (const TSharedRef<SButton>& Button : FWidgetInspector::FindWidgetsOfType<SButton>(Widget.ToSharedRef()))
+			{
+				const TArray<TSharedRef<STextBlock>> Texts = FWidgetInspector::FindWidgetsOfType<STextBlock>(Button);
+				if (Texts.Num() == 1 && Texts[0]->GetText().ToString().Equals(Label, ESearchCase::CaseSensitive))
+				{
+					FWidgetInspector::Click(Button);
+					return;
+				}
+			}
+			checkf(false, TEXT("The node widget has no \"%s\" button"), Label);
+		}
+
+	private:
+		UEdGraphNode* Node;
+		TSharedPtr<SGraphNode> Widget;
+	};
+
+	/** Compiles the session's graph and evaluates the node's pins, in order; null with OutError on failure. */
+	TArray<TSharedPtr<const FHostPinValue>> CompileAndEvaluate(FZovaGraphSession& Session, const TArray<UEdGraphPin*>& Pins, FString& OutError)
+	{
+		TArray<TSharedPtr<const FHostPinValue>> Values;
+		if (!Session.Compile(OutError))
+		{
+			return Values;
+		}
+		for (const UEdGraphPin* Pin : Pins)
+		{
+			const TSharedPtr<const FHostPinValue> Value = Session.Evaluate(Pin, OutError);
+			if (!Value)
+			{
+				Values.Reset();
+				return Values;
+			}
+			Values.Add(Value);
+		}
+		return Values;
+	}
+
+	FString RefusedKeyError(const FString& NodeTitle, const FString& Key)
+	{
+		return FString::Printf(TEXT("the \"%s\" node refused the key \"%s\" (a key may not be empty, repeat another key ignoring case, or bear the name of one of the node's own pins on its side)"), *NodeTitle, *Key);
+	}
+
+	/** Success and "Out Json", as JSON or as a table; the exit status follows Success. */
+	int32 PrintOutJsonResult(const FHostPinValue& Success, const FHostPinValue& OutJson, bool bJson)
+	{
+		if (bJson)
+		{
+			const TSharedRef<FJsonObject> Object = MakeShared<FJsonObject>();
+			Object->SetField(SuccessPinName, ZovaPinValueOutput::ToJson(Success));
+			Object->SetField(OutJsonPinName, ZovaPinValueOutput::ToJson(OutJson));
+			ZovaOutput::PrintJson(Object);
+		}
+		else
+		{
+			ZovaOutput::PrintTable({{TEXT("Pin"), TEXT("Value")}, {SuccessPinName, ZovaPinValueOutput::ToLines(Success)[0]}, {OutJsonPinName, ZovaPinValueOutput::ToLines(OutJson)[0]}});
+		}
+		return Success.Get<bool>() ? EZovaExit::Success : EZovaExit::Failure;
+	}
+
+	int32 RunJsonAnalyze(const FZovaArguments& Arguments)
+	{
+		const TArray<FString>& Keys = Arguments.GetOptionValues(TEXT("key"));
+		if (Arguments.NumPositional() != 1 || Keys.IsEmpty())
+		{
+			return ZovaOutput::UsageError(TEXT("json analyze takes one TEXT and at least one --key (see zova json analyze --help)"));
+		}
+		const FString NodeTitle = TEXT("Json Analyze");
+		FZovaGraphSession Session;
+		FString Error;
+		UEdGraphNode* const Node = Session.Open(Error) ? Session.SpawnNode(MenuCategory, NodeTitle, Error) : nullptr;
+		if (!Node)
+		{
+			return ZovaOutput::UsageError(Error);
+		}
+		FZovaNodeWidget Widget(Node);
+		for (const FString& Key : Keys)
+		{
+			if (!Widget.AddKey(Key))
+			{
+				return ZovaOutput::UsageError(RefusedKeyError(NodeTitle, Key));
+			}
+		}
+		Session.TypeDefaultValue(Node->FindPinChecked(InJsonPinName, EGPD_Input), Arguments.GetPositional(0));
+
+		TArray<UEdGraphPin*> Outputs = {Node->FindPinChecked(SuccessPinName, EGPD_Output)};
+		for (const FString& Key : Keys)
+		{
+			Outputs.Add(Node->FindPinChecked(Key, EGPD_Output));
+		}
+		const TArray<TSharedPtr<const FHostPinValue>> Values = CompileAndEvaluate(Session, Outputs, Error);
+		if (Values.IsEmpty())
+		{
+			return ZovaOutput::UsageError(Error);
+		}
+
+		if (Arguments.WantsJson())
+		{
+			const TSharedRef<FJsonObject> Object = MakeShared<FJsonObject>();
+			const TSharedRef<FJsonObject> KeyValues = MakeShared<FJsonObject>();
+			TArray<TSharedPtr<FJsonValue>> Order;
+			for (int32 Index = 0; Index < Keys.Num(); ++Index)
+			{
+				KeyValues->SetField(Keys[Index], ZovaPinValueOutput::ToJson(*Values[Index + 1]));
+				Order.Add(MakeShared<FJsonValueString>(Keys[Index]));
+			}
+			Object->SetField(SuccessPinName, ZovaPinValueOutput::ToJson(*Values[0]));
+			Object->SetObjectField(TEXT("values"), KeyValues);
+			Object->SetArrayField(TEXT("order"), Order);
+			ZovaOutput::PrintJson(Object);
+		}
+		else
+		{
+			TArray<TArray<FString>> Rows = {{TEXT("Pin"), TEXT("Value")}, {SuccessPinName, ZovaPinValueOutput::ToLines(*Values[0])[0]}};
+			for (int32 Index = 0; Index < Keys.Num(); ++Index)
+			{
+				Rows.Add({Keys[Index], ZovaPinValueOutput::ToLines(*Values[Index + 1])[0]});
+			}
+			ZovaOutput::PrintTable(Rows);
+		}
+		return Values[0]->Get<bool>() ? EZovaExit::Success : EZovaExit::Failure;
+	}
+
+	int32 RunJsonCreate(const FZovaArguments& Arguments)
+	{
+		if (Arguments.NumPositional() == 0)
+		{
+			return ZovaOutput::UsageError(TEXT("json create takes at least one K=V (see zova json create --help)"));
+		}
+		TArray<TPair<FString, FString>> Members;
+		for (int32 Index = 0; Index < Arguments.NumPositional(); ++Index)
+		{
+			const FString Pair = Arguments.GetPositional(Index);
+			const int32 Separator = Pair.Find(TEXT("="), ESearchCase::CaseSensitive);
+			if (Separator == INDEX_NONE)
+			{
+				return ZovaOutput::UsageError(FString::Printf(TEXT("\"%s\" is not K=V: the key and value are joined by \"=\""), *Pair));
+			}
+			Members.Emplace(Pair.Left(Separator), Pair.Mid(Separator + 1));
+		}
+
+		const FString NodeTitle = TEXT("Json Create");
+		FZovaGraphSession Session;
+		FString Error;
+		UEdGraphNode* const Node = Session.Open(Error) ? Session.SpawnNode(MenuCategory, NodeTitle, Error) : nullptr;
+		if (!Node)
+		{
+			return ZovaOutput::UsageError(Error);
+		}
+		FZovaNodeWidget Widget(Node);
+		for (const TPair<FString, FString>& Member : Members)
+		{
+			if (!Widget.AddKey(Member.Key))
+			{
+				return ZovaOutput::UsageError(RefusedKeyError(NodeTitle, Member.Key));
+			}
+		}
+		for (const TPair<FString, FString>& Member : Members)
+		{
+			Session.TypeDefaultValue(Node->FindPinChecked(Member.Key, EGPD_Input), Member.Value);
+		}
+
+		const TArray<TSharedPtr<const FHostPinValue>> Values = CompileAndEvaluate(Session, {Node->FindPinChecked(SuccessPinName, EGPD_Output), Node->FindPinChecked(OutJsonPinName, EGPD_Output)}, Error);
+		if (Values.IsEmpty())
+		{
+			return ZovaOutput::UsageError(Error);
+		}
+		return PrintOutJsonResult(*Values[0], *Values[1], Arguments.WantsJson());
+	}
+
+	int32 RunJsonArray(const FZovaArguments& Arguments)
+	{
+		if (Arguments.NumPositional() == 0)
+		{
+			return ZovaOutput::UsageError(TEXT("json array takes at least one V (see zova json array --help)"));
+		}
+		FZovaGraphSession Session;
+		FString Error;
+		UEdGraphNode* const Node = Session.Open(Error) ? Session.SpawnNode(MenuCategory, TEXT("Json Array Create"), Error) : nullptr;
+		if (!Node)
+		{
+			return ZovaOutput::UsageError(Error);
+		}
+		// The node starts with the input "[0]".
+		FZovaNodeWidget Widget(Node);
+		for (int32 Index = 1; Index < Arguments.NumPositional(); ++Index)
+		{
+			Widget.Click(TEXT("Add Pin"));
+		}
+		for (int32 Index = 0; Index < Arguments.NumPositional(); ++Index)
+		{
+			Session.TypeDefaultValue(Node->FindPinChecked(FString::Printf(TEXT("[%d]"), Index), EGPD_Input), Arguments.GetPositional(Index));
+		}
+
+		const TArray<TSharedPtr<const FHostPinValue>> Values = CompileAndEvaluate(Session, {Node->FindPinChecked(SuccessPinName, EGPD_Output), Node->FindPinChecked(OutJsonPinName, EGPD_Output)}, Error);
+		if (Values.IsEmpty())
+		{
+			return ZovaOutput::UsageError(Error);
+		}
+		return PrintOutJsonResult(*Values[0], *Values[1], Arguments.WantsJson());
+	}
+
+	const FZovaCommandRegistration JsonAnalyzeRegistration({
+		TEXT("json analyze"),
+		TEXT("reads values out of JSON text by key with a compiled \"Json Analyze\" node"),
+		TEXT("Usage: zova json analyze TEXT --key K [--key K ...] [--json]\n\n")
+		TEXT("Places a \"Json Analyze\" node from the action menu, adds each key with the node's \"Add Json Key\"\n")
+		TEXT("button, in order, types TEXT into its \"In Json\" pin, compiles the graph and reads \"Success\" and the\n")
+		TEXT("key pins. A key starting with \"/\" is a JSON Pointer into nested objects and arrays. Exit status 0\n")
+		TEXT("when Success is true, 1 when it is false, 2 when the node refuses a key. TEXT may be \"-\" to read it\n")
+		TEXT("from standard input.\n\n")
+		TEXT("Example:\n  zova json analyze '{\"name\":\"Zova\",\"address\":{\"city\":\"Paris\"}}' --key name --key /address/city --json\n")
+		TEXT("  {\"Success\":true,\"values\":{\"name\":\"Zova\",\"/address/city\":\"Paris\"},\"order\":[\"name\",\"/address/city\"]}"),
+		{TEXT("key")},
+		{},
+		&RunJsonAnalyze,
+	});
+
+	const FZovaCommandRegistration JsonCreateRegistration({
+		TEXT("json create"),
+		TEXT("builds JSON object text from K=V pairs with a compiled \"Json Create\" node"),
+		TEXT("Usage: zova json create K=V [K=V ...] [--json]\n\n")
+		TEXT("Places a \"Json Create\" node from the action menu, adds each key K with the node's \"Add Json Key\"\n")
+		TEXT("button, in order, types each V into its key's pin, compiles the graph and reads \"Success\" and\n")
+		TEXT("\"Out Json\". A V that is JSON object or array text is nested as JSON. The key ends at the first \"=\".\n")
+		TEXT("Exit status 0 when Success is true, 1 when it is false, 2 when the node refuses a key.\n\n")
+		TEXT("Example:\n  zova json create name=Zova 'tags=[\"a\"]' --json\n")
+		TEXT("  {\"Success\":true,\"Out Json\":\"{\\\"name\\\":\\\"Zova\\\",\\\"tags\\\":[\\\"a\\\"]}\"}"),
+		{},
+		{},
+		&RunJsonCreate,
+	});
+
+	const FZovaCommandRegistration JsonArrayRegistration({
+		TEXT("json array"),
+		TEXT("builds JSON array text from values with a compiled \"Json Array Create\" node"),
+		TEXT("Usage: zova json array V [V ...] [--json]\n\n")
+		TEXT("Places a \"Json Array Create\" node from the action menu, clicks its \"Add Pin\" button until it has one\n")
+		TEXT("input per V, types each V into its input, compiles the graph and reads \"Success\" and \"Out Json\". A V\n")
+		TEXT("that is JSON object or array text is nested as JSON. Exit status 0 when Success is true, 1 when it is\n")
+		TEXT("false.\n\n")
+		TEXT("Example:\n  zova json array a 2 '{\"n\":1}' --json\n")
+		TEXT("  {\"Success\":true,\"Out Json\":\"[\\\"a\\\",\\\"2\\\",{\\\"n\\\":1}]\"}"),
+		{},
+		{},
+		&RunJsonArray,
+	});
+}
