@@ -4,68 +4,19 @@
 #include "HAL/PlatformProcess.h"
 #include "Serialization/JsonReader.h"
 #include "Serialization/JsonSerializer.h"
+#include "ZovaProcess.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 /** Runs the zova tool beside the test executable, as a script would. */
 class FZovaGraphCommandTest : public testing::Test
 {
 protected:
-	struct FRun
-	{
-		int ExitStatus = -1;
-		FString StdOut;
-		std::string StdErr;
-	};
-
-	static std::string ShellQuote(const std::string& Word)
-	{
-		std::string Quoted = "'";
-		for (const char Character : Word)
-		{
-			Quoted += Character == '\'' ? std::string("'\\''") : std::string(1, Character);
-		}
-		return Quoted + "'";
-	}
-
-	static FRun RunZova(const std::vector<std::string>& Words, const std::string& StdIn = std::string())
-	{
-		const std::string Folder = TCHAR_TO_UTF8(FPlatformProcess::BaseDir());
-		const std::string ErrorFile = Folder + "ZovaGraphCommandTests.stderr";
-		std::string Command = "printf %s " + ShellQuote(StdIn) + " | " + ShellQuote(Folder + "zova");
-		for (const std::string& Word : Words)
-		{
-			Command += " " + ShellQuote(Word);
-		}
-		Command += " 2>" + ShellQuote(ErrorFile);
-
-		FRun Run;
-		std::string Output;
-		FILE* const Pipe = popen(Command.c_str(), "r");
-		char Buffer[4096];
-		size_t Read = 0;
-		while ((Read = fread(Buffer, 1, sizeof(Buffer), Pipe)) > 0)
-		{
-			Output.append(Buffer, Read);
-		}
-		const int Status = pclose(Pipe);
-		Run.ExitStatus = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
-		const FUTF8ToTCHAR Converted(Output.data(), (int32)Output.size());
-		Run.StdOut = FString(Converted.Length(), Converted.Get());
-		std::stringstream Errors;
-		Errors << std::ifstream(ErrorFile).rdbuf();
-		Run.StdErr = Errors.str();
-		std::remove(ErrorFile.c_str());
-		return Run;
-	}
+	typedef FZovaRun FRun;
 
 	/** Standard output must be exactly one JSON object. */
 	static TSharedPtr<FJsonObject> ParseObject(const FRun& Run)
