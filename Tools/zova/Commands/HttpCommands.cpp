@@ -4,60 +4,15 @@
 #include "CoreMinimal.h"
 #include "CoreUObject.h"
 #include "Dom/JsonObject.h"
-#include "EngineLoopTickUntil.h"
 #include "Http/ZovaHttpListener.h"
-#include "Modules/ModuleManager.h"
+#include "Http/ZovaHttpRequestNode.h"
 #include "ZovaArguments.h"
 #include "ZovaCommand.h"
 #include "ZovaOutput.h"
 
 namespace
 {
-	const TCHAR* const RequestClassPath = TEXT("/Script/ZOVAHttp.ZOVAHttpRequest");
-	/** Longer than the HTTP module's connection time-out, so that a silent server still ends in OnFail. */
-	constexpr double MaxWaitSeconds = 120.0;
-	constexpr int32 MaxWaitFrames = 10000000;
-
-	/** The node's factory: which function, and the name of its body parameter (none for GET). */
-	struct FHttpFactory
-	{
-		const TCHAR* Function;
-		const TCHAR* BodyParameter;
-	};
-
-	/** Calls the factory on the class default object, as the node's first step does. */
-	UObject* CallFactory(UClass* RequestClass, const FHttpFactory& Factory, const FZovaArguments& Arguments)
-	{
-		UFunction* const Function = RequestClass->FindFunctionByName(Factory.Function);
-		check(Function);
-		TArray<uint8> Parms;
-		Parms.SetNumZeroed(Function->ParmsSize);
-		for (TFieldIterator<FProperty> It(Function); It; ++It)
-		{
-			It->InitializeValue_InContainer(Parms.GetData());
-		}
-		*CastFieldChecked<FStrProperty>(Function->FindPropertyByName(TEXT("Url")))->ContainerPtrToValuePtr<FString>(Parms.GetData()) = Arguments.GetPositional(0);
-		if (Factory.BodyParameter)
-		{
-			*CastFieldChecked<FStrProperty>(Function->FindPropertyByName(Factory.BodyParameter))->ContainerPtrToValuePtr<FString>(Parms.GetData()) = Arguments.GetPositional(1);
-		}
-		RequestClass->GetDefaultObject()->ProcessEvent(Function, Parms.GetData());
-		const FObjectPropertyBase* const Return = CastFieldChecked<FObjectPropertyBase>(Function->GetReturnProperty());
-		UObject* const Action = *Return->ContainerPtrToValuePtr<UObject*>(Parms.GetData());
-		for (TFieldIterator<FProperty> It(Function); It; ++It)
-		{
-			It->DestroyValue_InContainer(Parms.GetData());
-		}
-		return Action;
-	}
-
-	void BindOutput(UObject* Action, const TCHAR* DelegateName, UZovaHttpListener* Listener, const TCHAR* HandlerName)
-	{
-		const FMulticastDelegateProperty* const Property = CastFieldChecked<FMulticastDelegateProperty>(Action->GetClass()->FindPropertyByName(DelegateName));
-		FScriptDelegate Binding;
-		Binding.BindUFunction(Listener, HandlerName);
-		Property->ContainerPtrToValuePtr<FMulticastScriptDelegate>(Action)->Add(Binding);
-	}
+	using ZovaHttpRequestNode::FFactory;
 
 	void PrintResult(const UZovaHttpListener& Listener, bool bJson)
 	{
@@ -77,35 +32,18 @@ namespace
 		});
 	}
 
-	int32 RunRequest(const TCHAR* CommandName, const FHttpFactory& Factory, const FZovaArguments& Arguments)
+	int32 RunRequest(const TCHAR* CommandName, const FFactory& Factory, const FZovaArguments& Arguments)
 	{
 		const int32 NumExpected = Factory.BodyParameter ? 2 : 1;
 		if (Arguments.NumPositional() != NumExpected)
 		{
 			return ZovaOutput::UsageError(FString::Printf(TEXT("%s takes %s (see zova %s --help)"), CommandName, Factory.BodyParameter ? TEXT("URL BODY") : TEXT("URL"), CommandName));
 		}
-		if (!FModuleManager::Get().LoadModule(TEXT("ZOVAHttp")))
-		{
-			return ZovaOutput::UsageError(TEXT("cannot load the ZOVAHttp module (libUnrealEditor-ZOVAHttp.so beside zova)"));
-		}
-		UClass* const RequestClass = FindObject<UClass>(nullptr, RequestClassPath);
-		if (!RequestClass)
-		{
-			return ZovaOutput::UsageError(TEXT("the ZOVAHttp module registers no ZOVAHttpRequest class"));
-		}
-
 		UZovaHttpListener* const Listener = NewObject<UZovaHttpListener>();
-		Listener->AddToRoot();
-		UObject* const Action = CallFactory(RequestClass, Factory, Arguments);
-		BindOutput(Action, TEXT("OnSuccess"), Listener, TEXT("HandleSuccess"));
-		BindOutput(Action, TEXT("OnFail"), Listener, TEXT("HandleFail"));
-		Action->ProcessEvent(RequestClass->FindFunctionByName(TEXT("Activate")), nullptr);
-
-		const bool bFired = TickEngineLoopUntil([Listener]() { return Listener->HasFired(); }, MaxWaitSeconds, MaxWaitFrames);
-		Listener->RemoveFromRoot();
-		if (!bFired)
+		FString Error;
+		if (!ZovaHttpRequestNode::Send(Factory, Arguments.GetPositional(0), Factory.BodyParameter ? Arguments.GetPositional(1) : FString(), *Listener, Error))
 		{
-			return ZovaOutput::UsageError(FString::Printf(TEXT("neither OnSuccess nor OnFail fired within %.0f seconds"), MaxWaitSeconds));
+			return ZovaOutput::UsageError(Error);
 		}
 		PrintResult(*Listener, Arguments.WantsJson());
 		return Listener->Delegate == TEXT("OnSuccess") ? EZovaExit::Success : EZovaExit::RequestFailed;

@@ -7,13 +7,9 @@
 #include "Dom/JsonObject.h"
 #include "Dom/JsonValue.h"
 #include "EdGraph/EdGraphNode.h"
-#include "Framework/Testing/WidgetInspector.h"
 #include "Graph/ZovaGraphSession.h"
+#include "Graph/ZovaNodeWidget.h"
 #include "Graph/ZovaPinValueOutput.h"
-#include "SGraphNode.h"
-#include "Widgets/Input/SButton.h"
-#include "Widgets/Input/SEditableTextBox.h"
-#include "Widgets/Text/STextBlock.h"
 #include "ZovaArguments.h"
 #include "ZovaCommand.h"
 #include "ZovaOutput.h"
@@ -24,47 +20,6 @@ namespace
 	const TCHAR* const InJsonPinName = TEXT("In Json");
 	const TCHAR* const SuccessPinName = TEXT("Success");
 	const TCHAR* const OutJsonPinName = TEXT("Out Json");
-
-	/** The widget the editor shows for a node; the commands edit the node through it, as an author does. */
-	class FZovaNodeWidget
-	{
-	public:
-		explicit FZovaNodeWidget(UEdGraphNode* InNode)
-			: Node(InNode)
-			, Widget(InNode->CreateVisualWidget())
-		{
-		}
-
-		/** Types the key into the key box and clicks "Add Json Key"; false when the node refused it. */
-		bool AddKey(const FString& Key)
-		{
-			const TSharedPtr<SEditableTextBox> KeyBox = StaticCastSharedPtr<SEditableTextBox>(FWidgetInspector::FindWidgetByTag(Widget.ToSharedRef(), TEXT("TextBox")));
-			check(KeyBox.IsValid());
-			FWidgetInspector::EraseText(*KeyBox);
-			FWidgetInspector::TypeText(*KeyBox, Key);
-			const int32 PinsBefore = Node->Pins.Num();
-			Click(TEXT("Add Json Key"));
-			return Node->Pins.Num() > PinsBefore;
-		}
-
-		void Click(const TCHAR* Label)
-		{
-			for (const TSharedRef<SButton>& Button : FWidgetInspector::FindWidgetsOfType<SButton>(Widget.ToSharedRef()))
-			{
-				const TArray<TSharedRef<STextBlock>> Texts = FWidgetInspector::FindWidgetsOfType<STextBlock>(Button);
-				if (Texts.Num() == 1 && Texts[0]->GetText().ToString().Equals(Label, ESearchCase::CaseSensitive))
-				{
-					FWidgetInspector::Click(Button);
-					return;
-				}
-			}
-			checkf(false, TEXT("The node widget has no \"%s\" button"), Label);
-		}
-
-	private:
-		UEdGraphNode* Node;
-		TSharedPtr<SGraphNode> Widget;
-	};
 
 	/** Compiles the session's graph and evaluates the node's pins, in order; null with OutError on failure. */
 	TArray<TSharedPtr<const FHostPinValue>> CompileAndEvaluate(FZovaGraphSession& Session, const TArray<UEdGraphPin*>& Pins, FString& OutError)

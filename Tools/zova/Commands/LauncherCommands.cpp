@@ -5,7 +5,7 @@
 #include "Dom/JsonObject.h"
 #include "Dom/JsonValue.h"
 #include "Engine/Engine.h"
-#include "Launcher/LauncherDataEncoder.h"
+#include "Launcher/LauncherFolder.h"
 #include "Launcher/LauncherLibrary.h"
 #include "Launcher/LauncherMessages.h"
 #include "Misc/FileHelper.h"
@@ -24,11 +24,6 @@
 
 namespace
 {
-	// The names the launcher module looks for, and the data file that the bridge file names.
-	const TCHAR* const BridgeFileName = TEXT("BridgeFilePath.zova");
-	const TCHAR* const TokenFileName = TEXT("manage/TokenKEY.DLK");
-	const TCHAR* const DataFileName = TEXT("HubData.zova");
-
 	/** A path typed on the command line, made absolute against the working directory. */
 	FString ResolveUserPath(const FString& Path)
 	{
@@ -51,12 +46,6 @@ namespace
 	{
 		TSharedPtr<FJsonObject> Object;
 		return FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Text), Object) && Object.IsValid();
-	}
-
-	TArray<uint8> ToUtf8Bytes(const FString& Text)
-	{
-		const FTCHARToUTF8 Utf8(*Text, Text.Len());
-		return TArray<uint8>(reinterpret_cast<const uint8*>(Utf8.Get()), Utf8.Length());
 	}
 
 	int32 RunPack(const FZovaArguments& Arguments)
@@ -86,12 +75,10 @@ namespace
 			return ZovaOutput::UsageError(FString::Printf(TEXT("the document %s is not a JSON object"), *DocumentPath));
 		}
 
-		const FString BridgePath = FPaths::Combine(OutDir, BridgeFileName);
-		const FString TokenPath = FPaths::Combine(OutDir, TokenFileName);
-		const FString DataPath = FPaths::Combine(OutDir, DataFileName);
+		FLauncherFolder Folder(OutDir);
 		if (!Arguments.HasFlag(TEXT("force")))
 		{
-			for (const FString& Path : {BridgePath, TokenPath, DataPath})
+			for (const FString& Path : {Folder.GetBridgePath(), Folder.GetTokenPath(), Folder.GetDataPath()})
 			{
 				if (FPaths::FileExists(Path) || FPaths::DirectoryExists(Path))
 				{
@@ -100,23 +87,13 @@ namespace
 			}
 		}
 
-		// Derive the key from the token as the module will read it back from the file, byte order marks and all.
-		const TArray<uint8> TokenBytes = ToUtf8Bytes(Token);
-		FString TokenAsRead;
-		FFileHelper::BufferToString(TokenAsRead, TokenBytes.GetData(), TokenBytes.Num());
-
-		FString DataText = Document;
 		FString Error;
-		if (!TokenAsRead.IsEmpty() && !LauncherDataEncoder::EncryptDocument(Document, TokenAsRead, DataText, Error))
+		if (!Folder.Encode(Document, Token, Error))
 		{
 			ZovaOutput::PrintToStdErr(TEXT("zova: ") + Error);
 			return EZovaExit::Failure;
 		}
-
-		const bool bWritten = FFileHelper::SaveArrayToFile(TokenBytes, *TokenPath)
-			&& FFileHelper::SaveArrayToFile(ToUtf8Bytes(DataText), *DataPath)
-			&& FFileHelper::SaveArrayToFile(ToUtf8Bytes(DataPath), *BridgePath);
-		if (!bWritten)
+		if (!Folder.Write())
 		{
 			return ZovaOutput::UsageError(FString::Printf(TEXT("cannot write the launcher files into %s"), *OutDir));
 		}
@@ -124,14 +101,14 @@ namespace
 		if (Arguments.WantsJson())
 		{
 			const TSharedRef<FJsonObject> Result = MakeShared<FJsonObject>();
-			Result->SetStringField(TEXT("bridge"), BridgePath);
-			Result->SetStringField(TEXT("token"), TokenPath);
-			Result->SetStringField(TEXT("data"), DataPath);
+			Result->SetStringField(TEXT("bridge"), Folder.GetBridgePath());
+			Result->SetStringField(TEXT("token"), Folder.GetTokenPath());
+			Result->SetStringField(TEXT("data"), Folder.GetDataPath());
 			ZovaOutput::PrintJson(Result);
 		}
 		else
 		{
-			ZovaOutput::PrintTable({{TEXT("File"), TEXT("Path")}, {TEXT("bridge"), BridgePath}, {TEXT("token"), TokenPath}, {TEXT("data"), DataPath}});
+			ZovaOutput::PrintTable({{TEXT("File"), TEXT("Path")}, {TEXT("bridge"), Folder.GetBridgePath()}, {TEXT("token"), Folder.GetTokenPath()}, {TEXT("data"), Folder.GetDataPath()}});
 		}
 		return EZovaExit::Success;
 	}

@@ -1,0 +1,100 @@
+#include "CoreMinimal.h"
+#include "Dom/JsonObject.h"
+#include "Dom/JsonValue.h"
+#include "HAL/PlatformProcess.h"
+#include "Serialization/JsonReader.h"
+#include "Serialization/JsonSerializer.h"
+#include "ZovaProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+class FZovaDemoCommandTest : public testing::Test
+{
+protected:
+	/** Standard output as UTF-8 bytes, as a script reading it would see them. */
+	static std::string StdOut(const FZovaRun& Run)
+	{
+		return TCHAR_TO_UTF8(*Run.StdOut);
+	}
+
+	static TSharedPtr<FJsonObject> ParseObject(const std::string& Text)
+	{
+		TSharedPtr<FJsonObject> Object;
+		const FString Converted(UTF8_TO_TCHAR(Text.c_str()));
+		EXPECT_TRUE(FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Converted), Object)) << Text;
+		return Object;
+	}
+
+	/** The boolean member, false when it is missing or not a boolean. */
+	static bool IsTrue(const TSharedPtr<FJsonObject>& Object, const TCHAR* Field)
+	{
+		bool bValue = false;
+		return Object->TryGetBoolField(Field, bValue) && bValue;
+	}
+};
+
+TEST_F(FZovaDemoCommandTest, JsonReportsEveryStepOkInOrder)
+{
+	const FZovaRun Run = RunZova({"demo", "--json"});
+	ASSERT_EQ(Run.ExitStatus, 0) << StdOut(Run) << Run.StdErr;
+	const TSharedPtr<FJsonObject> Result = ParseObject(StdOut(Run));
+	ASSERT_TRUE(Result.IsValid());
+	EXPECT_TRUE(IsTrue(Result, TEXT("ok")));
+
+	const TArray<TSharedPtr<FJsonValue>>* Steps = nullptr;
+	ASSERT_TRUE(Result->TryGetArrayField(TEXT("steps"), Steps));
+	const std::vector<std::string> ExpectedNames = {"temporary folder", "certificate", "trust certificate", "HTTPS service", "launcher pack", "SetAPPKey", "ZOVA_Login", "Http Get Request", "Json Analyze", "clean up"};
+	ASSERT_EQ(Steps->Num(), (int32)ExpectedNames.size());
+	TMap<FString, FString> Details;
+	for (int32 Index = 0; Index < Steps->Num(); ++Index)
+	{
+		const TSharedPtr<FJsonObject> Step = (*Steps)[Index]->AsObject();
+		const FString Name = Step->GetStringField(TEXT("name"));
+		SCOPED_TRACE(TCHAR_TO_UTF8(*Name));
+		EXPECT_EQ(std::string(TCHAR_TO_UTF8(*Name)), ExpectedNames[Index]);
+		EXPECT_TRUE(IsTrue(Step, TEXT("ok")));
+		Details.Add(Name, Step->GetStringField(TEXT("detail")));
+	}
+
+	// The login URL goes to the loopback service, its values percent-encoded.
+	const std::string Url = TCHAR_TO_UTF8(*Details.FindChecked(TEXT("ZOVA_Login")));
+	EXPECT_EQ(Url.rfind("https://127.0.0.1:", 0), 0u) << Url;
+	EXPECT_NE(Url.find("/wp-json/zova/api/user-login?token=tok%2Fen%2B1%262%3D3&user_name=zova%20user&password=p%40ss%26w%3Drd%23100%25"), std::string::npos) << Url;
+	EXPECT_EQ(std::string(TCHAR_TO_UTF8(*Details.FindChecked(TEXT("Json Analyze")))), "code=login_ok, message=登录成功, /data/display_name=演示用户");
+
+	// Nothing is left behind in the temporary folder's place.
+	const std::string Folder = TCHAR_TO_UTF8(*Details.FindChecked(TEXT("temporary folder")));
+	ASSERT_FALSE(Folder.empty());
+	EXPECT_FALSE(std::filesystem::exists(Folder)) << Folder;
+}
+
+TEST_F(FZovaDemoCommandTest, TableEndsWithTheSuccessLine)
+{
+	const FZovaRun Run = RunZova({"demo"});
+	ASSERT_EQ(Run.ExitStatus, 0) << StdOut(Run) << Run.StdErr;
+	EXPECT_EQ(StdOut(Run).find("FAILED"), std::string::npos) << StdOut(Run);
+	const std::string LastLine = "Demo succeeded: every step gave the expected value.\n";
+	ASSERT_GE(StdOut(Run).size(), LastLine.size());
+	EXPECT_EQ(StdOut(Run).substr(StdOut(Run).size() - LastLine.size()), LastLine);
+}
+
+TEST_F(FZovaDemoCommandTest, BadArgumentsGiveOneLineAndStatusTwo)
+{
+	const std::vector<std::vector<std::string>> Cases = {
+		{"demo", "extra"},
+		{"demo", "--bogus"},
+		{"demo", "--json", "--key", "code"},
+	};
+	for (const std::vector<std::string>& Arguments : Cases)
+	{
+		SCOPED_TRACE(Arguments.back());
+		const FZovaRun Run = RunZova(Arguments);
+		EXPECT_EQ(Run.ExitStatus, 2);
+		EXPECT_TRUE(StdOut(Run).empty()) << StdOut(Run);
+		EXPECT_EQ(std::count(Run.StdErr.begin(), Run.StdErr.end(), '\n'), 1) << Run.StdErr;
+		EXPECT_EQ(Run.StdErr.rfind("zova: ", 0), 0u) << Run.StdErr;
+	}
+}

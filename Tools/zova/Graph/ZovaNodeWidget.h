@@ -1,0 +1,23 @@
+#pragma once
+
+#include "CoreMinimal.h"
+
+class SGraphNode;
+class UEdGraphNode;
+
+/** The widget the editor shows for a node; the commands edit the node through it, as an author does. */
+class FZovaNodeWidget
+{
+public:
+	explicit FZovaNodeWidget(UEdGraphNode* InNode);
+
+	/** Types the key into the key box and clicks "Add Json Key"; false when the node refused it. */
+	bool AddKey(const FString& Key);
+
+	/** Clicks the button labelled Label; the widget must have one. */
+	void Click(const TCHAR* Label);
+
+private:
+	UEdGraphNode* Node;
+	TSharedPtr<SGraphNode> Widget;
+};
