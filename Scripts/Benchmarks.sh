@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Builds the release preset, runs every benchmark and prints one table of ratios, each measured
+# against its baseline in the same run, with the machine, compiler and date.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$(nproc 2>/dev/null || echo 2)" >/dev/null
+
+Binaries=Build/release/Binaries
+Results=$(mktemp -d)
+trap 'rm -rf "$Results"' EXIT
+for Benchmark in JsonAnalyzeBenchmark JsonBenchmark HttpRequestBenchmark LauncherDecryptBenchmark LauncherAccessorBenchmark JsonAnalyzeCompileBenchmark; do
+	echo "Running $Benchmark" >&2
+	"$Binaries/$Benchmark" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true \
+		--benchmark_format=json --benchmark_out="$Results/$Benchmark.json" >/dev/null 2>&1
+done
+
+python3 - "$Results" <<'PYTHON'
+import json, os, platform, subprocess, sys, datetime
+
+results = sys.argv[1]
+
+def median(program, name):
+	with open(os.path.join(results, program + ".json")) as file:
+		for row in json.load(file)["benchmarks"]:
+			if row.get("aggregate_name") == "median" and row["run_name"] == name:
+				return row["real_time"] if "real_time" in name else row["cpu_time"]
+	raise SystemExit("missing result: %s %s" % (program, name))
+
+# (what, ours, baseline, how the ratio is read, target)
+rows = []
+def time_ratio(what, program, ours, baseline, target):
+	rows.append((what, median(program, ours) / median(program, baseline), "time x baseline", "<= %g" % target, median(program, ours) / median(program, baseline) <= target))
+def throughput_ratio(what, program, ours, baseline, target):
+	ratio = median(program, baseline) / median(program, ours)
+	rows.append((what, ratio, "throughput / baseline", ">= %g" % target, ratio >= target))
+
+time_ratio("OnJsonAnalyze, 1 MB, 10 keys vs plain RapidJSON parse", "JsonAnalyzeBenchmark", "OnJsonAnalyze", "PlainRapidJsonParse", 3)
+throughput_ratio("2,000 GETs: HTTP module vs direct libcurl multi", "HttpRequestBenchmark", "HttpModuleRequests/min_time:3.000/real_time", "DirectCurlMultiRequests/min_time:3.000/real_time", 0.5)
+throughput_ratio("DecryptHubText, 4 MB vs OpenSSL decode + decrypt", "LauncherDecryptBenchmark", "DecryptHubText", "OpenSslDecodeAndDecrypt", 0.7)
+time_ratio("UserName, 2 KB document vs one Deserialize", "LauncherAccessorBenchmark", "UserName", "DeserializeOnce", 2.5)
+time_ratio("Json Analyze compile, 1,000 keys vs 10 keys", "JsonAnalyzeCompileBenchmark", "CompileJsonAnalyze/1000/real_time", "CompileJsonAnalyze/10/real_time", 150)
+
+cpu = "unknown"
+with open("/proc/cpuinfo") as file:
+	for line in file:
+		if line.startswith("model name"):
+			cpu = line.split(":", 1)[1].strip()
+			break
+compiler = subprocess.run(["c++", "--version"], capture_output=True, text=True).stdout.splitlines()[0]
+print("Machine: %s, %d cores; %s" % (cpu, os.cpu_count(), platform.platform()))
+print("Compiler: %s (Release)" % compiler)
+print("Date: %s" % datetime.datetime.now(datetime.timezone.utc).strftime("%Y-%m-%d %H:%M UTC"))
+print()
+print("| Measurement | Ratio | Read as | Target | Met |")
+print("|---|---|---|---|---|")
+for what, ratio, reading, target, met in rows:
+	print("| %s | %.2f | %s | %s | %s |" % (what, ratio, reading, target, "yes" if met else "no"))
+PYTHON
