@@ -219,98 +219,62 @@ FNumericProperty::FNumericProperty(UStruct* InOwner, const FName& InName, EPrope
 {
 }
 
+namespace
+{
+	/** Calls Functor with a value-initialized instance of the C++ type that Kind stands for. */
+	template <typename FunctorType>
+	decltype(auto) VisitNumericKind(FNumericProperty::EKind Kind, FunctorType&& Functor)
+	{
+		switch (Kind)
+		{
+		case FNumericProperty::EKind::Int8:
+			return Functor(int8());
+		case FNumericProperty::EKind::UInt8:
+			return Functor(uint8());
+		case FNumericProperty::EKind::Int16:
+			return Functor(int16());
+		case FNumericProperty::EKind::UInt16:
+			return Functor(uint16());
+		case FNumericProperty::EKind::Int32:
+			return Functor(int32());
+		case FNumericProperty::EKind::UInt32:
+			return Functor(uint32());
+		case FNumericProperty::EKind::Int64:
+			return Functor(int64());
+		case FNumericProperty::EKind::UInt64:
+			return Functor(uint64());
+		case FNumericProperty::EKind::Float:
+			return Functor(float());
+		case FNumericProperty::EKind::Double:
+			break;
+		}
+		return Functor(double());
+	}
+}
+
 int64 FNumericProperty::GetSignedIntPropertyValue(const void* Data) const
 {
-	switch (Kind)
-	{
-	case EKind::Int8:
-		return *(const int8*)Data;
-	case EKind::UInt8:
-		return *(const uint8*)Data;
-	case EKind::Int16:
-		return *(const int16*)Data;
-	case EKind::UInt16:
-		return *(const uint16*)Data;
-	case EKind::Int32:
-		return *(const int32*)Data;
-	case EKind::UInt32:
-		return *(const uint32*)Data;
-	case EKind::Int64:
-		return *(const int64*)Data;
-	case EKind::UInt64:
-		return (int64) * (const uint64*)Data;
-	case EKind::Float:
-		return (int64) * (const float*)Data;
-	case EKind::Double:
-		return (int64) * (const double*)Data;
-	}
-	return 0;
+	return VisitNumericKind(Kind, [Data](auto Zero) { return (int64) * (const decltype(Zero)*)Data; });
 }
 
 double FNumericProperty::GetFloatingPointPropertyValue(const void* Data) const
 {
-	switch (Kind)
-	{
-	case EKind::Float:
-		return *(const float*)Data;
-	case EKind::Double:
-		return *(const double*)Data;
-	default:
-		return (double)GetSignedIntPropertyValue(Data);
-	}
+	return VisitNumericKind(Kind, [Data](auto Zero) { return (double)*(const decltype(Zero)*)Data; });
 }
 
 void FNumericProperty::SetIntPropertyValue(void* Data, int64 Value) const
 {
-	switch (Kind)
-	{
-	case EKind::Int8:
-		*(int8*)Data = (int8)Value;
-		break;
-	case EKind::UInt8:
-		*(uint8*)Data = (uint8)Value;
-		break;
-	case EKind::Int16:
-		*(int16*)Data = (int16)Value;
-		break;
-	case EKind::UInt16:
-		*(uint16*)Data = (uint16)Value;
-		break;
-	case EKind::Int32:
-		*(int32*)Data = (int32)Value;
-		break;
-	case EKind::UInt32:
-		*(uint32*)Data = (uint32)Value;
-		break;
-	case EKind::Int64:
-		*(int64*)Data = Value;
-		break;
-	case EKind::UInt64:
-		*(uint64*)Data = (uint64)Value;
-		break;
-	case EKind::Float:
-		*(float*)Data = (float)Value;
-		break;
-	case EKind::Double:
-		*(double*)Data = (double)Value;
-		break;
-	}
+	VisitNumericKind(Kind, [Data, Value](auto Zero) { *(decltype(Zero)*)Data = (decltype(Zero))Value; });
 }
 
 void FNumericProperty::SetFloatingPointPropertyValue(void* Data, double Value) const
 {
-	if (Kind == EKind::Float)
+	VisitNumericKind(Kind, [Data, Value](auto Zero)
 	{
-		*(float*)Data = (float)Value;
-	}
-	else if (Kind == EKind::Double)
-	{
-		*(double*)Data = Value;
-	}
-	else
-	{
-		SetIntPropertyValue(Data, (int64)Value);
-	}
+		typedef decltype(Zero) ValueType;
+		// Integers go through int64, so an out-of-range value wraps instead of being undefined.
+		*(ValueType*)Data = std::is_floating_point_v<ValueType> ? (ValueType)Value : (ValueType)(int64)Value;
+	});
 }
 
 FString FNumericProperty::GetCPPType(FString* ExtendedTypeText, uint32 CPPExportFlags) const
