@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 class FJsonReaderTest : public testing::Test
 {
@@ -166,7 +167,8 @@ TEST_F(FJsonReaderTest, DuplicateMembersKeepTheLastValue)
 TEST_F(FJsonReaderTest, NumbersBecomeTheNearestDouble)
 {
 	const char* Numbers[] = {"0", "-0.0", "42", "-7", "0.1", "4.35", "0.30000000000000004", "1e23", "2.2250738585072011e-308", "5e-324",
-		"1.7976931348623157e308", "9007199254740993", "12345678901234567890", "-123456789012345678901234567890", "3.14159265358979323846264338327950288"};
+		"1.7976931348623157e308", "9007199254740993", "12345678901234567890", "-123456789012345678901234567890", "3.14159265358979323846264338327950288",
+		"1e-400"};
 	for (const char* Number : Numbers)
 	{
 		SCOPED_TRACE(Number);
@@ -175,6 +177,20 @@ TEST_F(FJsonReaderTest, NumbersBecomeTheNearestDouble)
 		EXPECT_EQ(Value->Type, EJson::Number);
 		EXPECT_EQ(Value->AsNumber(), std::strtod(Number, nullptr));
 	}
+
+	// Long runs of zeros: RapidJSON's own conversion gave 0.000...0 a tiny non-zero value.
+	const std::string Zeros(70, '0');
+	for (const std::string& Number : {"0." + Zeros, "-0." + Zeros + "1", "1" + Zeros + "e-70"})
+	{
+		SCOPED_TRACE(Number);
+		const TSharedPtr<FJsonValue> Value = Read(FString(Number.c_str()));
+		ASSERT_TRUE(Value.IsValid());
+		EXPECT_EQ(Value->AsNumber(), std::strtod(Number.c_str(), nullptr));
+	}
+
+	FString Error;
+	EXPECT_FALSE(Read(TEXT("[1e400]"), FJsonSerializer::EFlags::None, &Error).IsValid());
+	EXPECT_TRUE(Error.StartsWith(TEXT("Number too big"))) << TCHAR_TO_UTF8(*Error);
 }
 
 TEST_F(FJsonReaderTest, StoreNumbersAsStringsKeepsTheWrittenText)

@@ -8,9 +8,9 @@ namespace
 {
 	typedef rapidjson::UTF16<TCHAR> FEncoding;
 
-	// Strict JSON, read in place and without recursion; raw lone surrogates fail encoding validation, and doubles
-	// are rounded correctly, as the engine's strtod-based reader does.
-	constexpr unsigned ParseFlags = rapidjson::kParseInsituFlag | rapidjson::kParseIterativeFlag | rapidjson::kParseValidateEncodingFlag | rapidjson::kParseFullPrecisionFlag;
+	// Strict JSON, read in place and without recursion; raw lone surrogates fail encoding validation.
+	// Numbers come as their text, which the tree builder converts with strtod, as the engine's reader does.
+	constexpr unsigned ParseFlags = rapidjson::kParseInsituFlag | rapidjson::kParseIterativeFlag | rapidjson::kParseValidateEncodingFlag | rapidjson::kParseNumbersAsStringsFlag;
 
 	FString DescribeFailure(const rapidjson::ParseResult& Result, FJsonTreeBuilder::EFailure BuilderFailure)
 	{
@@ -30,6 +30,8 @@ namespace
 			return TEXT("The root value is not of the requested kind.");
 		case FJsonTreeBuilder::EFailure::LoneSurrogate:
 			return TEXT("Unpaired surrogate in a string.");
+		case FJsonTreeBuilder::EFailure::NumberTooBig:
+			return FString(rapidjson::GetParseError_En(rapidjson::kParseErrorNumberTooBig));
 		default:
 			checkNoEntry();
 			return FString();
@@ -63,13 +65,10 @@ TSharedPtr<FJsonValue> FJsonSerializer::ReadRoot(TJsonReader<TCHAR>& Reader, EJs
 	Scratch.SetNumUninitialized(Reader.Text.Len() + 1);
 	std::memcpy(Scratch.GetData(), *Reader.Text, sizeof(TCHAR) * Scratch.Num());
 
-	FJsonTreeBuilder Builder(RootType);
+	FJsonTreeBuilder Builder(RootType, ((int32)Options & (int32)EFlags::StoreNumbersAsStrings) != 0);
 	rapidjson::GenericReader<FEncoding, FEncoding> Parser;
 	rapidjson::GenericInsituStringStream<FEncoding> Stream(Scratch.GetData());
-	const bool bNumbersAsStrings = ((int32)Options & (int32)EFlags::StoreNumbersAsStrings) != 0;
-	const rapidjson::ParseResult Result = bNumbersAsStrings
-		? Parser.Parse<ParseFlags | rapidjson::kParseNumbersAsStringsFlag>(Stream, Builder)
-		: Parser.Parse<ParseFlags>(Stream, Builder);
+	const rapidjson::ParseResult Result = Parser.Parse<ParseFlags>(Stream, Builder);
 	if (Result.IsError())
 	{
 		Reader.ErrorMessage = DescribeFailure(Result, Builder.GetFailure()) + DescribePosition(Reader.Text, (int32)Result.Offset());

@@ -1,5 +1,10 @@
 #include "Serialization/JsonTreeBuilder.h"
 
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
 namespace
 {
 	/**
@@ -32,6 +37,17 @@ namespace
 	}
 
 	/**
+	 * The number's value, correctly rounded, whatever the process's locale: the text is RapidJSON's
+	 * validated number text, ASCII only.
+	 */
+	double ParseNumber(const TCHAR* Text, rapidjson::SizeType Length)
+	{
+		static const locale_t CLocale = newlocale(LC_ALL_MASK, "C", (locale_t)0);
+		const std::string Ascii(Text, Text + Length);
+		return strtod_l(Ascii.c_str(), nullptr, CLocale);
+	}
+
+	/**
 	 * A new value, owned by a TSharedPtr<FJsonValue> from the start. Host engine: made through the
 	 * host's std::shared_ptr-based pointers, which skips the atomic reference count round trip of
 	 * turning MakeShared's TSharedRef into a TSharedPtr, once per value.
@@ -43,8 +59,9 @@ namespace
 	}
 }
 
-FJsonTreeBuilder::FJsonTreeBuilder(EJson InRootType)
+FJsonTreeBuilder::FJsonTreeBuilder(EJson InRootType, bool bInKeepNumberText)
 	: RootType(InRootType)
+	, bKeepNumberText(bInKeepNumberText)
 {
 }
 
@@ -85,7 +102,18 @@ bool FJsonTreeBuilder::Double(double Value)
 
 bool FJsonTreeBuilder::RawNumber(const Ch* Text, rapidjson::SizeType Length, bool bCopy)
 {
-	return AddScalar(MakeValue<FJsonValueNumberString>(MakeString(Text, Length)));
+	if (bKeepNumberText)
+	{
+		return AddScalar(MakeValue<FJsonValueNumberString>(MakeString(Text, Length)));
+	}
+	// RapidJSON 1.1's own conversion is not used: it reads a long run of zeros after the point
+	// ("0.000...0") as a tiny non-zero number.
+	const double Value = ParseNumber(Text, Length);
+	if (std::isinf(Value))
+	{
+		return Fail(EFailure::NumberTooBig);
+	}
+	return Double(Value);
 }
 
 bool FJsonTreeBuilder::String(const Ch* Text, rapidjson::SizeType Length, bool bCopy)

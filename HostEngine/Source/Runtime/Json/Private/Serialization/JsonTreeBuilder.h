@@ -24,11 +24,15 @@ public:
 		None,
 		TooDeep,
 		WrongRoot,
-		LoneSurrogate
+		LoneSurrogate,
+		NumberTooBig
 	};
 
-	/** @param InRootType - EJson::Object or EJson::Array to accept only that kind of root, EJson::None for any */
-	explicit FJsonTreeBuilder(EJson InRootType);
+	/**
+	 * @param InRootType - EJson::Object or EJson::Array to accept only that kind of root, EJson::None for any
+	 * @param bInKeepNumberText - numbers become FJsonValueNumberString with their text as written, else FJsonValueNumber
+	 */
+	FJsonTreeBuilder(EJson InRootType, bool bInKeepNumberText);
 
 	bool Null();
 	bool Bool(bool bValue);
@@ -37,7 +41,7 @@ public:
 	bool Int64(int64_t Value);
 	bool Uint64(uint64_t Value);
 	bool Double(double Value);
-	/** Numbers as written, when the reader runs with kParseNumbersAsStringsFlag. */
+	/** Every number, as written: the reader runs with kParseNumbersAsStringsFlag. */
 	bool RawNumber(const Ch* Text, rapidjson::SizeType Length, bool bCopy);
 	bool String(const Ch* Text, rapidjson::SizeType Length, bool bCopy);
 	bool StartObject();
@@ -59,6 +63,7 @@ private:
 	bool Fail(EFailure InFailure);
 
 	const EJson RootType;
+	const bool bKeepNumberText;
 	EFailure Failure = EFailure::None;
 	int32 Depth = 0;
 	/** The values of every open array and object, innermost last; each container takes its own off the top when it closes. */
