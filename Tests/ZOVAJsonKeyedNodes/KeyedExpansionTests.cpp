@@ -72,18 +72,22 @@ TEST_F(FKeyedExpansionTest, AnalyzeGivesEachKeyPinItsOwnValueBeforeAndAfterAMove
 	EXPECT_EQ(EvaluateString(Analyze->FindPinChecked(TEXT("/address/city"), EGPD_Output)), FString(TEXT("Paris")));
 }
 
-TEST_F(FKeyedExpansionTest, AnalyzeWithoutKeysStillCallsTheLibraryWithTheTypedJson)
+TEST_F(FKeyedExpansionTest, AnalyzeWithoutKeysTellsWhetherTheTextIsAJsonObject)
 {
 	UZOVAK2Node_Json* const Analyze = SpawnNode<UZOVAK2Node_Json>();
 	ASSERT_NE(Analyze, nullptr);
-	Analyze->FindPinChecked(TEXT("In Json"), EGPD_Input)->DefaultValue = TEXT("{\"a\":1}");
+	for (const auto& [Json, bObject] : {std::pair(TEXT("{\"a\":1}"), true), std::pair(TEXT("[1]"), false)})
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(Json));
+		Analyze->FindPinChecked(TEXT("In Json"), EGPD_Input)->DefaultValue = Json;
 
-	CompileCleanly();
-	const TArray<UK2Node_CallFunction*> Calls = GetCompiledCalls(GET_FUNCTION_NAME_CHECKED(UZOVABlueprintFunctionLibrary, OnJsonAnalyze));
-	ASSERT_EQ(Calls.Num(), 1);
-	EXPECT_EQ(EvaluateString(Calls[0]->FindPinChecked(TEXT("InJson"))), FString(TEXT("{\"a\":1}")));
-	EXPECT_EQ(EvaluateStrings(Calls[0]->FindPinChecked(TEXT("InKey"))), TArray<FString>({FString()})) << "the key array keeps its one empty element";
-	EXPECT_FALSE(EvaluateBool(Analyze->FindPinChecked(TEXT("Success"), EGPD_Output)));
+		CompileCleanly();
+		const TArray<UK2Node_CallFunction*> Calls = GetCompiledCalls(GET_FUNCTION_NAME_CHECKED(UZOVABlueprintFunctionLibrary, OnJsonAnalyze));
+		ASSERT_EQ(Calls.Num(), 1);
+		EXPECT_EQ(EvaluateString(Calls[0]->FindPinChecked(TEXT("InJson"))), FString(Json));
+		EXPECT_TRUE(EvaluateStrings(Calls[0]->FindPinChecked(TEXT("InKey"))).IsEmpty()) << "no key asked for";
+		EXPECT_EQ(EvaluateBool(Analyze->FindPinChecked(TEXT("Success"), EGPD_Output)), bObject);
+	}
 }
 
 TEST_F(FKeyedExpansionTest, AnalyzesSuccessStaysTheLibrarysResultWhateverTheKeys)
@@ -116,6 +120,17 @@ TEST_F(FKeyedExpansionTest, CreateBuildsItsObjectFromWiredAndTypedKeysInOrder)
 	PickPinMenuEntry(Create->FindPinChecked(TEXT("a"), EGPD_Input), TEXT("Json Key Down Up"));
 	CompileCleanly();
 	EXPECT_EQ(EvaluateString(Create->FindPinChecked(TEXT("Out Json"), EGPD_Output)), FString(TEXT("{\"b\":\"two\",\"a\":\"1\",\"c\":{\"n\":3}}")));
+}
+
+TEST_F(FKeyedExpansionTest, CreateWithoutKeysGivesAnEmptyObject)
+{
+	UZOVAK2Node_JsonCreate* const Create = SpawnNode<UZOVAK2Node_JsonCreate>();
+	ASSERT_NE(Create, nullptr);
+
+	CompileCleanly();
+	EXPECT_TRUE(EvaluateBool(Create->FindPinChecked(TEXT("Success"), EGPD_Output)));
+	EXPECT_EQ(EvaluateString(Create->FindPinChecked(TEXT("Out Json"), EGPD_Output)), FString(TEXT("{}")));
+	EXPECT_EQ(GetCompiledCalls(GET_FUNCTION_NAME_CHECKED(UZOVABlueprintFunctionLibrary, OnCreateJson)).Num(), 1);
 }
 
 TEST_F(FKeyedExpansionTest, CreateKeysNamedLikeItsOutputsFillTheirOwnMembers)

@@ -80,7 +80,12 @@ void UZOVAK2Node_Json::ExpandNode(FKismetCompilerContext& CompilerContext, UEdGr
 	CompilerContext.MovePinLinksToIntermediate(*GetInJsonPin(), *CallNode->FindPinChecked(ZOVAJsonAnalyzePinNames::InJsonParameterName));
 	CompilerContext.MovePinLinksToIntermediate(*GetSuccessPin(), *CallNode->FindPinChecked(UEdGraphSchema_K2::PN_ReturnValue));
 
-	SpawnKeyArray(CompilerContext, this, SourceGraph, PinNames, CallNode->FindPinChecked(ZOVAJsonAnalyzePinNames::InKeyParameterName));
+	// Without keys the key input stays unlinked and the call gets an empty array: an array node always
+	// starts with one element, which would ask for an empty key and make Success false for any document.
+	if (PinNames.Num() > 0)
+	{
+		SpawnKeyArray(CompilerContext, this, SourceGraph, PinNames, CallNode->FindPinChecked(ZOVAJsonAnalyzePinNames::InKeyParameterName));
+	}
 
 	// Value j of the call's result goes to key pin j.
 	UZOVAK2Node_AnalyzeArray* const SplitNode = CompilerContext.SpawnIntermediateNode<UZOVAK2Node_AnalyzeArray>(this, SourceGraph);

@@ -56,20 +56,25 @@ void UZOVAK2Node_JsonCreate::ExpandNode(FKismetCompilerContext& CompilerContext,
 	CompilerContext.MovePinLinksToIntermediate(*GetOutJsonPin(), *CallNode->FindPinChecked(ZOVAJsonCreatePinNames::OutJsonParameterName));
 	CompilerContext.MovePinLinksToIntermediate(*GetSuccessPin(), *CallNode->FindPinChecked(UEdGraphSchema_K2::PN_ReturnValue));
 
-	// The keys enter the map as literal key defaults; only the values are wired.
-	UK2Node_MakeMap* const MapNode = CompilerContext.SpawnIntermediateNode<UK2Node_MakeMap>(this, SourceGraph);
-	MapNode->AllocateDefaultPins();
-	UEdGraphPin* const MapOutputPin = MapNode->GetOutputPin();
-	MapOutputPin->MakeLinkTo(CallNode->FindPinChecked(ZOVAJsonCreatePinNames::InMapParameterName));
-	MapNode->PinConnectionListChanged(MapOutputPin);
-	for (int32 KeyIndex = 0; KeyIndex < PinNames.Num(); ++KeyIndex)
+	// Without keys the map input stays unlinked and the call gets an empty map: a map node always
+	// starts with one pair, which would add a member with an empty name and an empty value.
+	if (PinNames.Num() > 0)
 	{
-		if (KeyIndex > 0)
+		// The keys enter the map as literal key defaults; only the values are wired.
+		UK2Node_MakeMap* const MapNode = CompilerContext.SpawnIntermediateNode<UK2Node_MakeMap>(this, SourceGraph);
+		MapNode->AllocateDefaultPins();
+		UEdGraphPin* const MapOutputPin = MapNode->GetOutputPin();
+		MapOutputPin->MakeLinkTo(CallNode->FindPinChecked(ZOVAJsonCreatePinNames::InMapParameterName));
+		MapNode->PinConnectionListChanged(MapOutputPin);
+		for (int32 KeyIndex = 0; KeyIndex < PinNames.Num(); ++KeyIndex)
 		{
-			MapNode->AddInputPin();
+			if (KeyIndex > 0)
+			{
+				MapNode->AddInputPin();
+			}
+			MapNode->FindPinChecked(FString::Printf(TEXT("Key %d"), KeyIndex))->DefaultValue = PinNames[KeyIndex];
+			CompilerContext.MovePinLinksToIntermediate(*GetKeyPin(PinNames[KeyIndex]), *MapNode->FindPinChecked(FString::Printf(TEXT("Value %d"), KeyIndex)));
 		}
-		MapNode->FindPinChecked(FString::Printf(TEXT("Key %d"), KeyIndex))->DefaultValue = PinNames[KeyIndex];
-		CompilerContext.MovePinLinksToIntermediate(*GetKeyPin(PinNames[KeyIndex]), *MapNode->FindPinChecked(FString::Printf(TEXT("Value %d"), KeyIndex)));
 	}
 
 	BreakAllNodeLinks();
