@@ -1,11 +1,14 @@
 #include "LauncherTestSupport.h"
 
 #include "Engine/Engine.h"
+#include "HAL/PlatformFileManager.h"
+#include "Misc/Paths.h"
 #include "UObject/UObjectGlobals.h"
 #include "ZOVAHubSession.h"
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,6 +40,44 @@ namespace LauncherTest
 			}
 			return Hex;
 		}
+
+		/** Passes everything to the platform file below it, except that one file does not open for reading. */
+		class FRefusingPlatformFile final : public IPlatformFile
+		{
+		public:
+			FRefusingPlatformFile(IPlatformFile& InLower, const struct stat& InRefused)
+				: Lower(InLower)
+				, Refused(InRefused)
+			{
+			}
+
+			virtual bool FileExists(const TCHAR* Filename) override { return Lower.FileExists(Filename); }
+			virtual int64 FileSize(const TCHAR* Filename) override { return Lower.FileSize(Filename); }
+			virtual bool DeleteFile(const TCHAR* Filename) override { return Lower.DeleteFile(Filename); }
+			virtual bool IsReadOnly(const TCHAR* Filename) override { return Lower.IsReadOnly(Filename); }
+			virtual IFileHandle* OpenWrite(const TCHAR* Filename, bool bAppend, bool bAllowRead) override { return Lower.OpenWrite(Filename, bAppend, bAllowRead); }
+			virtual bool DirectoryExists(const TCHAR* Directory) override { return Lower.DirectoryExists(Directory); }
+			virtual bool CreateDirectory(const TCHAR* Directory) override { return Lower.CreateDirectory(Directory); }
+
+			virtual IFileHandle* OpenRead(const TCHAR* Filename, bool bAllowWrite) override
+			{
+				return IsRefused(Filename) ? nullptr : Lower.OpenRead(Filename, bAllowWrite);
+			}
+
+		private:
+			/** Compared by identity, so that any spelling of the name (backslashes, doubled separators) is refused. */
+			bool IsRefused(const TCHAR* Filename) const
+			{
+				FString Normalized(Filename);
+				FPaths::NormalizeFilename(Normalized);
+				struct stat FileInfo;
+				return stat(Utf8(FPaths::ConvertRelativePathToFull(Normalized)).c_str(), &FileInfo) == 0
+					&& FileInfo.st_dev == Refused.st_dev && FileInfo.st_ino == Refused.st_ino;
+			}
+
+			IPlatformFile& Lower;
+			const struct stat Refused;
+		};
 	}
 
 	std::string Utf8(const FString& Text)
@@ -102,6 +143,32 @@ namespace LauncherTest
 		std::filesystem::create_directories(FilePath.parent_path());
 		std::ofstream(FilePath, std::ios::binary) << Bytes;
 		return FromUtf8(FilePath.string());
+	}
+
+	FScopedUnreadableFile::FScopedUnreadableFile(const FString& InPath)
+		: Path(Utf8(InPath))
+	{
+		chmod(Path.c_str(), 0);
+		const int Probe = open(Path.c_str(), O_RDONLY | O_NONBLOCK);
+		if (Probe < 0)
+		{
+			return;
+		}
+		close(Probe);
+		struct stat FileInfo;
+		verify(stat(Path.c_str(), &FileInfo) == 0);
+		Previous = &FPlatformFileManager::Get().GetPlatformFile();
+		Refusing = std::make_unique<FRefusingPlatformFile>(*Previous, FileInfo);
+		FPlatformFileManager::Get().SetPlatformFile(*Refusing);
+	}
+
+	FScopedUnreadableFile::~FScopedUnreadableFile()
+	{
+		if (Refusing)
+		{
+			FPlatformFileManager::Get().SetPlatformFile(*Previous);
+		}
+		chmod(Path.c_str(), 0644);
 	}
 
 	std::string LauncherBlock(const FString& Text)

@@ -2,9 +2,11 @@
 
 #include "CoreMinimal.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
+class IPlatformFile;
 class UEngine;
 
 // Shared by the launcher tests: exact text comparison, child processes (openssl, zova), temporary
@@ -41,6 +43,24 @@ namespace LauncherTest
 
 	private:
 		FString Path;
+	};
+
+	/**
+	 * Makes a file unreadable while it lives: mode 000, or where that does not stop this process (root
+	 * reads anything), a platform file on top of the chain that refuses to open it. It still exists.
+	 */
+	class FScopedUnreadableFile
+	{
+	public:
+		explicit FScopedUnreadableFile(const FString& Path);
+		~FScopedUnreadableFile();
+		FScopedUnreadableFile(const FScopedUnreadableFile&) = delete;
+		FScopedUnreadableFile& operator=(const FScopedUnreadableFile&) = delete;
+
+	private:
+		std::string Path;
+		IPlatformFile* Previous = nullptr;
+		std::unique_ptr<IPlatformFile> Refusing;
 	};
 
 	/** The first 8 UTF-8 bytes of Text, zero-filled: how the launcher turns its texts into key and IV. */

@@ -10,17 +10,24 @@ namespace UE::ZOVALauncherAPI::Private
 {
 	namespace
 	{
-		/** Text of the file at the base directory followed by RelativeName; unset when there is no such file. */
-		TOptional<FString> ReadLauncherFile(const TCHAR* RelativeName)
+		/**
+		 * Text of the file; unset when it is no regular file or cannot be read. A named pipe would block
+		 * the game thread until some writer came, and an unreadable token file must not pass for an empty
+		 * one, which would make the data file plain text.
+		 */
+		TOptional<FString> ReadRegularFile(const FString& Path)
 		{
-			const FString Path = GetHubBaseDir() + RelativeName;
-			if (!FPlatformFileManager::Get().GetPlatformFile().FileExists(*Path))
+			FString Text;
+			if (!FPlatformFileManager::Get().GetPlatformFile().FileExists(*Path) || !FFileHelper::LoadFileToString(Text, *Path))
 			{
 				return {};
 			}
-			FString Text;
-			FFileHelper::LoadFileToString(Text, *Path);
 			return Text;
+		}
+
+		TOptional<FString> ReadLauncherFile(const TCHAR* RelativeName)
+		{
+			return ReadRegularFile(GetHubBaseDir() + RelativeName);
 		}
 	}
 
@@ -33,8 +40,8 @@ namespace UE::ZOVALauncherAPI::Private
 		return FPaths::ConvertRelativePathToFull(FPaths::LaunchDir());
 	}
 
-	// A missing file stands in as the base directory itself, so that what is built on it (opening a
-	// data file at that path, a key from it) fails later and leaves the document empty or unusable.
+	// A missing or unreadable file stands in as the base directory itself, so that what is built on it
+	// (opening a data file at that path, a key from it) fails later and leaves the document empty or unusable.
 
 	FString ReadBridgeFile()
 	{
@@ -58,11 +65,7 @@ namespace UE::ZOVALauncherAPI::Private
 		const FString KeyText = ReadTokenKeyFile();
 		const FString IvText = ReadTokenKeyFile().Reverse();
 
-		FString Raw;
-		if (!FFileHelper::LoadFileToString(Raw, *DataPath))
-		{
-			Raw.Empty();
-		}
+		const FString Raw = ReadRegularFile(DataPath).Get(FString());
 
 		// An empty token file means the launcher wrote the document in plain text.
 		if (KeyText.IsEmpty())

@@ -9,10 +9,10 @@ namespace UE::ZOVALauncherAPI::Private
 	/** The LauncherPath given to SetAPPKey, or else the absolute launch directory. */
 	FString GetHubBaseDir();
 
-	/** Text of "\BridgeFilePath.zova" (the data file's path), or the base directory when it does not exist. */
+	/** Text of "\BridgeFilePath.zova" (the data file's path), or the base directory when it does not exist or cannot be read. */
 	FString ReadBridgeFile();
 
-	/** Text of "\manage\TokenKEY.DLK" reversed, or the base directory (not reversed) when it does not exist. */
+	/** Text of "\manage\TokenKEY.DLK" reversed, or the base directory (not reversed) when it does not exist or cannot be read. */
 	FString ReadTokenKeyFile();
 
 	/** The session document text as the launcher's files give it; empty or unusable when they are missing or wrong. */
