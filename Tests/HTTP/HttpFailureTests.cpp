@@ -1,3 +1,4 @@
+#include "FaultyHttpServer.h"
 #include "HttpTestFixture.h"
 #include "LogCapture.h"
 #include "LoopbackHttpServer.h"
@@ -90,4 +91,32 @@ TEST_F(FHttpFailureTest, ARequestInFlightRefusesToStartAgain)
 	EXPECT_EQ(Completions.Calls, 1);
 	EXPECT_TRUE(Completions.bConnectedSuccessfully);
 	EXPECT_EQ(Server.GetRecordedRequests().size(), 1u);
+}
+
+TEST_F(FHttpFailureTest, TheTotalTimeoutEndsRequestsThatGetNoAnswerOrNeverFinish)
+{
+	const FFaultyHttpServer Faulty;
+	const std::string Paths[] = {"/silent", "/trickle"};
+	FHttpCompletions Completions[2];
+	const FLogCapture Log;
+	const float SavedTimeout = FHttpModule::Get().GetHttpTotalTimeout();
+	FHttpModule::Get().SetHttpTimeout(1.0f);
+	for (int32 Index = 0; Index < 2; ++Index)
+	{
+		EXPECT_TRUE(MakeRequest(TEXT("GET"), Faulty.Url(Paths[Index]), Completions[Index])->ProcessRequest());
+	}
+	// A request keeps the timeout it started with.
+	FHttpModule::Get().SetHttpTimeout(SavedTimeout);
+
+	// Well before the activity timeout, which the trickle never trips anyway.
+	const bool bBothCompleted = TickEngineLoopUntil([&Completions]() { return Completions[0].Calls > 0 && Completions[1].Calls > 0; }, 15.0, MaxWaitFrames);
+	ASSERT_TRUE(bBothCompleted);
+	for (int32 Index = 0; Index < 2; ++Index)
+	{
+		SCOPED_TRACE(Paths[Index]);
+		ExpectFailedOnce(Completions[Index]);
+		EXPECT_EQ(Faulty.GetRequestCount(Paths[Index]), 1);
+		const FString LogStart = FString::Printf(TEXT("LogHttp: Warning: Request to %s failed: "), *ToFString(Faulty.Url(Paths[Index])));
+		EXPECT_TRUE(Log.Lines.ContainsByPredicate([&LogStart](const FString& Line) { return Line.StartsWith(LogStart) && Line.Contains(TEXT("timed out")); }));
+	}
 }

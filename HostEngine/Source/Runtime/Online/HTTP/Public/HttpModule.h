@@ -27,6 +27,18 @@ public:
 	 */
 	HTTP_API bool AddTrustedCertificatesFile(const FString& PemFilename);
 
+	/** @return seconds for the entire request to complete, waiting for a connection included; 0 is no timeout */
+	float GetHttpTotalTimeout() const { return HttpTotalTimeout; }
+
+	/** @return seconds an established connection may go without sending or receiving anything */
+	float GetHttpActivityTimeout() const { return HttpActivityTimeout; }
+
+	/** @return seconds to establish the connection */
+	float GetHttpConnectionTimeout() const { return HttpConnectionTimeout; }
+
+	/** Sets the seconds for the entire request to complete (0 is no timeout); requests started afterwards use it. */
+	void SetHttpTimeout(float TimeOutInSec) { HttpTotalTimeout = TimeOutInSec; }
+
 	//~ Begin IModuleInterface Interface
 	virtual void StartupModule() override;
 	virtual void ShutdownModule() override;
@@ -36,6 +48,12 @@ private:
 	static FHttpModule* Singleton;
 
 	FHttpManager* HttpManager = nullptr;
+
+	// The host's defaults, where a game would read its Engine.ini [HTTP] section.
+	float HttpTotalTimeout = 0.0f;
+	float HttpActivityTimeout = 30.0f;
+	float HttpConnectionTimeout = 30.0f;
+
 	/** The system's certificate authorities followed by the added files; null until one is added. */
 	TSharedPtr<const TArray<uint8>, ESPMode::ThreadSafe> CertificateBundle;
 };

@@ -2,10 +2,10 @@
 #include "Http.h"
 #include "HttpManager.h"
 
+#include <cmath>
+
 namespace CurlHttpSettings
 {
-	/** Seconds to wait for a connection before the request fails. */
-	constexpr long ConnectionTimeoutSeconds = 30;
 	/** Redirects followed before the request fails. */
 	constexpr long MaxRedirects = 10;
 	const ANSICHAR* const UserAgent = "UnrealEngineHost/5.6 Linux";
@@ -183,6 +183,12 @@ namespace
 		curl_url_cleanup(Parsed);
 		return bInvalid;
 	}
+
+	/** Rounded up, so that a positive timeout never becomes libcurl's 0, which means none. */
+	long ToMilliseconds(float Seconds)
+	{
+		return (long)std::ceil(Seconds * 1000.0f);
+	}
 }
 
 void FCurlHttpRequest::SetupConnection()
@@ -195,7 +201,7 @@ void FCurlHttpRequest::SetupConnection()
 	curl_easy_setopt(EasyHandle, CURLOPT_NOSIGNAL, 1L);
 	curl_easy_setopt(EasyHandle, CURLOPT_FOLLOWLOCATION, 1L);
 	curl_easy_setopt(EasyHandle, CURLOPT_MAXREDIRS, CurlHttpSettings::MaxRedirects);
-	curl_easy_setopt(EasyHandle, CURLOPT_CONNECTTIMEOUT, CurlHttpSettings::ConnectionTimeoutSeconds);
+	SetupTimeouts();
 	curl_easy_setopt(EasyHandle, CURLOPT_SSL_VERIFYPEER, 1L);
 	curl_easy_setopt(EasyHandle, CURLOPT_SSL_VERIFYHOST, 2L);
 	if (CertificateBundle.IsValid())
@@ -206,6 +212,22 @@ void FCurlHttpRequest::SetupConnection()
 	// The engine uses a proxy only when one is configured, never one named by the environment.
 	curl_easy_setopt(EasyHandle, CURLOPT_PROXY, "");
 	curl_easy_setopt(EasyHandle, CURLOPT_USERAGENT, CurlHttpSettings::UserAgent);
+}
+
+void FCurlHttpRequest::SetupTimeouts()
+{
+	const FHttpModule& Module = FHttpModule::Get();
+	curl_easy_setopt(EasyHandle, CURLOPT_CONNECTTIMEOUT_MS, ToMilliseconds(Module.GetHttpConnectionTimeout()));
+	if (Module.GetHttpTotalTimeout() > 0.0f)
+	{
+		curl_easy_setopt(EasyHandle, CURLOPT_TIMEOUT_MS, ToMilliseconds(Module.GetHttpTotalTimeout()));
+	}
+	if (Module.GetHttpActivityTimeout() > 0.0f)
+	{
+		// libcurl has no idle timer: a transfer slower than one byte a second for that long is idle.
+		curl_easy_setopt(EasyHandle, CURLOPT_LOW_SPEED_LIMIT, 1L);
+		curl_easy_setopt(EasyHandle, CURLOPT_LOW_SPEED_TIME, (long)std::ceil(Module.GetHttpActivityTimeout()));
+	}
 }
 
 void FCurlHttpRequest::SetupVerbAndBody()

@@ -69,6 +69,8 @@ private:
 	/** Creates the easy handle and sets every option of the transfer; false when libcurl cannot. */
 	bool SetupRequest();
 	void SetupConnection();
+	/** The module's connection, total and activity timeouts, as they are when the request starts. */
+	void SetupTimeouts();
 	void SetupVerbAndBody();
 	void SetupHeaders();
 	void CleanUpRequest();
