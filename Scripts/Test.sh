@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds the project and runs every test: once in the development build, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer. Usage: Scripts/Test.sh [dev|asan]...
+# AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target for a short bounded time
+# (clang). Usage: Scripts/Test.sh [dev|asan|fuzz]...
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 Presets=("$@")
 if [ ${#Presets[@]} -eq 0 ]; then
-	Presets=(dev asan)
+	Presets=(dev asan fuzz)
 fi
 
 Jobs=$(nproc 2>/dev/null || echo 2)
