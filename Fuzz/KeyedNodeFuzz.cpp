@@ -183,24 +183,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8* Data, size_t Size)
 			}
 			break;
 		case '^':
-			if (!Keys.IsEmpty())
-			{
-				const int32 Index = PinIndex(Argument, Keys.Num());
-				Node->MoveKeyPinUp(KeyPins[Index]);
-				if (Index > 0)
-				{
-					Keys.Swap(Index, Index - 1);
-				}
-			}
-			break;
 		case 'v':
 			if (!Keys.IsEmpty())
 			{
 				const int32 Index = PinIndex(Argument, Keys.Num());
-				Node->MoveKeyPinDown(KeyPins[Index]);
-				if (Index + 1 < Keys.Num())
+				const int32 Neighbour = Line[0] == '^' ? Index - 1 : Index + 1;
+				Line[0] == '^' ? Node->MoveKeyPinUp(KeyPins[Index]) : Node->MoveKeyPinDown(KeyPins[Index]);
+				if (Keys.IsValidIndex(Neighbour))
 				{
-					Keys.Swap(Index, Index + 1);
+					Keys.Swap(Index, Neighbour);
 				}
 			}
 			break;

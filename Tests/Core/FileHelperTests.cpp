@@ -2,6 +2,7 @@
 #include "HAL/PlatformFileManager.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
+#include "../Support/ForwardingPlatformFile.h"
 #include "ExactText.h"
 #include "ScopedTempDirectory.h"
 
@@ -12,33 +13,22 @@
 namespace
 {
 	/** Passes everything to the platform file below, counting reads and refusing them on request. */
-	class FRecordingPlatformFile final : public IPlatformFile
+	class FRecordingPlatformFile final : public FForwardingPlatformFile
 	{
 	public:
 		explicit FRecordingPlatformFile(IPlatformFile& InLower)
-			: Lower(InLower)
+			: FForwardingPlatformFile(InLower)
 		{
 		}
 
 		TArray<FString> OpenedForRead;
 		bool bRefuseReads = false;
 
-		virtual bool FileExists(const TCHAR* Filename) override { return Lower.FileExists(Filename); }
-		virtual int64 FileSize(const TCHAR* Filename) override { return Lower.FileSize(Filename); }
-		virtual bool DeleteFile(const TCHAR* Filename) override { return Lower.DeleteFile(Filename); }
-		virtual bool IsReadOnly(const TCHAR* Filename) override { return Lower.IsReadOnly(Filename); }
-		virtual IFileHandle* OpenWrite(const TCHAR* Filename, bool bAppend, bool bAllowRead) override { return Lower.OpenWrite(Filename, bAppend, bAllowRead); }
-		virtual bool DirectoryExists(const TCHAR* Directory) override { return Lower.DirectoryExists(Directory); }
-		virtual bool CreateDirectory(const TCHAR* Directory) override { return Lower.CreateDirectory(Directory); }
-
 		virtual IFileHandle* OpenRead(const TCHAR* Filename, bool bAllowWrite) override
 		{
 			OpenedForRead.Add(Filename);
-			return bRefuseReads ? nullptr : Lower.OpenRead(Filename, bAllowWrite);
+			return bRefuseReads ? nullptr : FForwardingPlatformFile::OpenRead(Filename, bAllowWrite);
 		}
-
-	private:
-		IPlatformFile& Lower;
 	};
 
 	class FFileHelperTest : public ::testing::Test

@@ -1,6 +1,7 @@
 #include "LauncherTestSupport.h"
 
 #include "Engine/Engine.h"
+#include "ForwardingPlatformFile.h"
 #include "HAL/PlatformFileManager.h"
 #include "Misc/Paths.h"
 #include "UObject/UObjectGlobals.h"
@@ -42,26 +43,18 @@ namespace LauncherTest
 		}
 
 		/** Passes everything to the platform file below it, except that one file does not open for reading. */
-		class FRefusingPlatformFile final : public IPlatformFile
+		class FRefusingPlatformFile final : public FForwardingPlatformFile
 		{
 		public:
 			FRefusingPlatformFile(IPlatformFile& InLower, const struct stat& InRefused)
-				: Lower(InLower)
+				: FForwardingPlatformFile(InLower)
 				, Refused(InRefused)
 			{
 			}
 
-			virtual bool FileExists(const TCHAR* Filename) override { return Lower.FileExists(Filename); }
-			virtual int64 FileSize(const TCHAR* Filename) override { return Lower.FileSize(Filename); }
-			virtual bool DeleteFile(const TCHAR* Filename) override { return Lower.DeleteFile(Filename); }
-			virtual bool IsReadOnly(const TCHAR* Filename) override { return Lower.IsReadOnly(Filename); }
-			virtual IFileHandle* OpenWrite(const TCHAR* Filename, bool bAppend, bool bAllowRead) override { return Lower.OpenWrite(Filename, bAppend, bAllowRead); }
-			virtual bool DirectoryExists(const TCHAR* Directory) override { return Lower.DirectoryExists(Directory); }
-			virtual bool CreateDirectory(const TCHAR* Directory) override { return Lower.CreateDirectory(Directory); }
-
 			virtual IFileHandle* OpenRead(const TCHAR* Filename, bool bAllowWrite) override
 			{
-				return IsRefused(Filename) ? nullptr : Lower.OpenRead(Filename, bAllowWrite);
+				return IsRefused(Filename) ? nullptr : FForwardingPlatformFile::OpenRead(Filename, bAllowWrite);
 			}
 
 		private:
@@ -75,7 +68,6 @@ namespace LauncherTest
 					&& FileInfo.st_dev == Refused.st_dev && FileInfo.st_ino == Refused.st_ino;
 			}
 
-			IPlatformFile& Lower;
 			const struct stat Refused;
 		};
 	}
