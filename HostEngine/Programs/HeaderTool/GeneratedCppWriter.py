@@ -171,19 +171,25 @@ class GeneratedCppWriter:
 			[(parameter.name, property_type, ReflectionFlags.parameter_flags(parameter)) for parameter, property_type, _ in parameters],
 			parms)
 		metadata = ReflectionMetadata.delegate_metadata(delegate, self.layout.module_relative_path(header.path))
-		function_fields = [
-			f".OuterFunc = &{outer_function or self.package_outer}",
-			f".NameUTF8 = {cpp_string(GeneratedNames.delegate_signature(delegate))}",
+		out.append(self.function_params(
+			statics, construct, outer_function or self.package_outer, GeneratedNames.delegate_signature(delegate), count,
+			parms if parameters else None, ReflectionFlags.delegate_flags(delegate), metadata))
+		return "".join(out)
+
+	@staticmethod
+	def function_params(statics, construct, outer, name, count, parms, flags, metadata):
+		"""The FFunctionParams of a function or signature, the statics before them, and its construct function."""
+		fields = [
+			f".OuterFunc = &{outer}",
+			f".NameUTF8 = {cpp_string(name)}",
 			f".PropertyArray = {'PropPointers' if count else 'nullptr'}",
 			f".NumProperties = {count}",
-			f".ParmsSize = {f'(uint16)sizeof({parms})' if parameters else '0'}",
-			f".FunctionFlags = {flags_expression(ReflectionFlags.delegate_flags(delegate), 'FUNC_None')}",
+			f".ParmsSize = {f'(uint16)sizeof({parms})' if parms else '0'}",
+			f".FunctionFlags = {flags_expression(flags, 'FUNC_None')}",
 			statics.add_metadata("Function_MetaDataParams", metadata),
 		]
-		statics.add(PARAMS + "FFunctionParams", "FuncParams", "{ " + ", ".join(function_fields) + " }")
-		out.append(statics.render())
-		out.append(construct_function("UFunction", construct, "ReturnFunction", "ConstructUFunction", statics.name + "::FuncParams"))
-		return "".join(out)
+		statics.add(PARAMS + "FFunctionParams", "FuncParams", "{ " + ", ".join(fields) + " }")
+		return statics.render() + construct_function("UFunction", construct, "ReturnFunction", "ConstructUFunction", statics.name + "::FuncParams")
 
 	def delegate_wrapper(self, header, delegate, parms, parameters):
 		qualifier = f"{delegate.outer_class}::" if delegate.outer_class else ""
@@ -356,18 +362,8 @@ class GeneratedCppWriter:
 		out.append(self.thunk(reflected_class, function, parms, parameters, return_type))
 		count = self.add_parameter_properties(statics, parameters, parms, return_type)
 		metadata = ReflectionMetadata.function_metadata(function, self.layout.module_relative_path(header.path))
-		fields = [
-			f".OuterFunc = &{outer}",
-			f".NameUTF8 = {cpp_string(function.name)}",
-			f".PropertyArray = {'PropPointers' if count else 'nullptr'}",
-			f".NumProperties = {count}",
-			f".ParmsSize = {f'(uint16)sizeof({parms})' if has_parms else '0'}",
-			f".FunctionFlags = {flags_expression(ReflectionFlags.function_flags(function), 'FUNC_None')}",
-			statics.add_metadata("Function_MetaDataParams", metadata),
-		]
-		statics.add(PARAMS + "FFunctionParams", "FuncParams", "{ " + ", ".join(fields) + " }")
-		out.append(statics.render())
-		out.append(construct_function("UFunction", construct, "ReturnFunction", "ConstructUFunction", statics.name + "::FuncParams"))
+		out.append(self.function_params(
+			statics, construct, outer, function.name, count, parms if has_parms else None, ReflectionFlags.function_flags(function), metadata))
 		return "".join(out)
 
 	def thunk(self, reflected_class, function, parms, parameters, return_type):
