@@ -3,7 +3,9 @@
 #include <httplib.h>
 
 #include <arpa/inet.h>
+#include <cctype>
 #include <chrono>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -56,6 +58,24 @@ std::string FLoopbackHttpServer::Url(const std::string& Path) const
 	return std::string(bSecure ? "https" : "http") + "://127.0.0.1:" + std::to_string(Port) + Path;
 }
 
+std::string FLoopbackHttpServer::RedirectUrl(const std::string& Location) const
+{
+	static const char Hex[] = "0123456789ABCDEF";
+	std::string Encoded;
+	for (const unsigned char Character : Location)
+	{
+		if (std::isalnum(Character) || Character == '-' || Character == '.' || Character == '_' || Character == '~')
+		{
+			Encoded += (char)Character;
+		}
+		else
+		{
+			Encoded += {'%', Hex[Character >> 4], Hex[Character & 15]};
+		}
+	}
+	return Url("/redirect-to?to=" + Encoded);
+}
+
 std::vector<FRecordedRequest> FLoopbackHttpServer::GetRecordedRequests() const
 {
 	std::lock_guard<std::mutex> Lock(Mutex);
@@ -106,10 +126,16 @@ void FLoopbackHttpServer::AddRoutes()
 		Recording(Request);
 		Response.set_content(Request.body, "text/plain");
 	};
+	const auto RedirectTo = [Recording](const httplib::Request& Request, httplib::Response& Response) {
+		Recording(Request);
+		Response.set_redirect(Request.get_param_value("to"));
+	};
 	Server->Get(R"(/status/(\d+))", Status);
 	Server->Post(R"(/status/(\d+))", Status);
 	Server->Get("/echo", Echo);
 	Server->Post("/echo", Echo);
+	Server->Get("/redirect-to", RedirectTo);
+	Server->Post("/redirect-to", RedirectTo);
 	Server->Get("/text", [Recording](const httplib::Request& Request, httplib::Response& Response) {
 		Recording(Request);
 		Response.set_content(Text, "text/plain; charset=utf-8");
@@ -171,6 +197,36 @@ FDroppingServer::~FDroppingServer()
 	shutdown(ListenSocket, SHUT_RDWR);
 	AcceptThread.join();
 	close(ListenSocket);
+}
+
+FLoopbackListener::FLoopbackListener()
+	: ListenSocket(socket(AF_INET, SOCK_STREAM, 0))
+	, Port(BindLoopback(ListenSocket))
+{
+	// The kernel completes each connection on its own; CountConnections takes them without waiting.
+	fcntl(ListenSocket, F_SETFL, O_NONBLOCK);
+	listen(ListenSocket, 128);
+}
+
+FLoopbackListener::~FLoopbackListener()
+{
+	close(ListenSocket);
+}
+
+std::string FLoopbackListener::Url(const std::string& Scheme) const
+{
+	return Scheme + "://127.0.0.1:" + std::to_string(Port) + "/";
+}
+
+int FLoopbackListener::CountConnections()
+{
+	int Connection = -1;
+	while ((Connection = accept(ListenSocket, nullptr, nullptr)) >= 0)
+	{
+		close(Connection);
+		++Connections;
+	}
+	return Connections;
 }
 
 int FindClosedLoopbackPort()

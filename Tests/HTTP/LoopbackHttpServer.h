@@ -29,6 +29,7 @@ struct FRecordedRequest
  *   /echo           answers 200 with the request body
  *   /text           answers 200 with UTF-8 text (FLoopbackHttpServer::Text)
  *   /redirect       answers 302 towards /text
+ *   /redirect-to    answers 302 towards its query parameter "to" (see RedirectUrl)
  *   /slow/<ms>      answers 200 "slow" after that many milliseconds
  *   /hold           answers 200 "held" once released, or when the server stops
  *   /truncated      promises 1000 bytes, sends 10 and closes the connection
@@ -46,6 +47,8 @@ public:
 	int GetPort() const { return Port; }
 	/** "http://127.0.0.1:<port><Path>" (https with a certificate). */
 	std::string Url(const std::string& Path) const;
+	/** The URL of a request that this server answers with a redirect to Location. */
+	std::string RedirectUrl(const std::string& Location) const;
 	std::vector<FRecordedRequest> GetRecordedRequests() const;
 	/** Lets every /hold request, present and future, answer. */
 	void ReleaseHeldRequests();
@@ -79,6 +82,28 @@ private:
 	int ListenSocket = -1;
 	int Port = 0;
 	std::thread AcceptThread;
+};
+
+/** A port on 127.0.0.1 that accepts connections and closes them unanswered, counting them. */
+class FLoopbackListener
+{
+public:
+	FLoopbackListener();
+	~FLoopbackListener();
+
+	FLoopbackListener(const FLoopbackListener&) = delete;
+	FLoopbackListener& operator=(const FLoopbackListener&) = delete;
+
+	int GetPort() const { return Port; }
+	/** "<Scheme>://127.0.0.1:<port>/". */
+	std::string Url(const std::string& Scheme) const;
+	/** Accepts and closes the connections that have arrived; @return how many have arrived in all. */
+	int CountConnections();
+
+private:
+	int ListenSocket = -1;
+	int Port = 0;
+	int Connections = 0;
 };
 
 /** A port on 127.0.0.1 that nothing listens on. */

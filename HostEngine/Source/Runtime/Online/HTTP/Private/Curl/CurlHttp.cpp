@@ -197,6 +197,11 @@ void FCurlHttpRequest::SetupConnection()
 	ErrorBuffer[0] = 0;
 	curl_easy_setopt(EasyHandle, CURLOPT_ERRORBUFFER, ErrorBuffer);
 	curl_easy_setopt(EasyHandle, CURLOPT_URL, TCHAR_TO_UTF8(*URL));
+	// Stricter than the engine, which keeps libcurl's defaults (any protocol built in, redirects to HTTP,
+	// HTTPS, FTP and FTPS): the host reaches HTTP and HTTPS only, by a URL or a redirect. Any other scheme
+	// ends as a transfer libcurl refuses, completed by the next tick without a connection.
+	verify(curl_easy_setopt(EasyHandle, CURLOPT_PROTOCOLS_STR, "http,https") == CURLE_OK);
+	verify(curl_easy_setopt(EasyHandle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https") == CURLE_OK);
 	// Signals cannot reach the HTTP thread; resolver time-outs are handled without them.
 	curl_easy_setopt(EasyHandle, CURLOPT_NOSIGNAL, 1L);
 	curl_easy_setopt(EasyHandle, CURLOPT_FOLLOWLOCATION, 1L);
