@@ -70,6 +70,7 @@ namespace
 		TEXT("Usage: zova http get URL [--json]\n\n")
 		TEXT("Calls the \"Http Get Request\" node's factory with URL, binds OnSuccess and OnFail, activates it and\n")
 		TEXT("ticks the engine until one fires. Exit status 0 for OnSuccess (any HTTP status), 3 for OnFail.\n")
+		TEXT("Only http and https URLs are sent; any other (file://, ftp://...) ends in OnFail.\n")
 		TEXT("URL may be \"-\" to read it from standard input.\n\n")
 		TEXT("Example:\n  zova http get http://127.0.0.1:8080/status --json\n")
 		TEXT("  {\"delegate\":\"OnSuccess\",\"Code\":200,\"Data\":\"ok\"}"),

@@ -4,6 +4,9 @@
 #include "Interfaces/IHttpResponse.h"
 #include "UObject/Package.h"
 #include "UObject/WeakObjectPtrTemplates.h"
+#include "ZOVAHttpUrl.h"
+
+DEFINE_LOG_CATEGORY_STATIC(LogZOVAHttp, Log, All);
 
 UZOVAHttpRequest* UZOVAHttpRequest::HttpGetRequest(const FString& Url)
 {
@@ -54,8 +57,15 @@ void UZOVAHttpRequest::SendPOSTFormRequest(const FString& Url, const FString& Fo
 
 void UZOVAHttpRequest::SendRequest(const FString& Url, const TCHAR* Verb, const TCHAR* ContentType, const FString& Body)
 {
-	// Nothing else refers to this object while the request is in flight.
+	// Nothing else refers to this object while the request is in flight, or its result waits for Activate.
 	AddToRoot();
+	// The engine sends any scheme libcurl knows, and reads files; these nodes are for HTTP only.
+	if (!ZOVAHttpUrl::IsSentOverHttp(Url))
+	{
+		UE_LOG(LogZOVAHttp, Warning, TEXT("Not sent: only http and https URLs are, not %s"), *Url);
+		OnHttpResponse(nullptr, nullptr, false);
+		return;
+	}
 	const TSharedRef<IHttpRequest, ESPMode::ThreadSafe> Request = FHttpModule::Get().CreateRequest();
 	Request->SetURL(Url);
 	Request->SetVerb(Verb);
@@ -72,8 +82,8 @@ void UZOVAHttpRequest::OnHttpResponse(FHttpRequestPtr Request, FHttpResponsePtr 
 {
 	if (!bActivated)
 	{
-		// The engine fails some requests (no URL, no verb) inside ProcessRequest, so inside the
-		// factory, before the node has bound its pins: hold the result, and the root, for Activate.
+		// A refused URL, and the requests the engine fails inside ProcessRequest (no URL, no verb), fail
+		// inside the factory, before the node has bound its pins: hold the result, and the root, for Activate.
 		bHoldingResult = true;
 		bHeldConnectedSuccessfully = bConnectedSuccessfully;
 		HeldResponse = Response;
