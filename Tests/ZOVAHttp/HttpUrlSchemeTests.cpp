@@ -78,6 +78,7 @@ TEST_F(FHttpUrlSchemeTest, OtherSchemesFailAtActivateWithoutARequest)
 	EXPECT_TRUE(Server.GetRecordedRequests().empty());
 }
 
+// UE 5.4 and 5.8, HTTP/Private/Curl/CurlHttp.cpp: the URL goes to libcurl as it is, which guesses a missing scheme.
 TEST_F(FHttpUrlSchemeTest, HttpUrlsInAnyCaseAndUrlsWithoutASchemeAreSent)
 {
 	const FString HostAndPort = FString::Printf(TEXT("127.0.0.1:%d"), Server.GetPort());
@@ -118,6 +119,7 @@ TEST_F(FHttpUrlSchemeTest, HttpsUrlsInAnyCaseAreSent)
 	}
 }
 
+// UE 5.4 and 5.8, HTTP/Private/Curl/CurlHttp.cpp: redirects keep libcurl's default protocols, which exclude these.
 TEST_F(FHttpUrlSchemeTest, RedirectsToOtherSchemesEndInOnFail)
 {
 	const std::string Targets[] = {"file:///etc/passwd", Listener.Url("gopher"), Listener.Url("dict")};
