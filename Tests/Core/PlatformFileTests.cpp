@@ -18,24 +18,31 @@ namespace
 	};
 }
 
-TEST_F(FPlatformFileTest, FileExistsAcceptsBackslashesAndDoubledSeparators)
+// UE 5.4 and 5.8, Core/Private/Unix/UnixPlatformFile.cpp: only relative names are normalized.
+TEST_F(FPlatformFileTest, AbsoluteNamesAreTakenAsGivenRelativeNamesAreNormalized)
 {
 	Temp.WriteFile("manage/TokenKEY.DLK", {'k', 'e', 'y'});
-	// The launcher's way of naming files: a base folder ending in '/' plus "\manage\...".
-	const FString Names[] = {
+	const FString Found[] = {
 		Temp.GetPath() + TEXT("manage/TokenKEY.DLK"),
-		Temp.GetPath() + TEXT("\\manage\\TokenKEY.DLK"),
-		Temp.GetPath().LeftChop(1) + TEXT("\\manage\\TokenKEY.DLK"),
 		Temp.GetPath() + TEXT("manage//TokenKEY.DLK"),
-		Temp.GetPath() + TEXT("manage\\..\\manage\\.\\TokenKEY.DLK"),
+		Temp.GetPath() + TEXT("manage/../manage/./TokenKEY.DLK"),
 	};
-	for (const FString& Name : Names)
+	for (const FString& Name : Found)
 	{
 		SCOPED_TRACE(TCHAR_TO_UTF8(*Name));
 		EXPECT_TRUE(PlatformFile.FileExists(*Name));
 		EXPECT_EQ(PlatformFile.FileSize(*Name), 3);
 	}
-	EXPECT_FALSE(PlatformFile.FileExists(*(Temp.GetPath() + TEXT("\\manage\\Missing.DLK"))));
+
+	// On Linux a '\' inside an absolute name is part of a file name, not a separator.
+	const FString WindowsStyle = Temp.GetPath().LeftChop(1) + TEXT("\\manage\\TokenKEY.DLK");
+	EXPECT_FALSE(PlatformFile.FileExists(*WindowsStyle));
+	EXPECT_EQ(PlatformFile.OpenRead(*WindowsStyle), nullptr);
+	Temp.WriteFile("odd\\name", {'x'});
+	EXPECT_TRUE(PlatformFile.FileExists(*(Temp.GetPath() + TEXT("odd\\name"))));
+
+	// A relative name gets '/' for '\' before it is resolved against the binaries folder.
+	EXPECT_TRUE(PlatformFile.FileExists(TEXT("..\\Binaries\\CoreTests")));
 }
 
 TEST_F(FPlatformFileTest, DirectoriesAreNotFiles)
@@ -45,7 +52,7 @@ TEST_F(FPlatformFileTest, DirectoriesAreNotFiles)
 	EXPECT_FALSE(PlatformFile.FileExists(*Folder));
 	EXPECT_EQ(PlatformFile.FileSize(*Folder), -1);
 	EXPECT_TRUE(PlatformFile.DirectoryExists(*Folder));
-	EXPECT_TRUE(PlatformFile.DirectoryExists(*(Folder + TEXT("\\"))));
+	EXPECT_TRUE(PlatformFile.DirectoryExists(*(Folder + TEXT("/"))));
 	EXPECT_EQ(PlatformFile.OpenRead(*Folder), nullptr);
 
 	Temp.WriteFile("file.txt", {'x'});
@@ -75,7 +82,7 @@ TEST_F(FPlatformFileTest, CreatesDirectoryTreesAndWritesReadsAndDeletesFiles)
 	EXPECT_TRUE(PlatformFile.CreateDirectory(*(Temp.GetPath() + TEXT("one"))));
 	EXPECT_FALSE(PlatformFile.CreateDirectory(*(Temp.GetPath() + TEXT("missing/child"))));
 
-	const FString Name = Tree + TEXT("data.bin");
+	const FString Name = Temp.GetPath() + TEXT("one/two/three/data.bin");
 	{
 		const std::unique_ptr<IFileHandle> Writer(PlatformFile.OpenWrite(*Name));
 		ASSERT_NE(Writer, nullptr);

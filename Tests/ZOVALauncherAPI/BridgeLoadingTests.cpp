@@ -46,6 +46,25 @@ TEST_F(FBridgeLoadingTest, LauncherFilesGiveTheDocument)
 	}
 }
 
+// The Unix platform file takes '\' literally in an absolute name (UE 5.4 and 5.8,
+// Core/Private/Unix/UnixPlatformFile.cpp), so the launcher's own names and Windows-style paths in the
+// bridge file and the LauncherPath pin only work on Linux because the module turns them into '/'.
+TEST_F(FBridgeLoadingTest, BackslashSeparatedNamesWorkOnLinux)
+{
+	WriteLauncherFolder(Folder, Utf8(Token), EncryptDocument(Document, Token));
+	const FString WindowsStyleDataPath = Folder.GetPath() + TEXT("\\Data\\HubData.txt");
+	Folder.WriteFile(TEXT("BridgeFilePath.zova"), Utf8(WindowsStyleDataPath));
+	FString WindowsStyleFolder = Folder.GetPath();
+	WindowsStyleFolder.ReplaceInline(TEXT("/"), TEXT("\\"));
+
+	for (const FString& LauncherPath : {Folder.GetPath(), WindowsStyleFolder})
+	{
+		SCOPED_TRACE(Utf8(LauncherPath));
+		UZOVADesLibrary::SetAPPKey(TEXT("app"), LauncherPath);
+		EXPECT_EQ(Utf8(GetHubJson()), Utf8(Document));
+	}
+}
+
 TEST_F(FBridgeLoadingTest, MissingOrBrokenFilesLeaveAnEmptyDocument)
 {
 	const std::string Encrypted = EncryptDocument(Document, Token);

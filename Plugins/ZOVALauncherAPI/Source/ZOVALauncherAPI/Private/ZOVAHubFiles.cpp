@@ -13,10 +13,13 @@ namespace UE::ZOVALauncherAPI::Private
 		/**
 		 * Text of the file; unset when it is no regular file or cannot be read. A named pipe would block
 		 * the game thread until some writer came, and an unreadable token file must not pass for an empty
-		 * one, which would make the data file plain text.
+		 * one, which would make the data file plain text. The launcher's names use '\' as separator,
+		 * which Windows accepts but the Linux and Mac platform files take literally in an absolute name,
+		 * so every name gets '/' first.
 		 */
-		TOptional<FString> ReadRegularFile(const FString& Path)
+		TOptional<FString> ReadRegularFile(FString Path)
 		{
+			FPaths::NormalizeFilename(Path);
 			FString Text;
 			if (!FPlatformFileManager::Get().GetPlatformFile().FileExists(*Path) || !FFileHelper::LoadFileToString(Text, *Path))
 			{

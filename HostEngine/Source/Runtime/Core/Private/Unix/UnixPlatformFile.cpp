@@ -101,8 +101,9 @@ namespace
 	};
 
 	/**
-	 * The Linux file system. Names are normalized first, as the engine's Unix platform file does:
-	 * '\' becomes '/' and relative names resolve against the binaries folder.
+	 * The Linux file system. Names are normalized first, as the engine's Unix platform file does: a
+	 * relative name gets '/' for '\' and resolves against the binaries folder; an absolute name is
+	 * used exactly as given, so a '\' in it is part of a file name.
 	 */
 	class FUnixPlatformFile final : public IPlatformFile
 	{
@@ -173,6 +174,10 @@ namespace
 		static FString NormalizeFilename(const TCHAR* Filename)
 		{
 			FString Result(Filename);
+			if (!FPaths::IsRelative(Result))
+			{
+				return Result;
+			}
 			FPaths::NormalizeFilename(Result);
 			return FPaths::ConvertRelativePathToFull(std::move(Result));
 		}
