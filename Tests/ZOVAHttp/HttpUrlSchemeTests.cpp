@@ -1,4 +1,3 @@
-#include "LogCapture.h"
 #include "LoopbackHttpServer.h"
 #include "UObject/UObjectGlobals.h"
 #include "ZOVAHttpTestFixture.h"
@@ -54,9 +53,7 @@ TEST_F(FHttpUrlSchemeTest, OtherSchemesFailAtActivateWithoutARequest)
 		for (const FFactory& Factory : Factories)
 		{
 			SCOPED_TRACE(std::string(Factory.Name) + " " + TCHAR_TO_UTF8(*Url));
-			const FLogCapture Log;
 			UZOVAHttpRequest* const Action = Factory.Create(Url);
-			EXPECT_TRUE(Log.Lines.Contains(TEXT("LogZOVAHttp: Warning: Not sent: only http and https URLs are, not ") + Url));
 			const TWeakObjectPtr<UZOVAHttpRequest> Weak(Action);
 			CollectGarbage();
 			ASSERT_TRUE(Weak.IsValid());

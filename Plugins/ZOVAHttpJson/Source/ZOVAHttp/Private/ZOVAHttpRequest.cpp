@@ -6,8 +6,6 @@
 #include "UObject/WeakObjectPtrTemplates.h"
 #include "ZOVAHttpUrl.h"
 
-DEFINE_LOG_CATEGORY_STATIC(LogZOVAHttp, Log, All);
-
 UZOVAHttpRequest* UZOVAHttpRequest::HttpGetRequest(const FString& Url)
 {
 	UZOVAHttpRequest* const Action = NewObject<UZOVAHttpRequest>(GetTransientPackage());
@@ -62,7 +60,6 @@ void UZOVAHttpRequest::SendRequest(const FString& Url, const TCHAR* Verb, const 
 	// The engine sends any scheme libcurl knows, and reads files; these nodes are for HTTP only.
 	if (!ZOVAHttpUrl::IsSentOverHttp(Url))
 	{
-		UE_LOG(LogZOVAHttp, Warning, TEXT("Not sent: only http and https URLs are, not %s"), *Url);
 		OnHttpResponse(nullptr, nullptr, false);
 		return;
 	}
