@@ -95,14 +95,9 @@ TEST_F(FJsonAnalyzeTest, TextThatIsNotAJsonObjectFails)
 	}
 }
 
-TEST_F(FJsonAnalyzeTest, DeepAndLargeDocumentsFinishCleanly)
+// Deep documents are refused before parsing: JsonDepthTests.cpp.
+TEST_F(FJsonAnalyzeTest, LargeDocumentsFinishCleanly)
 {
-	const int32 Depth = 100000;
-	const FString Deep = TEXT("{\"a\":") + FString::ChrN(Depth, '[') + FString::ChrN(Depth, ']') + TEXT("}");
-	bool bSuccess = true;
-	Analyze(Deep, {TEXT("a")}, bSuccess);
-	EXPECT_FALSE(bSuccess);
-
 	// About 10 MB of members, with the wanted ones at both ends.
 	FString Large = TEXT("{\"first\":\"1\"");
 	const FString Filler = TEXT(",\"k%d\":\"") + FString::ChrN(90, 'x') + TEXT("\"");
@@ -111,6 +106,7 @@ TEST_F(FJsonAnalyzeTest, DeepAndLargeDocumentsFinishCleanly)
 		Large += FString::Printf(*Filler, Index);
 	}
 	Large += TEXT(",\"last\":[true]}");
+	bool bSuccess = false;
 	const TArray<FString> Values = Analyze(Large, {TEXT("first"), TEXT("last"), TEXT("k99999")}, bSuccess);
 	EXPECT_TRUE(bSuccess);
 	EXPECT_EQ(Values[0], TEXT("1"));

@@ -1,6 +1,7 @@
 #include "BlueprintActionDatabase.h"
 #include "BlueprintNodeSpawner.h"
 #include "BlueprintTestFixture.h"
+#include "JsonNestingCases.h"
 #include "K2Node_CallFunction.h"
 #include "Modules/ModuleManager.h"
 #include "ZOVABlueprintFunctionLibrary.h"
@@ -160,4 +161,37 @@ TEST_F(FJsonToArrayTest, ValuesReachTheNodesThatReadTheOutputs)
 	ASSERT_EQ(Results->NumErrors, 0) << TCHAR_TO_UTF8(*GetCompilerMessages());
 	EXPECT_EQ(Evaluate(ArrayOut->GetReturnValuePin())->Get<FString>(), TEXT("y"));
 	EXPECT_EQ(Node->FindPinChecked(TEXT("String Array"))->LinkedTo.Num(), 1);
+}
+
+TEST_F(FJsonToArrayTest, TextNestedPastTheLimitGivesFalseAndNoElements)
+{
+	struct FCase
+	{
+		const char* Name;
+		FString Json;
+		bool bSuccess;
+		TArray<FString> Elements;
+	};
+	const FCase Cases[] = {
+		{"at the limit", TEXT("[\"a\",") + JsonNestingCases::NestedArrays(JsonNestingCases::Limit - 1) + TEXT("]"), true, {TEXT("a"), JsonNestingCases::NestedArrays(JsonNestingCases::Limit - 1)}},
+		{"one past the limit", TEXT("[\"a\",") + JsonNestingCases::NestedArrays(JsonNestingCases::Limit) + TEXT("]"), false, {}},
+		{"a hundred thousand levels", JsonNestingCases::NestedArrays(100000), false, {}},
+		{"a hundred thousand mismatched levels", FString::ChrN(100000, '[') + FString::ChrN(100000, '}'), false, {}},
+	};
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(Case.Name);
+		Graph->Nodes.Reset();
+		UEdGraphNode* const Node = SpawnNode();
+		ASSERT_NE(Node, nullptr);
+		Link(AddSource(UEdGraphSchema_K2::PC_String, Case.Json)->GetValuePin(), Node->FindPinChecked(TEXT("In Json")));
+		Compile();
+		ASSERT_EQ(Results->NumErrors, 0) << TCHAR_TO_UTF8(*GetCompilerMessages());
+
+		const TSharedPtr<const FHostPinValue> Success = Evaluate(Node->FindPinChecked(TEXT("Success")));
+		const TSharedPtr<const FHostPinValue> Values = Evaluate(Node->FindPinChecked(TEXT("String Array")));
+		ASSERT_TRUE(Success.IsValid() && Values.IsValid());
+		EXPECT_EQ(Success->Get<bool>(), Case.bSuccess);
+		EXPECT_EQ(Values->Get<TArray<FString>>(), Case.Elements);
+	}
 }

@@ -1,8 +1,10 @@
+#include "JsonNestingCases.h"
 #include "K2Node_CallFunction.h"
 #include "KeyedNodeTestFixture.h"
 #include "ZOVABlueprintFunctionLibrary.h"
 #include "ZOVAK2Node_AnalyzeArray.h"
 #include "ZOVAK2Node_Json.h"
+#include "ZOVAK2Node_JsonArrayCreate.h"
 #include "ZOVAK2Node_JsonCreate.h"
 
 namespace
@@ -165,4 +167,30 @@ TEST_F(FKeyedExpansionTest, ACreatedObjectReadsBackThroughAnalyzeAndTheAuthorsLi
 	EXPECT_EQ(InJson->LinkedTo, TArray<UEdGraphPin*>({OutJson})) << "the compile works on a copy";
 	EXPECT_TRUE(GetCompiledNodes<UZOVAK2Node_JsonBase>().IsEmpty());
 	EXPECT_TRUE(GetCompiledNodes<UZOVAK2Node_AnalyzeArray>().IsEmpty());
+}
+
+TEST_F(FKeyedExpansionTest, TextNestedPastTheLimitIsRefusedByAnalyzeAndQuotedByCreate)
+{
+	using namespace JsonNestingCases;
+	const FString Deep = NestedArrays(100000);
+	const FString AtTheLimit = NestedArrays(Limit - 1);
+	UZOVAK2Node_JsonCreate* const Create = SpawnWithKeys<UZOVAK2Node_JsonCreate>({TEXT("deep"), TEXT("nested")});
+	UZOVAK2Node_Json* const ReadBack = SpawnWithKeys<UZOVAK2Node_Json>({TEXT("deep"), TEXT("nested")});
+	UZOVAK2Node_Json* const AnalyzeDeep = SpawnWithKeys<UZOVAK2Node_Json>({TEXT("name")});
+	UZOVAK2Node_JsonArrayCreate* const ArrayCreate = SpawnNode<UZOVAK2Node_JsonArrayCreate>();
+	ASSERT_TRUE(Create && ReadBack && AnalyzeDeep && ArrayCreate);
+	Link(AddSource(UEdGraphSchema_K2::PC_String, Deep)->GetValuePin(), Create->FindPinChecked(TEXT("deep"), EGPD_Input));
+	Create->FindPinChecked(TEXT("nested"), EGPD_Input)->DefaultValue = AtTheLimit;
+	Link(Create->FindPinChecked(TEXT("Out Json"), EGPD_Output), ReadBack->FindPinChecked(TEXT("In Json"), EGPD_Input));
+	Link(AddSource(UEdGraphSchema_K2::PC_String, TEXT("{\"name\":\"Zova\",\"x\":") + Deep + TEXT("}"))->GetValuePin(), AnalyzeDeep->FindPinChecked(TEXT("In Json"), EGPD_Input));
+	ArrayCreate->FindPinChecked(TEXT("[0]"), EGPD_Input)->DefaultValue = NestedArrays(Limit + 1);
+
+	CompileCleanly();
+	EXPECT_EQ(EvaluateString(Create->FindPinChecked(TEXT("Out Json"), EGPD_Output)), TEXT("{\"deep\":\"") + Deep + TEXT("\",\"nested\":") + AtTheLimit + TEXT("}"));
+	EXPECT_TRUE(EvaluateBool(ReadBack->FindPinChecked(TEXT("Success"), EGPD_Output))) << "the created object is at the limit";
+	EXPECT_EQ(EvaluateString(ReadBack->FindPinChecked(TEXT("deep"), EGPD_Output)), Deep);
+	EXPECT_EQ(EvaluateString(ReadBack->FindPinChecked(TEXT("nested"), EGPD_Output)), AtTheLimit);
+	EXPECT_FALSE(EvaluateBool(AnalyzeDeep->FindPinChecked(TEXT("Success"), EGPD_Output)));
+	EXPECT_EQ(EvaluateString(AnalyzeDeep->FindPinChecked(TEXT("name"), EGPD_Output)), FString()) << "the whole text is refused";
+	EXPECT_EQ(EvaluateString(ArrayCreate->FindPinChecked(TEXT("Out Json"), EGPD_Output)), TEXT("[\"") + NestedArrays(Limit + 1) + TEXT("\"]"));
 }

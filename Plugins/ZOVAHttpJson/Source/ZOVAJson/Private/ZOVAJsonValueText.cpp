@@ -6,6 +6,7 @@
 #include "Serialization/JsonReader.h"
 #include "Serialization/JsonSerializer.h"
 #include "Serialization/JsonWriter.h"
+#include "ZOVAJsonNesting.h"
 
 namespace
 {
@@ -53,7 +54,7 @@ FString ZOVAJsonValueText::ToText(const TSharedPtr<FJsonValue>& Value)
 TSharedPtr<FJsonValue> ZOVAJsonValueText::Parse(const FString& Text)
 {
 	TSharedPtr<FJsonValue> Value;
-	if (!FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Text), Value, FJsonSerializer::EFlags::StoreNumbersAsStrings))
+	if (ZOVAJsonNesting::IsTooDeep(Text) || !FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Text), Value, FJsonSerializer::EFlags::StoreNumbersAsStrings))
 	{
 		return nullptr;
 	}

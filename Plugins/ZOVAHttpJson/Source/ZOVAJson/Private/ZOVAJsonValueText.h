@@ -10,9 +10,12 @@ namespace ZOVAJsonValueText
 	/** Strings as they are, numbers as written, "true"/"false", "" for null, objects and arrays as compact JSON. */
 	FString ToText(const TSharedPtr<FJsonValue>& Value);
 
-	/** A text that is a JSON object or array becomes that value; any other text becomes a JSON string. */
+	/** A text that Parse reads as a JSON object or array becomes that value; any other text becomes a JSON string. */
 	TSharedPtr<FJsonValue> FromText(const FString& Text);
 
-	/** Parses any JSON text, keeping numbers exactly as written; null when the text is not valid JSON. */
+	/**
+	 * Parses any JSON text, keeping numbers exactly as written; null when the text is not valid JSON
+	 * or nests deeper than ZOVAJsonNesting::MaxDepth.
+	 */
 	TSharedPtr<FJsonValue> Parse(const FString& Text);
 }

@@ -9,6 +9,7 @@
  * what authors place, so the functions stay out of the action menu.
  * Values become text the same way everywhere: strings as they are, numbers exactly as written,
  * booleans as "true" or "false", null as "", objects and arrays as compact JSON text.
+ * Text that nests objects and arrays more than 512 levels deep is treated as invalid JSON.
  */
 UCLASS()
 class ZOVAJSON_API UZOVABlueprintFunctionLibrary : public UBlueprintFunctionLibrary

@@ -1,0 +1,65 @@
+#pragma once
+
+// JSON texts around the plug-ins' nesting limit of 512 levels, for the tests of both plug-ins: each
+// plug-in has its own depth scan, and both must read these texts alike, as the engine's tokenizer
+// reads them.
+
+#include "CoreMinimal.h"
+
+namespace JsonNestingCases
+{
+	/** The documented limit: 512 levels still parse, 513 do not. */
+	constexpr int32 Limit = 512;
+
+	/** Depth arrays, each the only element of the one around it: "[[[]]]" for 3. */
+	inline FString NestedArrays(int32 Depth)
+	{
+		return FString::ChrN(Depth, '[') + FString::ChrN(Depth, ']');
+	}
+
+	/** Text repeated Count times. */
+	inline FString Repeat(const FString& Text, int32 Count)
+	{
+		FString Result;
+		Result.Reserve(Text.Len() * Count);
+		for (int32 Index = 0; Index < Count; ++Index)
+		{
+			Result += Text;
+		}
+		return Result;
+	}
+
+	struct FCase
+	{
+		const char* Name;
+		FString Text;
+		bool bTooDeep;
+	};
+
+	inline TArray<FCase> Cases()
+	{
+		const FString Deep = FString::ChrN(1000, '[') + FString::ChrN(1000, '{');
+		return {
+			{"empty text", TEXT(""), false},
+			{"flat object", TEXT("{\"a\":[1,{}]}"), false},
+			{"at the limit", NestedArrays(Limit), false},
+			{"one past the limit", NestedArrays(Limit + 1), true},
+			{"a hundred thousand levels", NestedArrays(100000), true},
+			{"objects and arrays count together, at the limit", Repeat(TEXT("{\"a\":["), Limit / 2) + Repeat(TEXT("]}"), Limit / 2), false},
+			{"objects and arrays count together, past it", Repeat(TEXT("{\"a\":["), Limit / 2) + TEXT("{}") + Repeat(TEXT("]}"), Limit / 2), true},
+			{"the deepest point counts, not the sum", Repeat(NestedArrays(Limit - 100), 10), false},
+			{"brackets inside a string", TEXT("[\"") + Deep + TEXT("\"]"), false},
+			{"brackets inside a member name", TEXT("{\"") + Deep + TEXT("\":1}"), false},
+			{"an escaped quote keeps the string open", TEXT("[\"\\\"") + Deep + TEXT("\"]"), false},
+			{"an escaped backslash leaves the quote to end the string", TEXT("[\"\\\\\",") + NestedArrays(Limit) + TEXT("]"), true},
+			{"raw control characters stay inside the string", TEXT("[\"\n\t\x01") + Deep + TEXT("\"]"), false},
+			{"a string that never ends", TEXT("[\"") + Deep, false},
+			{"a backslash at the very end", TEXT("[\"\\"), false},
+			{"single quotes do not make a string", TEXT("['") + NestedArrays(Limit) + TEXT("']"), true},
+			{"surplus closers first do not lower the count", FString::ChrN(1000, ']') + NestedArrays(Limit + 1), true},
+			{"a closer of the other kind still closes", FString::ChrN(Limit, '[') + TEXT("}[") + FString::ChrN(Limit, ']'), false},
+			{"mismatched closers a hundred thousand deep", FString::ChrN(100000, '[') + FString::ChrN(100000, '}'), true},
+			{"opened and never closed", FString::ChrN(Limit + 1, '{'), true},
+		};
+	}
+}
