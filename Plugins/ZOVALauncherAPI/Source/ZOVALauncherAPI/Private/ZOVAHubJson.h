@@ -6,7 +6,10 @@
 // the accessors always see the document of the last SetAPPKey call.
 namespace UE::ZOVALauncherAPI::Private
 {
-	/** The session document as stored when it is a JSON object (unchanged, byte for byte), else "{}". */
+	/**
+	 * The session document as stored when it is a JSON object no deeper than MaxHubJsonDepth
+	 * (unchanged, byte for byte), else "{}".
+	 */
 	FString GetHubJson();
 
 	/** The member Key of the object in JsonText as text (as the engine's JSON object converts it), else empty. */
