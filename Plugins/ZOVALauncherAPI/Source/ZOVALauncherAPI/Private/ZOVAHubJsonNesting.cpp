@@ -7,25 +7,25 @@ namespace UE::ZOVALauncherAPI::Private
 		const TCHAR* const Chars = *JsonText;
 		const int32 Len = JsonText.Len();
 		int32 Depth = 0;
-		bool bInString = false;
-		for (int32 Index = 0; Index < Len; ++Index)
+		int32 Index = 0;
+		while (Index < Len)
 		{
-			const TCHAR Char = Chars[Index];
-			if (bInString)
+			const TCHAR Char = Chars[Index++];
+			if (Char == '"')
 			{
-				if (Char == '\\')
+				// A string runs to the next quote that no backslash escapes, whatever else it holds.
+				while (Index < Len)
 				{
-					// The escaped character cannot end the string, even when it is a quote.
-					++Index;
+					const TCHAR StringChar = Chars[Index++];
+					if (StringChar == '"')
+					{
+						break;
+					}
+					if (StringChar == '\\')
+					{
+						++Index;
+					}
 				}
-				else if (Char == '"')
-				{
-					bInString = false;
-				}
-			}
-			else if (Char == '"')
-			{
-				bInString = true;
 			}
 			else if (Char == '{' || Char == '[')
 			{
