@@ -20,6 +20,11 @@ SmallDocument = '{"Username":"李雷","Version":"2.1"}'
 NestedDocument = '{"name":"Zova","age":7,"address":{"city":"Paris","lines":["a","b~/c"]},"a/b":1,"m~n":[true,null,1.50]}'
 
 
+def NestedMember(Document, Depth):
+	"""The object document with one more member nesting arrays to Depth levels in all, after a string of brackets."""
+	return Document[:-1] + ',"s":"[{\\"[","d":' + "[" * (Depth - 1) + "]" * (Depth - 1) + "}"
+
+
 def LauncherBlock(Text):
 	"""The first 8 UTF-8 bytes of the text, zero-filled, in hex."""
 	return (Text.encode("utf-8")[:8] + b"\0" * 8)[:8].hex()
@@ -62,6 +67,7 @@ def Main():
 	Write("LauncherLoadFuzz", "utf16token", Bridge + Separator + Token16 + Separator + Encrypt(SmallDocument, "T0ken-键"[::-1], "T0ken-键"))
 	Write("LauncherLoadFuzz", "plain", Bridge + Separator + Separator + SessionDocument.encode("utf-8"))
 	Write("LauncherLoadFuzz", "nobridge", b"")
+	Write("LauncherLoadFuzz", "deep", Bridge + Separator + Separator + NestedMember(SmallDocument, 513).encode("utf-8"))
 
 	for Target in ("JsonReaderFuzz", "JsonLibraryFuzz"):
 		Write(Target, "session", SessionDocument)
@@ -70,6 +76,9 @@ def Main():
 		# Inputs that once failed.
 		Write(Target, "zeros", "[0." + "0" * 70 + ",-0." + "0" * 70 + "1]")
 		Write(Target, "names", '{"/ba":0,"foo\\u0000bar":42,"a":"x"}')
+	# Nesting at the library's limit of 512 levels and one past it.
+	Write("JsonLibraryFuzz", "limit", NestedMember(NestedDocument, 512))
+	Write("JsonLibraryFuzz", "pastlimit", NestedMember(NestedDocument, 513))
 
 	# Node, JSON text, then the edits.
 	Write("KeyedNodeFuzz", "analyze", "analyze\n" + NestedDocument + "\n+name\n+age\n+/address/city\n!\n^2\n!\n-0\nv0\n+/address/lines/1\n")
