@@ -173,11 +173,3 @@ TEST_F(FSessionAccessorTest, DocumentsNestedPastTheLimitAreRefusedLikeInvalidOne
 		EXPECT_EQ(Utf8(UZOVADesLibrary::ZOVA_Login()), "https:///wp-json/zova/api/user-login?token=&user_name=&password=");
 	}
 }
-
-TEST_F(FSessionAccessorTest, BracketsInsideStringsDoNotCountTowardsTheDepth)
-{
-	const FString Brackets = FString::ChrN(1000, '[') + FString::ChrN(1000, '{');
-	Load(TEXT("{\"Username\":\"") + Brackets + TEXT("\",\"DisplayName\":\"\\\"") + Brackets + TEXT("\"}"));
-	EXPECT_EQ(Utf8(UZOVADesLibrary::UserName()), Utf8(Brackets));
-	EXPECT_EQ(Utf8(UZOVADesLibrary::UserNetname()), "\"" + Utf8(Brackets));
-}
