@@ -35,7 +35,7 @@ bool ZOVAJsonNesting::IsTooDeep(const FString& Text)
 		}
 		else if ((Char == '}' || Char == ']') && Depth > 0)
 		{
-			// A surplus closer makes the text invalid anyway; below zero, as many later openers would go uncounted.
+			// A surplus closer makes the text invalid anyway; going below zero would leave as many later openers uncounted.
 			--Depth;
 		}
 	}

@@ -37,7 +37,7 @@ namespace UE::ZOVALauncherAPI::Private
 			}
 			else if ((Char == '}' || Char == ']') && Depth > 0)
 			{
-				// A surplus closer makes the document invalid anyway; below zero, as many later openers would go uncounted.
+				// A surplus closer makes the document invalid anyway; going below zero would leave as many later openers uncounted.
 				--Depth;
 			}
 		}
