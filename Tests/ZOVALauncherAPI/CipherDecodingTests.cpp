@@ -101,6 +101,15 @@ TEST_F(FCipherDecodingTest, PaddingIsJudgedByTheLastByteAloneAndZeroEndsTheText)
 	}
 }
 
+// UE 5.4, Core/Private/GenericPlatform/GenericPlatformString.cpp: each invalid sequence becomes '?' and
+// takes the byte that broke it along (5.8 reads that byte again).
+TEST_F(FCipherDecodingTest, InvalidUtf8InTheDocumentBecomesQuestionMarksUpToTheFirstZero)
+{
+	using namespace std::string_literals;
+	const std::string Plain = "{\"a\":\"x\xC3(y\xED\xA0\x80z\xF0\x9F\x98\x80\"}\0\"b\":1}"s;
+	EXPECT_EQ(RoundTrip(Plain, TEXT("key"), TEXT("initvect")), "{\"a\":\"x?y?z\xF0\x9F\x98\x80\"}");
+}
+
 TEST_F(FCipherDecodingTest, ShortOrWrongInputDegradesToShortText)
 {
 	const std::string Cipher = OpenSslDes("ABCDEFGHIJKLMNOP", LauncherBlock(TEXT("key")), LauncherBlock(TEXT("iv")), {"-A", "-nopad"});

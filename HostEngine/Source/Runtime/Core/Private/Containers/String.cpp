@@ -29,12 +29,19 @@ namespace
 		return true;
 	}
 
-	void AppendAnsi(FString& Out, const char* Text, int32 Count)
+	/** Widens each byte as the engine's char type does: signed here, so 0xE9 gives U+FFE9. */
+	FString FromAnsi(const ANSICHAR* Text, int32 Count)
 	{
-		for (int32 Index = 0; Index < Count; ++Index)
+		check(Count >= 0);
+		FString Result;
+		TArray<TCHAR>& Chars = Result.GetCharArray();
+		if (Count > 0)
 		{
-			Out.AppendChar((TCHAR)(uint8)Text[Index]);
+			Chars.SetNumUninitialized(Count + 1);
+			UE::Core::Private::ConvertInOnePass(Chars.GetData(), Text, Count);
+			Chars[Count] = 0;
 		}
+		return Result;
 	}
 }
 
@@ -48,9 +55,10 @@ FString::FString(const TCHAR* Str)
 
 FString::FString(int32 InCount, const TCHAR* InSrc)
 {
-	if (InCount > 0 && InSrc)
+	// A text that starts with a zero gives an empty string, whatever the count.
+	if (InSrc && *InSrc)
 	{
-		Append(InSrc, InCount);
+		*this = ConstructFromPtrSize(InSrc, InCount);
 	}
 }
 
@@ -58,15 +66,15 @@ FString::FString(const ANSICHAR* Str)
 {
 	if (Str && *Str)
 	{
-		AppendAnsi(*this, Str, (int32)strlen(Str));
+		*this = FromAnsi(Str, (int32)strlen(Str));
 	}
 }
 
 FString::FString(int32 InCount, const ANSICHAR* InSrc)
 {
-	if (InCount > 0 && InSrc)
+	if (InSrc && *InSrc)
 	{
-		AppendAnsi(*this, InSrc, InCount);
+		*this = FromAnsi(InSrc, InCount);
 	}
 }
 
@@ -74,9 +82,18 @@ FString::FString(const UTF8CHAR* Str)
 {
 	if (Str && *Str)
 	{
-		const FUTF8ToTCHAR Converted(reinterpret_cast<const ANSICHAR*>(Str));
+		const FUTF8ToTCHAR Converted(Str);
 		Append(Converted.Get(), Converted.Length());
 	}
+}
+
+FString FString::ConstructFromPtrSize(const TCHAR* Ptr, int32 Size)
+{
+	checkf(Ptr || Size == 0, TEXT("ConstructFromPtrSize: no text for %d characters"), Size);
+	checkf(Size >= 0, TEXT("ConstructFromPtrSize: negative size %d"), Size);
+	FString Result;
+	Result.Append(Ptr, Size);
+	return Result;
 }
 
 FString::FString(FString&& Other, int32 ExtraSlack)
@@ -284,31 +301,31 @@ bool FString::RemoveFromEnd(const TCHAR* InSuffix, ESearchCase::Type SearchCase)
 
 FString FString::Left(int32 Count) const
 {
-	return FString(std::clamp(Count, 0, Len()), **this);
+	return ConstructFromPtrSize(**this, std::clamp(Count, 0, Len()));
 }
 
 FString FString::LeftChop(int32 Count) const
 {
-	return FString(std::clamp(Len() - Count, 0, Len()), **this);
+	return ConstructFromPtrSize(**this, std::clamp(Len() - Count, 0, Len()));
 }
 
 FString FString::Right(int32 Count) const
 {
-	const int32 Kept = std::clamp(Count, 0, Len());
-	return FString(Kept, **this + Len() - Kept);
+	// Read up to a zero, as the engine's Right does; the other substrings keep zeros.
+	return FString(**this + Len() - std::clamp(Count, 0, Len()));
 }
 
 FString FString::RightChop(int32 Count) const
 {
 	const int32 Start = std::clamp(Count, 0, Len());
-	return FString(Len() - Start, **this + Start);
+	return ConstructFromPtrSize(**this + Start, Len() - Start);
 }
 
 FString FString::Mid(int32 Start, int32 Count) const
 {
 	const int64 End = std::clamp<int64>((int64)std::max(Start, 0) + std::max(Count, 0), 0, Len());
 	const int32 First = std::clamp(Start, 0, Len());
-	return FString((int32)std::max<int64>(End - First, 0), **this + First);
+	return ConstructFromPtrSize(**this + First, (int32)std::max<int64>(End - First, 0));
 }
 
 bool FString::Split(const FString& InS, FString* LeftS, FString* RightS, ESearchCase::Type SearchCase, ESearchDir::Type SearchDir) const

@@ -134,7 +134,8 @@ public:
 	static FString ChrN(int32 NumCharacters, TCHAR Char);
 	static FString Join(const TArray<FString>& Items, const TCHAR* Separator);
 	static FString Format(const TCHAR* InFormatString, const FStringFormatOrderedArguments& InOrderedArguments);
-	static FString ConstructFromPtrSize(const TCHAR* Ptr, int32 Size) { return FString(Size, Ptr); }
+	/** Every character of the buffer, zeros included (the FString(int32, const TCHAR*) constructor gives an empty string for a leading zero). */
+	static FString ConstructFromPtrSize(const TCHAR* Ptr, int32 Size);
 
 	template <typename FmtType, typename... Types>
 	static FString Printf(const FmtType& Fmt, Types... Args)
