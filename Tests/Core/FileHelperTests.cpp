@@ -53,6 +53,15 @@ namespace
 		{"ChineseUtf8WithoutBom", {0xE5, 0x90, 0xAF, 0xE5, 0x8A, 0xA8, 0xE5, 0x99, 0xA8, 0x0D, 0x0A, 0x7B, 0x7D}, u"\u542f\u52a8\u5668\r\n{}"},
 		{"BomOnly", {0xFF, 0xFE}, u""},
 		{"Empty", {}, u""},
+		// UE 5.4 and 5.8, Core/Private/Misc/FileHelper.cpp (BufferToString): every unit is kept, a last zero too.
+		{"Utf8ZerosInsideAndLast", {'a', 0x00, 'b', 0x00}, {u'a', 0, u'b', 0}},
+		{"Utf8OnlyAZero", {0x00}, {0}},
+		{"Utf8BomOnly", {0xEF, 0xBB, 0xBF}, u""},
+		{"Utf16ZeroInside", {0xFF, 0xFE, 0x41, 0x00, 0x00, 0x00, 0x42, 0x00}, {u'A', 0, u'B'}},
+		{"Utf16LoneSurrogateStays", {0xFF, 0xFE, 0x00, 0xD8, 0x41, 0x00}, {0xD800, u'A'}},
+		// Invalid UTF-8 gives '?', the byte that breaks a sequence going with it as in UE 5.4.
+		{"Utf8InvalidBytes", {'a', 0xC3, '(', 'b', 0xED, 0xA0, 0x80, 0xFF}, u"a?b??"},
+		{"OddSizeAfterUtf16BomIsUtf8", {0xFF, 0xFE, 0x41}, u"?A"},
 	};
 
 	class FFileDecodingTest : public FFileHelperTest, public ::testing::WithParamInterface<FDecodingCase>
@@ -73,6 +82,15 @@ TEST_P(FFileDecodingTest, LoadFileToStringHonoursTheByteOrderMark)
 }
 
 INSTANTIATE_TEST_SUITE_P(Encodings, FFileDecodingTest, ::testing::ValuesIn(DecodingCases), [](const ::testing::TestParamInfo<FDecodingCase>& Info) { return std::string(Info.param.Name); });
+
+// UE 5.4 and 5.8, Core/Private/Misc/FileHelper.cpp
+TEST_F(FFileHelperTest, ANullPlatformFileLoadsNothingAndLeavesTheResult)
+{
+	const FString Filename = Temp.WriteFile("data.txt", {'o', 'k'});
+	FString Text = TEXT("previous content");
+	EXPECT_FALSE(FFileHelper::LoadFileToString(Text, nullptr, *Filename));
+	EXPECT_EQ(ExactText(Text), u"previous content");
+}
 
 TEST_F(FFileHelperTest, MissingFilesAndDirectoriesFailToLoad)
 {
@@ -136,6 +154,32 @@ TEST_F(FFileHelperTest, SaveStringToFileEncodesAsAsked)
 			ASSERT_TRUE(FFileHelper::LoadFileToString(Loaded, *Filename));
 			EXPECT_EQ(ExactText(Loaded), ExactText(Case.Text));
 		}
+	}
+}
+
+// UE 5.4 and 5.8, Core/Private/Misc/FileHelper.cpp (SaveStringToFile): the text is converted by
+// length, so a last zero is taken for a terminator while zeros inside are written.
+TEST_F(FFileHelperTest, SavingWritesZerosInsideButNotALastOne)
+{
+	struct FCase
+	{
+		const char* Name;
+		FFileHelper::EEncodingOptions Encoding;
+		std::vector<uint8> Expected;
+	};
+	using EEncodingOptions = FFileHelper::EEncodingOptions;
+	const FCase Cases[] = {
+		{"ForceUTF8WithoutBOM", EEncodingOptions::ForceUTF8WithoutBOM, {'a', 0x00, 'b'}},
+		{"ForceAnsi", EEncodingOptions::ForceAnsi, {'a', 0x00, 'b'}},
+		{"ForceUnicode", EEncodingOptions::ForceUnicode, {0xFF, 0xFE, 'a', 0x00, 0x00, 0x00, 'b', 0x00}},
+	};
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(Case.Name);
+		const std::string RelativeName = std::string(Case.Name) + ".txt";
+		const FString Filename = Temp.GetPath() + UTF8_TO_TCHAR(RelativeName.c_str());
+		ASSERT_TRUE(FFileHelper::SaveStringToFile(FStringView(u"a\0b\0", 4), *Filename, Case.Encoding));
+		EXPECT_EQ(Temp.ReadFile(RelativeName), Case.Expected);
 	}
 }
 

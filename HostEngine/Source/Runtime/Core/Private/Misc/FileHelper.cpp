@@ -55,6 +55,7 @@ namespace
 		return true;
 	}
 
+	// The writers convert by length as the engine's do, which takes a last zero for a terminator.
 	void AppendUTF8(TArray<uint8>& Bytes, FStringView String)
 	{
 		const FTCHARToUTF8 Converted(String.GetData(), String.Len());
@@ -63,19 +64,18 @@ namespace
 
 	void AppendUTF16LE(TArray<uint8>& Bytes, FStringView String)
 	{
-		for (const TCHAR Char : String)
+		const auto Units = StringCast<TCHAR>(String.GetData(), String.Len());
+		for (int32 Index = 0; Index < Units.Length(); ++Index)
 		{
-			Bytes.Add((uint8)(Char & 0xFF));
-			Bytes.Add((uint8)(Char >> 8));
+			Bytes.Add((uint8)(Units.Get()[Index] & 0xFF));
+			Bytes.Add((uint8)(Units.Get()[Index] >> 8));
 		}
 	}
 
 	void AppendAnsi(TArray<uint8>& Bytes, FStringView String)
 	{
-		for (const TCHAR Char : String)
-		{
-			Bytes.Add(Char <= 0x7F ? (uint8)Char : (uint8)'?');
-		}
+		const auto Converted = StringCast<ANSICHAR>(String.GetData(), String.Len());
+		Bytes.Append(reinterpret_cast<const uint8*>(Converted.Get()), Converted.Length());
 	}
 }
 
@@ -83,6 +83,7 @@ void FFileHelper::BufferToString(FString& Result, const uint8* Buffer, int32 Siz
 {
 	TArray<TCHAR>& Chars = Result.GetCharArray();
 	Chars.Reset();
+	// A byte order mark of UTF-16 counts only in a file of whole code units.
 	const bool bCanBeUTF16 = Size >= 2 && Size % 2 == 0;
 	if (bCanBeUTF16 && Buffer[0] == 0xFF && Buffer[1] == 0xFE)
 	{
@@ -105,8 +106,10 @@ void FFileHelper::BufferToString(FString& Result, const uint8* Buffer, int32 Siz
 			Buffer += 3;
 			Size -= 3;
 		}
-		const FUTF8ToTCHAR Converted(reinterpret_cast<const ANSICHAR*>(Buffer), Size);
-		Chars.Append(Converted.Get(), Converted.Length());
+		// Every byte counts, a last zero too: the file is not taken for a zero-terminated string.
+		const int32 Length = FUTF8ToTCHAR_Convert::ConvertedLength(reinterpret_cast<const UTF8CHAR*>(Buffer), Size);
+		Chars.SetNumUninitialized(Length);
+		FUTF8ToTCHAR_Convert::Convert(Chars.GetData(), Length, reinterpret_cast<const UTF8CHAR*>(Buffer), Size);
 	}
 	if (Chars.Num() > 0)
 	{
@@ -126,9 +129,8 @@ bool FFileHelper::LoadFileToString(FString& Result, const TCHAR* Filename, EHash
 
 bool FFileHelper::LoadFileToString(FString& Result, IPlatformFile* PlatformFile, const TCHAR* Filename, EHashOptions VerifyFlags, uint32 ReadFlags)
 {
-	check(PlatformFile != nullptr);
 	TArray<uint8> Bytes;
-	if (!ReadWholeFile(*PlatformFile, Filename, Bytes))
+	if (!PlatformFile || !ReadWholeFile(*PlatformFile, Filename, Bytes))
 	{
 		return false;
 	}

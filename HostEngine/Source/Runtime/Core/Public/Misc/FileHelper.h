@@ -28,7 +28,8 @@ struct CORE_API FFileHelper
 
 	/**
 	 * Decodes file bytes: FF FE starts UTF-16LE and FE FF UTF-16BE (either only for an even byte
-	 * count), EF BB BF starts UTF-8; text without a byte order mark is UTF-8.
+	 * count), EF BB BF starts UTF-8; text without a byte order mark is UTF-8. Every unit is kept, zeros
+	 * included; invalid UTF-8 becomes '?' as FUTF8ToTCHAR makes it.
 	 */
 	static void BufferToString(FString& Result, const uint8* Buffer, int32 Size);
 
@@ -37,7 +38,7 @@ struct CORE_API FFileHelper
 
 	/**
 	 * Reads a text file, decoded as BufferToString does.
-	 * @return false when the file cannot be read (missing, a directory); an empty file gives true.
+	 * @return false when the file cannot be read (missing, a directory) or PlatformFile is null; an empty file gives true.
 	 */
 	static bool LoadFileToString(FString& Result, const TCHAR* Filename, EHashOptions VerifyFlags = EHashOptions::None, uint32 ReadFlags = 0);
 	static bool LoadFileToString(FString& Result, IPlatformFile* PlatformFile, const TCHAR* Filename, EHashOptions VerifyFlags = EHashOptions::None, uint32 ReadFlags = 0);
