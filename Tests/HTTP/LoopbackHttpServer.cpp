@@ -5,6 +5,7 @@
 #include <arpa/inet.h>
 #include <cctype>
 #include <chrono>
+#include <cstdint>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -76,6 +77,18 @@ std::string FLoopbackHttpServer::RedirectUrl(const std::string& Location) const
 	return Url("/redirect-to?to=" + Encoded);
 }
 
+std::string FLoopbackHttpServer::BytesUrl(const std::string& Bytes) const
+{
+	static const char Digits[] = "0123456789abcdef";
+	std::string Path = "/bytes/";
+	for (const char Byte : Bytes)
+	{
+		Path.push_back(Digits[(uint8_t)Byte >> 4]);
+		Path.push_back(Digits[(uint8_t)Byte & 0x0F]);
+	}
+	return Url(Path);
+}
+
 std::vector<FRecordedRequest> FLoopbackHttpServer::GetRecordedRequests() const
 {
 	std::lock_guard<std::mutex> Lock(Mutex);
@@ -139,6 +152,16 @@ void FLoopbackHttpServer::AddRoutes()
 	Server->Get("/text", [Recording](const httplib::Request& Request, httplib::Response& Response) {
 		Recording(Request);
 		Response.set_content(Text, "text/plain; charset=utf-8");
+	});
+	Server->Get(R"(/bytes/((?:[0-9a-fA-F]{2})*))", [Recording](const httplib::Request& Request, httplib::Response& Response) {
+		Recording(Request);
+		const std::string Hex = Request.matches[1].str();
+		std::string Bytes;
+		for (size_t Index = 0; Index < Hex.size(); Index += 2)
+		{
+			Bytes.push_back((char)std::stoi(Hex.substr(Index, 2), nullptr, 16));
+		}
+		Response.set_content(Bytes, "application/octet-stream");
 	});
 	Server->Get("/redirect", [Recording](const httplib::Request& Request, httplib::Response& Response) {
 		Recording(Request);

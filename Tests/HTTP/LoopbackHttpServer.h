@@ -28,6 +28,7 @@ struct FRecordedRequest
  *   /status/<code>  answers <code> with the body "status <code>"
  *   /echo           answers 200 with the request body
  *   /text           answers 200 with UTF-8 text (FLoopbackHttpServer::Text)
+ *   /bytes/<hex>    answers 200 with exactly the bytes spelt in hex (any byte, zero included)
  *   /redirect       answers 302 towards /text
  *   /redirect-to    answers 302 towards its query parameter "to" (see RedirectUrl)
  *   /slow/<ms>      answers 200 "slow" after that many milliseconds
@@ -49,6 +50,8 @@ public:
 	std::string Url(const std::string& Path) const;
 	/** The URL of a request that this server answers with a redirect to Location. */
 	std::string RedirectUrl(const std::string& Location) const;
+	/** The /bytes/ URL that answers exactly Bytes. */
+	std::string BytesUrl(const std::string& Bytes) const;
 	std::vector<FRecordedRequest> GetRecordedRequests() const;
 	/** Lets every /hold request, present and future, answer. */
 	void ReleaseHeldRequests();

@@ -35,8 +35,12 @@ int32 FCurlHttpResponse::GetResponseCode() const
 
 FString FCurlHttpResponse::GetContentAsString() const
 {
+	// By length, zeros included; the engine builds the string with the count-and-pointer constructor,
+	// so a body that starts with a zero byte reads as empty.
 	const FUTF8ToTCHAR Converted(reinterpret_cast<const ANSICHAR*>(Content.GetData()), Content.Num());
+	PRAGMA_DISABLE_DEPRECATION_WARNINGS
 	return FString(Converted.Length(), Converted.Get());
+	PRAGMA_ENABLE_DEPRECATION_WARNINGS
 }
 
 // FCurlHttpRequest
@@ -73,9 +77,10 @@ void FCurlHttpRequest::SetURL(const FString& InURL)
 
 void FCurlHttpRequest::SetContentAsString(const FString& ContentString)
 {
-	const FTCHARToUTF8 Converted(*ContentString, ContentString.Len());
-	RequestPayload.Reset();
-	RequestPayload.Append(reinterpret_cast<const uint8*>(Converted.Get()), Converted.Length());
+	// Every character, a last zero included (unlike FTCHARToUTF8, which takes it for a terminator).
+	const int32 Utf8Length = FTCHARToUTF8_Convert::ConvertedLength(*ContentString, ContentString.Len());
+	RequestPayload.SetNumUninitialized(Utf8Length);
+	FTCHARToUTF8_Convert::Convert(reinterpret_cast<UTF8CHAR*>(RequestPayload.GetData()), Utf8Length, *ContentString, ContentString.Len());
 }
 
 void FCurlHttpRequest::SetHeader(const FString& HeaderName, const FString& HeaderValue)
