@@ -144,6 +144,12 @@ FString& FString::Append(const TCHAR* Text, int32 Count)
 		{
 			Data.Pop();
 		}
+		// Room for the terminator up front, so that a long text is not copied again to add it.
+		const int32 Needed = Data.Num() + Count + 1;
+		if (Needed > Data.Max())
+		{
+			Data.Reserve(std::max(Needed, Data.Max() + Data.Max() / 2 + 4));
+		}
 		Data.Append(Text, Count);
 		Data.Add(0);
 	}
