@@ -7,6 +7,20 @@ namespace
 	class FNameTest : public ::testing::Test
 	{
 	};
+
+	struct FSplitCase
+	{
+		const TCHAR* Text;
+		const TCHAR* Plain;
+		int32 Number;
+	};
+
+	/** Text of exactly Length characters, unique to the caller's Prefix so names from other tests don't interfere. */
+	FString MakeText(const TCHAR* Prefix, int32 Length)
+	{
+		FString Text(Prefix);
+		return Text + FString::ChrN(Length - Text.Len(), TEXT('x'));
+	}
 }
 
 TEST_F(FNameTest, ComparisonAndHashIgnoreCase)
@@ -33,11 +47,145 @@ TEST_F(FNameTest, FindReturnsNoneForNamesNeverCreated)
 	EXPECT_EQ(Found, Created);
 }
 
-TEST_F(FNameTest, EmptyAndNoneTextAreNone)
+// UE 5.4 and 5.8, Core/Private/UObject/UnrealNames.cpp (the number split) and Core/Public/UObject/NameTypes.h
+TEST_F(FNameTest, TrailingNumberIsSplitOffAsTheEngineDoes)
 {
-	EXPECT_TRUE(FName(TEXT("")).IsNone());
-	EXPECT_TRUE(FName(TEXT("None")).IsNone());
-	EXPECT_EQ(FName(TEXT("None")), NAME_None);
-	EXPECT_TRUE(FName().IsNone());
-	EXPECT_FALSE(FName(TEXT("Nonexistent")).IsNone());
+	const FSplitCase Cases[] = {
+		{TEXT("Key_1"), TEXT("Key"), NAME_EXTERNAL_TO_INTERNAL(1)},
+		{TEXT("Key_0"), TEXT("Key"), NAME_EXTERNAL_TO_INTERNAL(0)},
+		{TEXT("Key_10"), TEXT("Key"), NAME_EXTERNAL_TO_INTERNAL(10)},
+		{TEXT("Text_1_0"), TEXT("Text_1"), NAME_EXTERNAL_TO_INTERNAL(0)},
+		{TEXT("Key__7"), TEXT("Key_"), NAME_EXTERNAL_TO_INTERNAL(7)},
+		{TEXT("Key_2147483646"), TEXT("Key"), NAME_EXTERNAL_TO_INTERNAL(2147483646)},
+		// A leading zero, a number that does not fit, more than ten digits or no underscore keep the text whole.
+		{TEXT("Key_01"), TEXT("Key_01"), NAME_NO_NUMBER_INTERNAL},
+		{TEXT("Key_00"), TEXT("Key_00"), NAME_NO_NUMBER_INTERNAL},
+		{TEXT("Key_2147483647"), TEXT("Key_2147483647"), NAME_NO_NUMBER_INTERNAL},
+		{TEXT("Key_12345678901"), TEXT("Key_12345678901"), NAME_NO_NUMBER_INTERNAL},
+		{TEXT("Key_-1"), TEXT("Key_-1"), NAME_NO_NUMBER_INTERNAL},
+		{TEXT("Key_"), TEXT("Key_"), NAME_NO_NUMBER_INTERNAL},
+		{TEXT("Key1"), TEXT("Key1"), NAME_NO_NUMBER_INTERNAL},
+		{TEXT("Key_1x"), TEXT("Key_1x"), NAME_NO_NUMBER_INTERNAL},
+	};
+	for (const FSplitCase& Case : Cases)
+	{
+		SCOPED_TRACE(testing::Message() << TCHAR_TO_UTF8(Case.Text));
+		const FName Name(Case.Text);
+		EXPECT_TRUE(Name.GetPlainNameString().Equals(Case.Plain));
+		EXPECT_EQ(Name.GetNumber(), Case.Number);
+		// Whatever was split, the text comes back exactly as written.
+		EXPECT_TRUE(Name.ToString().Equals(Case.Text));
+		EXPECT_EQ(Name, FName(Case.Text, FNAME_Find));
+		EXPECT_TRUE(Name == Case.Text);
+	}
+}
+
+// UE 5.4 and 5.8, Core/Public/UObject/NameTypes.h (operator== and Compare use the number)
+TEST_F(FNameTest, NumberedNamesCompareByTextThenNumber)
+{
+	const FName KeyOne(TEXT("CoreTests_Key_1"));
+	EXPECT_EQ(KeyOne, FName(TEXT("coretests_KEY_1")));
+	EXPECT_EQ(GetTypeHash(KeyOne), GetTypeHash(FName(TEXT("CORETESTS_key_1"))));
+	EXPECT_NE(KeyOne, FName(TEXT("CoreTests_Key_2")));
+	EXPECT_NE(KeyOne, FName(TEXT("CoreTests_Key_01")));
+	EXPECT_NE(KeyOne, FName(TEXT("CoreTests_Key")));
+	EXPECT_FALSE(KeyOne == TEXT("CoreTests_Key_01"));
+	EXPECT_FALSE(KeyOne == TEXT("CoreTests_Key"));
+
+	TMap<FName, int32> ByName;
+	ByName.Add(KeyOne, 1);
+	ByName.Add(FName(TEXT("CoreTests_Key_2")), 2);
+	EXPECT_EQ(ByName.Num(), 2);
+
+	// The same text orders by number, not by the digits' characters.
+	EXPECT_TRUE(FName(TEXT("CoreTests_Key_2")).LexicalLess(FName(TEXT("CoreTests_Key_10"))));
+	EXPECT_TRUE(FName(TEXT("CoreTests_Key_10")).LexicalLess(FName(TEXT("CoreTests_Keys"))));
+}
+
+// UE 5.4 and 5.8, Core/Private/UObject/UnrealNames.cpp ("_<n>" alone and "None" in any case are None)
+TEST_F(FNameTest, NoneSpellingsAreNone)
+{
+	const TCHAR* const NoneTexts[] = {TEXT(""), TEXT("None"), TEXT("none"), TEXT("NONE"), TEXT("_1"), TEXT("_0"), TEXT("_25"), TEXT("_2147483646")};
+	for (const TCHAR* const Text : NoneTexts)
+	{
+		SCOPED_TRACE(testing::Message() << '"' << TCHAR_TO_UTF8(Text) << '"');
+		EXPECT_TRUE(FName(Text).IsNone());
+		EXPECT_EQ(FName(Text), NAME_None);
+		EXPECT_TRUE(FName() == Text);
+	}
+	EXPECT_TRUE(FName(static_cast<const TCHAR*>(nullptr)).IsNone());
+	EXPECT_TRUE(FName("_3").IsNone());
+
+	// "None_<n>" keeps its number, so it is a name of its own; "_01" and "_" are no number at all.
+	const TCHAR* const NamedTexts[] = {TEXT("None_0"), TEXT("none_1"), TEXT("_01"), TEXT("_"), TEXT("_2147483647"), TEXT("Nonexistent")};
+	for (const TCHAR* const Text : NamedTexts)
+	{
+		SCOPED_TRACE(testing::Message() << '"' << TCHAR_TO_UTF8(Text) << '"');
+		EXPECT_FALSE(FName(Text).IsNone());
+		EXPECT_NE(FName(Text), FName());
+		EXPECT_FALSE(FName() == Text);
+		EXPECT_TRUE(FName(Text).ToString().Equals(Text));
+	}
+	EXPECT_NE(FName(TEXT("None_0")), FName(TEXT("None_1")));
+}
+
+// UE 5.4 and 5.8, Core/Private/UObject/UnrealNames.cpp (FNamePool::Store keeps each spelling for display)
+TEST_F(FNameTest, NoneShowsTheSpellingItWasMadeFrom)
+{
+	EXPECT_TRUE(FName().ToString().Equals(TEXT("None")));
+	EXPECT_TRUE(FName(TEXT("nONe")).ToString().Equals(TEXT("nONe")));
+	EXPECT_TRUE(FName(TEXT("nONe_3")).ToString().Equals(TEXT("nONe_3")));
+	EXPECT_EQ(FName(TEXT("nONe")), FName(TEXT("None")));
+}
+
+// UE 5.4 and 5.8, Core/Private/UObject/UnrealNames.cpp (FNAME_Find looks up the text only)
+TEST_F(FNameTest, FindKeepsTheNumberOfTextItDidNotFind)
+{
+	const FName Missing(TEXT("CoreTests_NeverMade_3"), FNAME_Find);
+	EXPECT_FALSE(Missing.IsNone());
+	EXPECT_EQ(Missing.GetNumber(), NAME_EXTERNAL_TO_INTERNAL(3));
+	EXPECT_TRUE(Missing.ToString().Equals(TEXT("None_3")));
+	EXPECT_TRUE(FName(TEXT("CoreTests_NeverMade"), FNAME_Find).IsNone());
+
+	const FName Made(TEXT("CoreTests_Made_1"));
+	EXPECT_EQ(FName(TEXT("COREtests_MADE_1"), FNAME_Find), Made);
+	EXPECT_TRUE(FName(TEXT("CoreTests_Made_2"), FNAME_Find).GetPlainNameString().Equals(Made.GetPlainNameString()));
+}
+
+TEST_F(FNameTest, LengthConstructorReadsOnlyItsLength)
+{
+	EXPECT_EQ(FName(4, TEXT("UsedUnused")), FName(TEXT("Used")));
+	EXPECT_EQ(FName(6, TEXT("Used_01")), FName(TEXT("Used_0")));
+	EXPECT_EQ(FName(8, TEXT("Used_123_456")), FName(TEXT("Used_123")));
+	EXPECT_TRUE(FName(0, TEXT("Unused")).IsNone());
+	EXPECT_TRUE(FName(2, TEXT("_7x")).IsNone());
+}
+
+// UE 5.4 and 5.8, Core/Public/UObject/NameTypes.h (NAME_SIZE) and Core/Private/UObject/UnrealNames.cpp (checkf)
+TEST_F(FNameTest, TextUpToTheLimitIsKept)
+{
+	const FString Longest = MakeText(TEXT("CoreTests_Longest"), NAME_SIZE - 1);
+	EXPECT_TRUE(FName(*Longest).ToString().Equals(Longest));
+
+	// The number does not count towards the limit.
+	const FString LongestNumbered = Longest + TEXT("_2000000000");
+	const FName Numbered(*LongestNumbered);
+	EXPECT_TRUE(Numbered.GetPlainNameString().Equals(Longest));
+	EXPECT_TRUE(Numbered.ToString().Equals(LongestNumbered));
+
+	// Looking up longer text finds nothing and asserts nothing.
+	const FString TooLong = MakeText(TEXT("CoreTests_TooLong"), NAME_SIZE);
+	EXPECT_TRUE(FName(*TooLong, FNAME_Find).IsNone());
+	EXPECT_EQ(FName(*(TooLong + TEXT("_4")), FNAME_Find).GetNumber(), NAME_EXTERNAL_TO_INTERNAL(4));
+}
+
+TEST_F(FNameTest, AddingLongerTextAsserts)
+{
+	const FString TooLong = MakeText(TEXT("CoreTests_TooLong"), NAME_SIZE);
+	EXPECT_DEATH((void)FName(*TooLong), "at most 1023 characters");
+	EXPECT_DEATH((void)FName(TooLong), "at most 1023 characters");
+	EXPECT_DEATH((void)FName(TooLong.Len(), *TooLong), "at most 1023 characters");
+	EXPECT_DEATH((void)FName(TCHAR_TO_UTF8(*TooLong)), "at most 1023 characters");
+	// "_01" is no number, so it stays part of the text.
+	EXPECT_DEATH((void)FName(*(MakeText(TEXT("CoreTests_Padded"), NAME_SIZE - 1) + TEXT("_01"))), "has 1026");
 }

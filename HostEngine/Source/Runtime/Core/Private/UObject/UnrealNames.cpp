@@ -1,5 +1,7 @@
 #include "UObject/NameTypes.h"
 
+#include "Misc/AssertionMacros.h"
+
 #include <mutex>
 #include <string>
 #include <unordered_map>
@@ -31,10 +33,41 @@ namespace
 		}
 		return Result;
 	}
+
+	/**
+	 * Takes a trailing "_<n>" off InOutLen and returns n's internal number, as the engine splits names:
+	 * at most ten digits, no leading zero unless n is 0, n below MAX_int32. Anything else stays text.
+	 */
+	uint32 SplitNumber(const TCHAR* Name, int32& InOutLen)
+	{
+		constexpr int32 MaxDigits = 10;
+		int32 Digits = 0;
+		while (Digits < InOutLen && FChar::IsDigit(Name[InOutLen - 1 - Digits]))
+		{
+			++Digits;
+		}
+		const int32 Underscore = InOutLen - Digits - 1;
+		const TCHAR* const FirstDigit = Name + Underscore + 1;
+		if (Digits == 0 || Digits > MaxDigits || Underscore < 0 || Name[Underscore] != TEXT('_') || (Digits > 1 && *FirstDigit == TEXT('0')))
+		{
+			return NAME_NO_NUMBER_INTERNAL;
+		}
+		int64 Value = 0;
+		for (int32 Index = 0; Index < Digits; ++Index)
+		{
+			Value = Value * 10 + (FirstDigit[Index] - TEXT('0'));
+		}
+		if (Value >= MAX_int32)
+		{
+			return NAME_NO_NUMBER_INTERNAL;
+		}
+		InOutLen = Underscore;
+		return (uint32)NAME_EXTERNAL_TO_INTERNAL(Value);
+	}
 }
 
 FName::FName(const TCHAR* Name, EFindName FindType)
-	: FName(FCString::Strlen(Name), Name, FindType)
+	: FName(Name ? FCString::Strlen(Name) : 0, Name, FindType)
 {
 }
 
@@ -54,57 +87,83 @@ FName::FName(int32 Len, const TCHAR* Name, EFindName FindType)
 	{
 		return;
 	}
+	const uint32 SplitOffNumber = SplitNumber(Name, Len);
+	// "_<n>" alone names nothing: it is None, and its number is dropped.
+	if (Len == 0)
+	{
+		return;
+	}
+	// A lookup keeps the number even when the text is not found, so it gives "None_<n>".
+	Number = SplitOffNumber;
+	if (Len >= NAME_SIZE && FindType == FNAME_Find)
+	{
+		return;
+	}
+	checkf(Len < NAME_SIZE, TEXT("A name holds at most %d characters before its number; this one has %d"), NAME_SIZE - 1, Len);
+
 	FNameTable& Table = FNameTable::Get();
 	std::lock_guard<std::mutex> Lock(Table.Mutex);
-	const std::u16string Key = Lower(Name, Len);
-	const auto Comparison = Table.ComparisonByLower.find(Key);
-	if (Comparison == Table.ComparisonByLower.end())
-	{
-		if (FindType == FNAME_Find)
-		{
-			return;
-		}
-		const uint32 NewIndex = (uint32)Table.Entries.size();
-		Table.Entries.push_back(FString(Len, Name));
-		Table.ComparisonByLower.emplace(Key, NewIndex);
-		Table.DisplayByExact.emplace(std::u16string(Name, (size_t)Len), NewIndex);
-		ComparisonIndex = DisplayIndex = NewIndex;
-		return;
-	}
-	ComparisonIndex = Comparison->second;
-	if (ComparisonIndex == 0)
-	{
-		DisplayIndex = 0;
-		return;
-	}
 	const std::u16string Exact(Name, (size_t)Len);
 	const auto Display = Table.DisplayByExact.find(Exact);
 	if (Display != Table.DisplayByExact.end())
 	{
 		DisplayIndex = Display->second;
+		ComparisonIndex = Table.ComparisonByLower.at(Lower(Name, Len));
+		return;
 	}
-	else if (FindType == FNAME_Find)
+	const std::u16string Key = Lower(Name, Len);
+	const auto Comparison = Table.ComparisonByLower.find(Key);
+	if (FindType == FNAME_Find)
 	{
-		DisplayIndex = ComparisonIndex;
+		if (Comparison != Table.ComparisonByLower.end())
+		{
+			ComparisonIndex = DisplayIndex = Comparison->second;
+		}
+		return;
 	}
-	else
-	{
-		DisplayIndex = (uint32)Table.Entries.size();
-		Table.Entries.push_back(FString(Len, Name));
-		Table.DisplayByExact.emplace(Exact, DisplayIndex);
-	}
+	DisplayIndex = (uint32)Table.Entries.size();
+	Table.Entries.push_back(FString::ConstructFromPtrSize(Name, Len));
+	Table.DisplayByExact.emplace(Exact, DisplayIndex);
+	ComparisonIndex = Comparison != Table.ComparisonByLower.end() ? Comparison->second : DisplayIndex;
+	Table.ComparisonByLower.emplace(Key, ComparisonIndex);
 }
 
-FString FName::ToString() const
+FString FName::GetPlainNameString() const
 {
 	FNameTable& Table = FNameTable::Get();
 	std::lock_guard<std::mutex> Lock(Table.Mutex);
 	return Table.Entries[DisplayIndex];
 }
 
+FString FName::ToString() const
+{
+	FString Result = GetPlainNameString();
+	if (Number != NAME_NO_NUMBER_INTERNAL)
+	{
+		Result += FString::Printf(TEXT("_%d"), NAME_INTERNAL_TO_EXTERNAL((int32)Number));
+	}
+	return Result;
+}
+
 bool FName::operator==(const TCHAR* Other) const
 {
-	return FCString::Stricmp(*ToString(), Other ? Other : TEXT("")) == 0 || (IsNone() && (!Other || !*Other));
+	int32 Len = Other ? FCString::Strlen(Other) : 0;
+	if (Len == 0)
+	{
+		return IsNone();
+	}
+	// "_<n>" makes None, so None equals it.
+	if (IsNone() && Other[0] == TEXT('_'))
+	{
+		SplitNumber(Other, Len);
+		return Len == 0;
+	}
+	if (Number != NAME_NO_NUMBER_INTERNAL && SplitNumber(Other, Len) != Number)
+	{
+		return false;
+	}
+	const FString Plain = GetPlainNameString();
+	return Plain.Len() == Len && FCString::Strnicmp(*Plain, Other, Len) == 0;
 }
 
 bool FName::LexicalLess(const FName& Other) const
@@ -114,5 +173,9 @@ bool FName::LexicalLess(const FName& Other) const
 
 int32 FName::Compare(const FName& Other) const
 {
-	return ComparisonIndex == Other.ComparisonIndex ? 0 : FCString::Stricmp(*ToString(), *Other.ToString());
+	if (ComparisonIndex == Other.ComparisonIndex)
+	{
+		return (int32)Number - (int32)Other.Number;
+	}
+	return FCString::Stricmp(*GetPlainNameString(), *Other.GetPlainNameString());
 }

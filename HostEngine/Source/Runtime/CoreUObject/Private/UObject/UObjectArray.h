@@ -32,15 +32,16 @@ public:
 	const std::vector<UObjectBase*>* FindInners(const UObjectBase* Outer) const;
 
 private:
+	/** An object's place: its outer and its whole name, number included ("Node_1" is not "Node_2"). */
 	struct FNameKey
 	{
 		const void* Outer;
-		uint32 Name;
+		FName Name;
 		bool operator==(const FNameKey& Other) const { return Outer == Other.Outer && Name == Other.Name; }
 	};
 	struct FNameKeyHash
 	{
-		size_t operator()(const FNameKey& Key) const { return std::hash<const void*>()(Key.Outer) ^ (size_t(Key.Name) * 0x9E3779B97F4A7C15ull); }
+		size_t operator()(const FNameKey& Key) const { return std::hash<const void*>()(Key.Outer) ^ (size_t(GetTypeHash(Key.Name)) * 0x9E3779B97F4A7C15ull); }
 	};
 
 	std::vector<FUObjectItem> Items;

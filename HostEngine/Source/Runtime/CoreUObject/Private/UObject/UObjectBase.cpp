@@ -50,7 +50,7 @@ void FUObjectArray::AddToNameHash(UObjectBase* Object)
 	InnersByOuter[Object->GetOuter()].push_back(Object);
 	if (!Object->GetFName().IsNone())
 	{
-		NameHash[FNameKey{Object->GetOuter(), Object->GetFName().GetComparisonIndex()}] = Object;
+		NameHash[FNameKey{Object->GetOuter(), Object->GetFName()}] = Object;
 	}
 }
 
@@ -66,7 +66,7 @@ void FUObjectArray::RemoveFromNameHash(UObjectBase* Object)
 			InnersByOuter.erase(Inners);
 		}
 	}
-	const auto Found = NameHash.find(FNameKey{Object->GetOuter(), Object->GetFName().GetComparisonIndex()});
+	const auto Found = NameHash.find(FNameKey{Object->GetOuter(), Object->GetFName()});
 	if (Found != NameHash.end() && Found->second == Object)
 	{
 		NameHash.erase(Found);
@@ -75,7 +75,7 @@ void FUObjectArray::RemoveFromNameHash(UObjectBase* Object)
 
 UObjectBase* FUObjectArray::FindByOuterAndName(const UObject* Outer, FName Name) const
 {
-	const auto Found = NameHash.find(FNameKey{Outer, Name.GetComparisonIndex()});
+	const auto Found = NameHash.find(FNameKey{Outer, Name});
 	return Found == NameHash.end() ? nullptr : Found->second;
 }
 

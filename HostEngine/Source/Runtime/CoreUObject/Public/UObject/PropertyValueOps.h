@@ -38,7 +38,7 @@ bool HostValuesIdentical(const T& A, const T& B)
 	}
 	else if constexpr (std::is_same_v<T, FName>)
 	{
-		return A.GetDisplayIndex() == B.GetDisplayIndex();
+		return A.GetDisplayIndex() == B.GetDisplayIndex() && A.GetNumber() == B.GetNumber();
 	}
 	else if constexpr (TIsTArray<T>::value)
 	{
