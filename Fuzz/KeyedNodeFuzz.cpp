@@ -1,9 +1,9 @@
 // Node expansion of the keyed JSON nodes. Input lines: the node ("c..." for Json Create, anything
 // else for Json Analyze), the JSON text (Analyze's In Json, or every Create key's value), then one
 // edit per line: "+key" adds a key pin, "-n" removes key pin n, "^n" / "vn" move it up / down, "!"
-// compiles now. Pin indexes wrap round the key pins there are. After every compile, each pin must
-// carry what the library function gives for the same keys and values, and the key pins must be the
-// keys in the order the edits left them.
+// compiles now. Pin indexes wrap round the key pins there are. The node must take exactly the keys
+// the model takes. After every compile, each pin must carry what the library function gives for
+// the same keys and values, and the key pins must be the keys in the order the edits left them.
 
 #include "EdGraph/EdGraph.h"
 #include "EdGraphSchema_K2.h"
@@ -109,6 +109,32 @@ namespace
 		}
 	}
 
+	/**
+	 * Whether the node should take the key: a name the engine can hold that is not None, not a key
+	 * already (ignoring case) and not the name of a fixed pin on the keys' side.
+	 */
+	bool ShouldTakeKey(const UZOVAK2Node_JsonBase* Node, const FString& Key, const TArray<FString>& Keys, EEdGraphPinDirection Direction)
+	{
+		// Checked first: longer text would make the engine assert in FName.
+		if (Key.Len() >= NAME_SIZE)
+		{
+			return false;
+		}
+		const FName Name(*Key);
+		if (Name.IsNone() || Keys.Contains(Key))
+		{
+			return false;
+		}
+		for (int32 Index = 0; Index < NumFixedPins; ++Index)
+		{
+			if (Node->Pins[Index]->Direction == Direction && Node->Pins[Index]->PinName == Name)
+			{
+				return false;
+			}
+		}
+		return true;
+	}
+
 	/** The pin index an edit names, wrapped round the key pins there are. */
 	int32 PinIndex(const FString& Argument, int32 NumKeys)
 	{
@@ -169,11 +195,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8* Data, size_t Size)
 		switch (Line[0])
 		{
 		case '+':
-			if (Node->AddKeyPin(Argument, KeyDirection))
+		{
+			const bool bShouldTake = ShouldTakeKey(Node, Argument, Keys, KeyDirection);
+			Require(Node->AddKeyPin(Argument, KeyDirection) == bShouldTake, bShouldTake ? "the node refused a key:" : "the node took a key it should refuse:", Argument.Left(64));
+			if (bShouldTake)
 			{
 				Keys.Add(Argument);
 			}
 			break;
+		}
 		case '-':
 			if (!Keys.IsEmpty())
 			{

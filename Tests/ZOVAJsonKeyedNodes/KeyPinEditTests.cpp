@@ -137,6 +137,49 @@ TEST_F(FKeyPinEditTest, CreateKeysMayNameItsFixedOutputsSinceKeysAreInputs)
 	EXPECT_EQ(PinNamesOf(Create, EGPD_Output), TArray<FString>({TEXT("Success"), TEXT("Out Json")}));
 }
 
+TEST_F(FKeyPinEditTest, KeysThatMakeNoNameAreRefusedBeforeTheyBecomeOne)
+{
+	struct FKeyCase
+	{
+		FString Key;
+		bool bAdded;
+	};
+	const FString Longest = FString::ChrN(NAME_SIZE - 1, TEXT('k'));
+	const FKeyCase Cases[] = {
+		{TEXT("_1"), false},
+		{TEXT("_25"), false},
+		{TEXT("nOnE"), false},
+		// A number suffix is split off and put back: the pin shows the key as typed.
+		{TEXT("None_0"), true},
+		{TEXT("id_1"), true},
+		{TEXT("ID_1"), false},
+		{TEXT("id_01"), true},
+		{TEXT("id"), true},
+		{Longest, true},
+		// The engine would assert on these; even the one whose "_5" would leave 1023 characters is refused.
+		{Longest + TEXT("k"), false},
+		{Longest + TEXT("_5"), false},
+		{FString::ChrN(100000, TEXT('k')), false},
+	};
+	TArray<FString> Added;
+	for (const FKeyCase& Case : Cases)
+	{
+		SCOPED_TRACE(testing::Message() << Case.Key.Len() << " characters: " << TCHAR_TO_UTF8(*Case.Key.Left(20)));
+		EXPECT_EQ(Analyze->AddKeyPin(Case.Key, EGPD_Output), Case.bAdded);
+		if (Case.bAdded)
+		{
+			Added.Add(Case.Key);
+			const UEdGraphPin* const Pin = Analyze->FindPin(Case.Key, EGPD_Output);
+			ASSERT_NE(Pin, nullptr);
+			EXPECT_TRUE(Pin->PinName.ToString().Equals(Case.Key, ESearchCase::CaseSensitive));
+		}
+	}
+	EXPECT_EQ(SavedKeys(Analyze), Added);
+	TArray<FString> OutputPins = {TEXT("Success")};
+	OutputPins += Added;
+	EXPECT_EQ(PinNamesOf(Analyze, EGPD_Output), OutputPins);
+}
+
 TEST_F(FKeyPinEditTest, MovesAtEitherEndKeepTheOrderButStillMarkAStructuralChange)
 {
 	AddKeys(Analyze, EGPD_Output, {TEXT("a"), TEXT("b"), TEXT("c")});

@@ -154,8 +154,10 @@ void UZOVAK2Node_JsonBase::CreateKeyPin(const FString& Key, EEdGraphPinDirection
 bool UZOVAK2Node_JsonBase::CanAddKey(const FString& Key, EEdGraphPinDirection Direction) const
 {
 	// A key named like a fixed pin of the same direction would be mistaken for it by every name
-	// lookup; "None" is no pin name at all.
+	// lookup; "None" and "_1" make no pin name at all. The engine asserts on a name of NAME_SIZE
+	// characters or more, so such a key never reaches FName (even one whose "_<n>" would shorten it).
 	return !Key.IsEmpty()
+		&& Key.Len() < NAME_SIZE
 		&& !PinNames.Contains(Key)
 		&& FindPin(Key, Direction) == nullptr
 		&& !FName(*Key).IsNone();

@@ -45,7 +45,7 @@ protected:
 	TArray<FString> PinNames;
 
 private:
-	/** Whether the key may become a pin: not empty, not a key already, not a fixed pin's name. */
+	/** Whether the key may become a pin: a name that is not None, not a key already, not a fixed pin's name. */
 	bool CanAddKey(const FString& Key, EEdGraphPinDirection Direction) const;
 	/** Whether the pin is one of the key pins, never one of the fixed pins. */
 	bool IsKeyPin(const UEdGraphPin* Pin) const;
