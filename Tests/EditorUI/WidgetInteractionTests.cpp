@@ -77,6 +77,19 @@ TEST_F(WidgetInteractionTest, TypingFiresTextChangedForEveryCharacter)
 	EXPECT_EQ(Box.GetText().ToString(), FString(TEXT("set by code")));
 }
 
+TEST_F(WidgetInteractionTest, PastingReplacesTheTextWithOneChange)
+{
+	const TSharedRef<STestKeyRow> Row = MakeRow(1);
+	SEditableTextBox& Box = *Row->KeyBox;
+	FWidgetInspector::TypeText(Box, TEXT("ab"));
+
+	FWidgetInspector::PasteText(Box, TEXT("pasted key"));
+	const TArray<FString> Expected = {TEXT("a"), TEXT("ab"), TEXT("pasted key")};
+	EXPECT_EQ(ForwardedTexts, Expected);
+	EXPECT_EQ(Row->KeyText, FString(TEXT("pasted key")));
+	EXPECT_EQ(Box.GetText().ToString(), FString(TEXT("pasted key")));
+}
+
 TEST_F(WidgetInteractionTest, TextBoxKeepsItsDeclaredArguments)
 {
 	const TSharedRef<SEditableTextBox> Box = SNew(SEditableTextBox)

@@ -135,3 +135,33 @@ TEST_F(FJsonKeyedCommandTest, BadInputIsOneLineOnStandardErrorWithStatusTwo)
 		EXPECT_EQ(Run.StdErr.find('\n'), Run.StdErr.size() - 1) << Run.StdErr;
 	}
 }
+
+TEST_F(FJsonKeyedCommandTest, KeysThatMakeNoNameAreRefusedInOneShortLine)
+{
+	const std::string Huge(100000, 'k');
+	const std::vector<std::string> RefusedRuns[] = {
+		{"json", "analyze", "{}", "--key", Huge, "--json"},
+		{"json", "create", Huge + "=1", "--json"},
+		{"json", "analyze", "{}", "--key", "_1", "--json"},
+		{"json", "create", "None=1", "--json"},
+	};
+	for (const std::vector<std::string>& Words : RefusedRuns)
+	{
+		SCOPED_TRACE(Words[1] + " " + Words[Words[1] == "create" ? 2 : 4].substr(0, 20));
+		const FRun Run = RunZova(Words);
+		EXPECT_EQ(Run.ExitStatus, 2) << Run.StdErr.substr(0, 400);
+		EXPECT_TRUE(Run.StdOut.IsEmpty());
+		EXPECT_EQ(Run.StdErr.rfind("zova: ", 0), 0u) << Run.StdErr.substr(0, 400);
+		EXPECT_NE(Run.StdErr.find("refused the key"), std::string::npos) << Run.StdErr.substr(0, 400);
+		EXPECT_EQ(Run.StdErr.find('\n'), Run.StdErr.size() - 1);
+		EXPECT_LT(Run.StdErr.size(), 400u) << "a long key is not echoed whole";
+	}
+
+	// A key that keeps a number suffix is a name like any other.
+	const FRun Numbered = RunZova({"json", "analyze", "{\"id_1\":\"a\",\"id_01\":\"b\"}", "--key", "id_1", "--key", "id_01", "--json"});
+	ASSERT_EQ(Numbered.ExitStatus, 0) << Numbered.StdErr;
+	const TSharedPtr<FJsonObject> Object = ParseObject(Numbered);
+	ASSERT_TRUE(Object.IsValid());
+	EXPECT_EQ(ReadStrings(*Object, TEXT("order")), TArray<FString>({TEXT("id_1"), TEXT("id_01")}));
+	EXPECT_EQ(ReadObject(*Object, TEXT("values"))->GetStringField(TEXT("id_01")), FString(TEXT("b")));
+}

@@ -1,5 +1,5 @@
 // zova json analyze / create / array: graphs with a "Json Analyze", "Json Create" or "Json Array Create"
-// node, built the way an author builds them: keys are typed into the node's key box and added with its
+// node, built the way an author builds them: keys are pasted into the node's key box and added with its
 // "Add Json Key" button, inputs are added with "Add Pin", values are typed into pins. The graph is then
 // compiled and the node's outputs evaluated as the Blueprint would read them at run time.
 
@@ -44,7 +44,12 @@ namespace
 
 	FString RefusedKeyError(const FString& NodeTitle, const FString& Key)
 	{
-		return FString::Printf(TEXT("the \"%s\" node refused the key \"%s\" (a key may not be empty, repeat another key ignoring case, or bear the name of one of the node's own pins on its side)"), *NodeTitle, *Key);
+		// A refused key may be far too long to echo whole on one line.
+		constexpr int32 MaxShownKey = 64;
+		const FString ShownKey = Key.Len() > MaxShownKey
+			? FString::Printf(TEXT("\"%s...\" (%d characters)"), *Key.Left(MaxShownKey), Key.Len())
+			: FString::Printf(TEXT("\"%s\""), *Key);
+		return FString::Printf(TEXT("the \"%s\" node refused the key %s: a key may not be empty, None, an underscore and a number alone, %d characters or longer, repeat another key ignoring case, or bear the name of one of the node's own pins on its side"), *NodeTitle, *ShownKey, (int32)NAME_SIZE);
 	}
 
 	/** Success and "Out Json", as JSON or as a table; the exit status follows Success. */

@@ -60,5 +60,7 @@ public:
 	static void TypeText(SEditableTextBox& TextBox, const FString& Characters);
 	/** Selects all text and deletes it, firing OnTextChanged once with an empty text. */
 	static void EraseText(SEditableTextBox& TextBox);
+	/** Selects all text and pastes the characters over it, firing OnTextChanged once. */
+	static void PasteText(SEditableTextBox& TextBox, const FString& Characters);
 	static float GetMinDesiredWidth(const SEditableTextBox& TextBox);
 };
