@@ -31,7 +31,7 @@ protected:
 	static FString ToFString(const std::string& Utf8)
 	{
 		const FUTF8ToTCHAR Converted(Utf8.c_str(), (int32)Utf8.size());
-		return FString(Converted.Length(), Converted.Get());
+		return FString::ConstructFromPtrSize(Converted.Get(), Converted.Length());
 	}
 
 	/** A request whose completions are counted into Completions (which must outlive it). */

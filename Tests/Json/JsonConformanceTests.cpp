@@ -41,7 +41,7 @@ protected:
 		const std::string Bytes((std::istreambuf_iterator<char>(Stream)), std::istreambuf_iterator<char>());
 		const FUTF8ToTCHAR Converted(Bytes.data(), (int32)Bytes.size());
 		TSharedPtr<FJsonValue> Value;
-		return FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(FString(Converted.Length(), Converted.Get())), Value);
+		return FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(FString::ConstructFromPtrSize(Converted.Get(), Converted.Length())), Value);
 	}
 };
 

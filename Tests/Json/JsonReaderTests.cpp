@@ -91,7 +91,7 @@ TEST_F(FJsonReaderTest, TextThatIsNotStrictJsonFails)
 		TEXT(" \n "),
 		TEXT("{\"a\":1} x"),
 		TEXT("[1] [2]"),
-		FString(UE_ARRAY_COUNT(WithZero) - 1, WithZero),
+		FString::ConstructFromPtrSize(WithZero, UE_ARRAY_COUNT(WithZero) - 1),
 		TEXT("{\"a\":1,}"),
 		TEXT("[1,]"),
 		TEXT("[1,,2]"),

@@ -67,10 +67,10 @@ TEST_F(FJsonWriterTest, StringsAreEscapedOnlyWhereJsonRequires)
 	for (const FCase& Case : Cases)
 	{
 		SCOPED_TRACE(testing::PrintToString(Case.Text));
-		const FString Text((int32)Case.Text.size(), Case.Text.data());
+		const FString Text = FString::ConstructFromPtrSize(Case.Text.data(), (int32)Case.Text.size());
 		const FString Written = Condensed({MakeShared<FJsonValueString>(Text)});
 		// The engine prints \u escapes in lower case (unconfirmed), so only their digits are compared.
-		EXPECT_TRUE(Written.Equals(FString((int32)Case.Written.size(), Case.Written.data()), ESearchCase::IgnoreCase)) << testing::PrintToString(ExactText(Written));
+		EXPECT_TRUE(Written.Equals(FString::ConstructFromPtrSize(Case.Written.data(), (int32)Case.Written.size()), ESearchCase::IgnoreCase)) << testing::PrintToString(ExactText(Written));
 		EXPECT_FALSE(Written.Contains(TEXT("\\U"), ESearchCase::CaseSensitive));
 		const TSharedPtr<FJsonValue> Back = ReadBack(Written);
 		ASSERT_TRUE(Back.IsValid());

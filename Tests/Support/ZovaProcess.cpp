@@ -45,7 +45,7 @@ FZovaRun RunZova(const std::vector<std::string>& Words, const std::string& StdIn
 	const int Status = pclose(Pipe);
 	Run.ExitStatus = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
 	const FUTF8ToTCHAR Converted(Output.data(), (int32)Output.size());
-	Run.StdOut = FString(Converted.Length(), Converted.Get());
+	Run.StdOut = FString::ConstructFromPtrSize(Converted.Get(), Converted.Length());
 	std::stringstream Errors;
 	Errors << std::ifstream(ErrorFile).rdbuf();
 	Run.StdErr = Errors.str();

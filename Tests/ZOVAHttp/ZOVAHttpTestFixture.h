@@ -29,7 +29,7 @@ protected:
 	static FString ToFString(const std::string& Utf8)
 	{
 		const FUTF8ToTCHAR Converted(Utf8.c_str(), (int32)Utf8.size());
-		return FString(Converted.Length(), Converted.Get());
+		return FString::ConstructFromPtrSize(Converted.Get(), Converted.Length());
 	}
 
 	/** Binds a new listener to the action the factory returned, then activates it. */

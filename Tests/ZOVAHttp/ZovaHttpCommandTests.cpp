@@ -68,7 +68,7 @@ protected:
 		EXPECT_EQ(Run.ExitStatus, ExitStatus) << Run.StdErr;
 		const FUTF8ToTCHAR Text(Run.StdOut.c_str(), (int32)Run.StdOut.size());
 		TSharedPtr<FJsonObject> Object;
-		ASSERT_TRUE(FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(FString(Text.Length(), Text.Get())), Object)) << Run.StdOut;
+		ASSERT_TRUE(FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(FString::ConstructFromPtrSize(Text.Get(), Text.Length())), Object)) << Run.StdOut;
 		EXPECT_EQ(Object->Values.Num(), 3);
 		EXPECT_TRUE(Object->GetStringField(TEXT("delegate")).Equals(Delegate, ESearchCase::CaseSensitive));
 		double Number = 0.0;

@@ -81,7 +81,7 @@ namespace LauncherTest
 	FString FromUtf8(const std::string& Bytes)
 	{
 		const FUTF8ToTCHAR Converted(Bytes.data(), (int32)Bytes.size());
-		return FString(Converted.Length(), Converted.Get());
+		return FString::ConstructFromPtrSize(Converted.Get(), Converted.Length());
 	}
 
 	FProcessResult RunProcess(const std::vector<std::string>& Argv)

@@ -80,7 +80,7 @@ int main(int ArgC, char** ArgV)
 	for (int32 Index = 1; Index < ArgC; ++Index)
 	{
 		const FUTF8ToTCHAR Converted(ArgV[Index]);
-		Words.Add(FString(Converted.Length(), Converted.Get()));
+		Words.Add(FString::ConstructFromPtrSize(Converted.Get(), Converted.Length()));
 	}
 	if (Words.IsEmpty() || Words[0] == TEXT("--help") || Words[0] == TEXT("-h") || Words[0] == TEXT("help"))
 	{

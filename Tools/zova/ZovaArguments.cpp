@@ -55,7 +55,7 @@ FString FZovaArguments::GetPositional(int32 Index) const
 	}
 	const std::string Input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
 	const FUTF8ToTCHAR Converted(Input.data(), (int32)Input.size());
-	return FString(Converted.Length(), Converted.Get());
+	return FString::ConstructFromPtrSize(Converted.Get(), Converted.Length());
 }
 
 const TArray<FString>& FZovaArguments::GetOptionValues(const FString& Name) const

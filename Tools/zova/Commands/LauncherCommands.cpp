@@ -39,7 +39,7 @@ namespace
 		}
 		const std::string Input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
 		const FUTF8ToTCHAR Converted(Input.data(), (int32)Input.size());
-		return FString(Converted.Length(), Converted.Get());
+		return FString::ConstructFromPtrSize(Converted.Get(), Converted.Length());
 	}
 
 	bool IsJsonObject(const FString& Text)

@@ -83,8 +83,9 @@ namespace
 	{
 		TArray<uint8> Text;
 		Text.SetNumZeroed((Bytes.Num() + 2) / 3 * 4 + 1);
-		const int Length = EVP_EncodeBlock(Text.GetData(), Bytes.GetData(), Bytes.Num());
-		return FString(Length, reinterpret_cast<const ANSICHAR*>(Text.GetData()));
+		// The encoder ends the text with a zero.
+		EVP_EncodeBlock(Text.GetData(), Bytes.GetData(), Bytes.Num());
+		return FString(reinterpret_cast<const ANSICHAR*>(Text.GetData()));
 	}
 }
 

@@ -68,7 +68,7 @@ namespace UE::ZOVALauncherAPI::Private
 		{
 			const std::string_view Text = Bytes.substr(0, Bytes.find('\0'));
 			const FUTF8ToTCHAR Converted(Text.data(), (int32)Text.size());
-			return FString(Converted.Length(), Converted.Get());
+			return FString::ConstructFromPtrSize(Converted.Get(), Converted.Length());
 		}
 	}
 

@@ -56,5 +56,5 @@ typedef TStringView<UTF8CHAR> FUtf8StringView;
 
 inline FString ToString(FStringView View)
 {
-	return FString(View.Len(), View.GetData());
+	return FString::ConstructFromPtrSize(View.GetData(), View.Len());
 }

@@ -2,6 +2,7 @@
 
 #include "HAL/Platform.h"
 #include "Containers/Array.h"
+#include "Misc/CoreMiscDefines.h"
 #include "Misc/CString.h"
 #include "Templates/TypeHash.h"
 
@@ -24,9 +25,15 @@ public:
 	FString& operator=(FString&&) noexcept = default;
 
 	FString(const TCHAR* Str);
+	/**
+	 * The engine's source deprecates the counted constructors in 5.4, but for FString its mark
+	 * expands to nothing; the host warns anyway, so that plug-ins move to ConstructFromPtrSize.
+	 */
+	UE_DEPRECATED(5.4, "Use FString::ConstructFromPtrSize(Ptr, Size).")
 	FString(int32 InCount, const TCHAR* InSrc);
 	/** ANSI text is widened byte by byte, as the engine does for ANSICHAR literals. */
 	FString(const ANSICHAR* Str);
+	UE_DEPRECATED(5.4, "Use FString::ConstructFromPtrSize(Ptr, Size).")
 	FString(int32 InCount, const ANSICHAR* InSrc);
 	/** UTF-8 text is decoded. */
 	FString(const UTF8CHAR* Str);

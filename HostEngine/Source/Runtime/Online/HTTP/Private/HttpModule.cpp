@@ -34,7 +34,7 @@ namespace
 	bool ContainsCertificate(const TArray<uint8>& Pem)
 	{
 		const FUTF8ToTCHAR Text(reinterpret_cast<const ANSICHAR*>(Pem.GetData()), Pem.Num());
-		return FString(Text.Length(), Text.Get()).Contains(TEXT("-----BEGIN CERTIFICATE-----"), ESearchCase::CaseSensitive);
+		return FString::ConstructFromPtrSize(Text.Get(), Text.Length()).Contains(TEXT("-----BEGIN CERTIFICATE-----"), ESearchCase::CaseSensitive);
 	}
 }
 
