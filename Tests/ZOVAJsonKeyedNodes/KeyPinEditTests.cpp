@@ -73,7 +73,7 @@ namespace
 
 	struct FAddCase
 	{
-		const TCHAR* Key;
+		FString Key;
 		bool bAdded;
 	};
 }
@@ -93,7 +93,7 @@ TEST_F(FKeyPinEditTest, AnalyzeKeysAreUniqueIgnoringCaseAndNeverNameTheFixedOutp
 	};
 	for (const FAddCase& Case : Cases)
 	{
-		SCOPED_TRACE(TCHAR_TO_UTF8(Case.Key));
+		SCOPED_TRACE(TCHAR_TO_UTF8(*Case.Key));
 		ResetMarks();
 		const int32 PinsBefore = Analyze->Pins.Num();
 		EXPECT_EQ(Analyze->AddKeyPin(Case.Key, EGPD_Output), Case.bAdded);
@@ -129,7 +129,7 @@ TEST_F(FKeyPinEditTest, CreateKeysMayNameItsFixedOutputsSinceKeysAreInputs)
 	};
 	for (const FAddCase& Case : Cases)
 	{
-		SCOPED_TRACE(TCHAR_TO_UTF8(Case.Key));
+		SCOPED_TRACE(TCHAR_TO_UTF8(*Case.Key));
 		EXPECT_EQ(Create->AddKeyPin(Case.Key, EGPD_Input), Case.bAdded);
 	}
 	EXPECT_EQ(SavedKeys(Create), TArray<FString>({TEXT("Success"), TEXT("Out Json"), TEXT("a")}));
@@ -139,13 +139,8 @@ TEST_F(FKeyPinEditTest, CreateKeysMayNameItsFixedOutputsSinceKeysAreInputs)
 
 TEST_F(FKeyPinEditTest, KeysThatMakeNoNameAreRefusedBeforeTheyBecomeOne)
 {
-	struct FKeyCase
-	{
-		FString Key;
-		bool bAdded;
-	};
 	const FString Longest = FString::ChrN(NAME_SIZE - 1, TEXT('k'));
-	const FKeyCase Cases[] = {
+	const FAddCase Cases[] = {
 		{TEXT("_1"), false},
 		{TEXT("_25"), false},
 		{TEXT("nOnE"), false},
@@ -162,7 +157,7 @@ TEST_F(FKeyPinEditTest, KeysThatMakeNoNameAreRefusedBeforeTheyBecomeOne)
 		{FString::ChrN(100000, TEXT('k')), false},
 	};
 	TArray<FString> Added;
-	for (const FKeyCase& Case : Cases)
+	for (const FAddCase& Case : Cases)
 	{
 		SCOPED_TRACE(testing::Message() << Case.Key.Len() << " characters: " << TCHAR_TO_UTF8(*Case.Key.Left(20)));
 		EXPECT_EQ(Analyze->AddKeyPin(Case.Key, EGPD_Output), Case.bAdded);
