@@ -5,6 +5,5 @@ public class Json : ModuleRules
 	public Json(ReadOnlyTargetRules Target) : base(Target)
 	{
 		PublicDependencyModuleNames.AddRange(new string[] { "Core" });
-		AddEngineThirdPartyPrivateStaticDependencies(Target, "RapidJSON");
 	}
 }

@@ -1,13 +1,6 @@
 #include "Dom/JsonObject.h"
 
-#include "Dom/JsonValueRelease.h"
 #include "JsonGlobals.h"
-
-FJsonObject::~FJsonObject()
-{
-	// Members may hold whole subtrees; see ReleaseChildren.
-	UE::Json::Private::ReleaseChildren(Values);
-}
 
 TSharedPtr<FJsonValue> FJsonObject::TryGetField(FStringView FieldName) const
 {

@@ -1,7 +1,6 @@
 #include "Dom/JsonValue.h"
 
 #include "Dom/JsonObject.h"
-#include "Dom/JsonValueRelease.h"
 #include "JsonGlobals.h"
 
 #include <cstdlib>
@@ -206,11 +205,6 @@ FJsonValueArray::FJsonValueArray(TArray<TSharedPtr<FJsonValue>>&& InArray)
 	: Value(MoveTemp(InArray))
 {
 	Type = EJson::Array;
-}
-
-FJsonValueArray::~FJsonValueArray()
-{
-	UE::Json::Private::ReleaseChildren(Value);
 }
 
 bool FJsonValueArray::TryGetArray(const TArray<TSharedPtr<FJsonValue>>*& OutArray) const

@@ -1,85 +1,184 @@
 #include "Serialization/JsonSerializer.h"
 
-#include "Serialization/JsonTreeBuilder.h"
-
-#include <cstring>
-
 namespace
 {
-	typedef rapidjson::UTF16<TCHAR> FEncoding;
-
-	// Strict JSON, read in place and without recursion; raw lone surrogates fail encoding validation.
-	// Numbers come as their text, which the tree builder converts with strtod, as the engine's reader does.
-	constexpr unsigned ParseFlags = rapidjson::kParseInsituFlag | rapidjson::kParseIterativeFlag | rapidjson::kParseValidateEncodingFlag | rapidjson::kParseNumbersAsStringsFlag;
-
-	FString DescribeFailure(const rapidjson::ParseResult& Result, FJsonTreeBuilder::EFailure BuilderFailure)
+	/**
+	 * A new value, owned by a TSharedPtr<FJsonValue> from the start. Host engine: made through the
+	 * host's std::shared_ptr-based pointers, which skips the atomic reference count round trip of
+	 * turning MakeShared's TSharedRef into a TSharedPtr, once per value.
+	 */
+	template <typename ValueType, typename... ArgTypes>
+	TSharedPtr<FJsonValue> MakeValue(ArgTypes&&... Args)
 	{
-		if (Result.Code() == rapidjson::kParseErrorDocumentRootNotSingular)
-		{
-			return TEXT("Unexpected additional input found.");
-		}
-		if (Result.Code() != rapidjson::kParseErrorTermination)
-		{
-			return FString(rapidjson::GetParseError_En(Result.Code()));
-		}
-		switch (BuilderFailure)
-		{
-		case FJsonTreeBuilder::EFailure::TooDeep:
-			return FString::Printf(TEXT("Nesting deeper than %d levels."), FJsonTreeBuilder::MaxDepth);
-		case FJsonTreeBuilder::EFailure::WrongRoot:
-			return TEXT("The root value is not of the requested kind.");
-		case FJsonTreeBuilder::EFailure::LoneSurrogate:
-			return TEXT("Unpaired surrogate in a string.");
-		case FJsonTreeBuilder::EFailure::NumberTooBig:
-			return FString(rapidjson::GetParseError_En(rapidjson::kParseErrorNumberTooBig));
-		default:
-			checkNoEntry();
-			return FString();
-		}
+		return TSharedPtr<FJsonValue>(std::make_shared<ValueType>(Forward<ArgTypes>(Args)...));
 	}
 
-	/** The engine's reader reports where it stopped as " Line: L Ch: C", both counted from 1. */
-	FString DescribePosition(const FString& Text, int32 Offset)
+	/**
+	 * Builds the tree as the reader's tokens arrive. The values of every open container wait on one
+	 * shared stack until their container closes, so that each array and object is allocated once at
+	 * its final size.
+	 */
+	class FTreeBuilder
 	{
-		uint32 Line = 1;
-		int32 LineStart = 0;
-		for (int32 Index = 0; Index < Offset && Index < Text.Len(); ++Index)
+	public:
+		/** Opens a container; the caller fills in its member name when it is an object member. */
+		FString& Open(EJson Type)
 		{
-			if (Text[Index] == '\n')
+			return OpenContainers.Add_GetRef({Type, FString(), Values.Num(), Keys.Num()}).Identifier;
+		}
+
+		/** False for the root, which stays open until the text ends, whichever bracket closes it. */
+		bool IsNested() const
+		{
+			return OpenContainers.Num() > 1;
+		}
+
+		bool IsInObject() const
+		{
+			return OpenContainers.Top().Type == EJson::Object;
+		}
+
+		/**
+		 * Closes the innermost container into a value of the container around it. The bracket decides
+		 * its kind, as in the engine: an object closed by ']' becomes an empty array, an array closed
+		 * by '}' an object value holding no object.
+		 */
+		void Close(EJsonNotation Bracket)
+		{
+			FOpenContainer Closed = OpenContainers.Pop();
+			TSharedPtr<FJsonValue> Value;
+			if (Bracket == EJsonNotation::ObjectEnd)
 			{
-				++Line;
-				LineStart = Index + 1;
+				Value = MakeValue<FJsonValueObject>(Closed.Type == EJson::Object ? TakeObject(Closed) : TSharedPtr<FJsonObject>());
 			}
+			else
+			{
+				Value = MakeValue<FJsonValueArray>(Closed.Type == EJson::Array ? TakeArray(Closed) : TArray<TSharedPtr<FJsonValue>>());
+			}
+			Values.SetNum(Closed.FirstValue);
+			Keys.SetNum(Closed.FirstKey);
+			if (IsInObject())
+			{
+				Keys.Add(MoveTemp(Closed.Identifier));
+			}
+			Values.Add(MoveTemp(Value));
 		}
-		return FString::Printf(TEXT(" Line: %u Ch: %u"), Line, (uint32)(Offset - LineStart + 1));
-	}
+
+		/** The name slot of a member about to be added to the innermost object. */
+		FString& AddKey()
+		{
+			return Keys.AddDefaulted_GetRef();
+		}
+
+		void AddValue(TSharedPtr<FJsonValue>&& Value)
+		{
+			Values.Add(MoveTemp(Value));
+		}
+
+		/** Hands over the root as its object or its elements; false if the text never opened one. */
+		bool TakeRoot(EJson& OutType, TSharedPtr<FJsonObject>& OutObject, TArray<TSharedPtr<FJsonValue>>& OutArray)
+		{
+			if (OpenContainers.IsEmpty())
+			{
+				return false;
+			}
+			const FOpenContainer& Root = OpenContainers[0];
+			OutType = Root.Type;
+			if (Root.Type == EJson::Object)
+			{
+				OutObject = TakeObject(Root);
+			}
+			else
+			{
+				OutArray = TakeArray(Root);
+			}
+			return true;
+		}
+
+	private:
+		struct FOpenContainer
+		{
+			EJson Type;
+			/** The container's own member name, if it is an object member. */
+			FString Identifier;
+			int32 FirstValue;
+			int32 FirstKey;
+		};
+
+		TSharedPtr<FJsonObject> TakeObject(const FOpenContainer& Container)
+		{
+			const int32 Count = Values.Num() - Container.FirstValue;
+			TSharedPtr<FJsonObject> Object(std::make_shared<FJsonObject>()); // As in MakeValue.
+			Object->Values.Reserve(Count);
+			for (int32 Member = 0; Member < Count; ++Member)
+			{
+				// Emplace replaces an earlier member of the same name, which ignores case: the last one wins.
+				Object->Values.Emplace(MoveTemp(Keys[Container.FirstKey + Member]), MoveTemp(Values[Container.FirstValue + Member]));
+			}
+			return Object;
+		}
+
+		TArray<TSharedPtr<FJsonValue>> TakeArray(const FOpenContainer& Container)
+		{
+			TArray<TSharedPtr<FJsonValue>> Elements;
+			Elements.Reserve(Values.Num() - Container.FirstValue);
+			for (int32 Element = Container.FirstValue; Element < Values.Num(); ++Element)
+			{
+				Elements.Add(MoveTemp(Values[Element]));
+			}
+			return Elements;
+		}
+
+		TArray<FOpenContainer> OpenContainers;
+		TArray<TSharedPtr<FJsonValue>> Values;
+		/** The member names of every open object, in step with their values. */
+		TArray<FString> Keys;
+	};
 }
 
-TSharedPtr<FJsonValue> FJsonSerializer::ReadRoot(TJsonReader<TCHAR>& Reader, EJson RootType, EFlags Options)
+bool FJsonSerializer::ReadDocument(TJsonReader<TCHAR>& Reader, EFlags Options, FDocumentRoot& OutRoot)
 {
-	// Parsed in place, in a scratch copy so the reader's text stays intact for error positions. In
-	// place is also the only mode in which RapidJSON 1.1 hands over numbers as written for UTF-16
-	// text; its copying mode garbles them.
-	Reader.ErrorMessage.Empty();
-	TArray<TCHAR> Scratch;
-	Scratch.SetNumUninitialized(Reader.Text.Len() + 1);
-	std::memcpy(Scratch.GetData(), *Reader.Text, sizeof(TCHAR) * Scratch.Num());
-
-	FJsonTreeBuilder Builder(RootType, ((int32)Options & (int32)EFlags::StoreNumbersAsStrings) != 0);
-	rapidjson::GenericReader<FEncoding, FEncoding> Parser;
-	rapidjson::GenericInsituStringStream<FEncoding> Stream(Scratch.GetData());
-	const rapidjson::ParseResult Result = Parser.Parse<ParseFlags>(Stream, Builder);
-	if (Result.IsError())
+	const bool bNumbersAsText = ((int32)Options & (int32)EFlags::StoreNumbersAsStrings) != 0;
+	FTreeBuilder Builder;
+	EJsonNotation Notation;
+	while (Reader.ReadNext(Notation))
 	{
-		Reader.ErrorMessage = DescribeFailure(Result, Builder.GetFailure()) + DescribePosition(Reader.Text, (int32)Result.Offset());
-		return nullptr;
+		TSharedPtr<FJsonValue> Value;
+		switch (Notation)
+		{
+		case EJsonNotation::ObjectStart:
+			Reader.MoveIdentifierTo(Builder.Open(EJson::Object));
+			continue;
+		case EJsonNotation::ArrayStart:
+			Reader.MoveIdentifierTo(Builder.Open(EJson::Array));
+			continue;
+		case EJsonNotation::ObjectEnd:
+		case EJsonNotation::ArrayEnd:
+			if (Builder.IsNested())
+			{
+				Builder.Close(Notation);
+			}
+			continue;
+		case EJsonNotation::Boolean:
+			Value = MakeValue<FJsonValueBoolean>(Reader.GetValueAsBoolean());
+			break;
+		case EJsonNotation::String:
+			Value = MakeValue<FJsonValueString>(Reader.StealValueAsString());
+			break;
+		case EJsonNotation::Number:
+			Value = bNumbersAsText ? MakeValue<FJsonValueNumberString>(Reader.StealValueAsNumberString()) : MakeValue<FJsonValueNumber>(Reader.GetValueAsNumber());
+			break;
+		case EJsonNotation::Null:
+			Value = MakeValue<FJsonValueNull>();
+			break;
+		default:
+			return false;
+		}
+		if (Builder.IsInObject())
+		{
+			Reader.MoveIdentifierTo(Builder.AddKey());
+		}
+		Builder.AddValue(MoveTemp(Value));
 	}
-	// RapidJSON stops at a zero character; anything after one is text the document did not use.
-	const int32 Consumed = (int32)Stream.Tell();
-	if (Consumed != Reader.Text.Len())
-	{
-		Reader.ErrorMessage = FString(TEXT("Unexpected additional input found.")) + DescribePosition(Reader.Text, Consumed);
-		return nullptr;
-	}
-	return Builder.TakeRoot();
+	return Reader.GetErrorMessage().IsEmpty() && Builder.TakeRoot(OutRoot.Type, OutRoot.Object, OutRoot.Array);
 }

@@ -8,13 +8,6 @@
 class JSON_API FJsonObject
 {
 public:
-	FJsonObject() = default;
-	FJsonObject(const FJsonObject&) = default;
-	FJsonObject(FJsonObject&&) = default;
-	FJsonObject& operator=(const FJsonObject&) = default;
-	FJsonObject& operator=(FJsonObject&&) = default;
-	~FJsonObject();
-
 	TMap<FString, TSharedPtr<FJsonValue>> Values;
 
 	/** The named value, or null when there is none. */

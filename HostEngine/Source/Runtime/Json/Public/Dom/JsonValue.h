@@ -121,7 +121,6 @@ class JSON_API FJsonValueArray : public FJsonValue
 public:
 	FJsonValueArray(const TArray<TSharedPtr<FJsonValue>>& InArray);
 	FJsonValueArray(TArray<TSharedPtr<FJsonValue>>&& InArray);
-	virtual ~FJsonValueArray() override;
 
 	virtual bool TryGetArray(const TArray<TSharedPtr<FJsonValue>>*& OutArray) const override;
 

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "Serialization/JsonTypes.h"
 
 class FJsonSerializer;
 
-template <class CharType = TCHAR>
-class TJsonReaderFactory;
-
 /**
- * JSON text waiting to be read by FJsonSerializer::Deserialize, and the reason the last read failed.
- * Host engine: the engine's reader is a token stream over an archive; this one holds the whole text,
- * which the serializer parses in one pass.
+ * Reads JSON text one token at a time, with the engine's leniencies: literals in any letter case,
+ * NaN, a trailing comma in an array, a member without a value, closing brackets that need not match
+ * their opener, and any character inside a string. The root must be an object or an array.
+ * Host engine: reads a buffer of characters rather than an archive.
  */
 template <class CharType = TCHAR>
 class TJsonReader
@@ -18,31 +17,142 @@ class TJsonReader
 public:
 	virtual ~TJsonReader() = default;
 
-	/** Why the last read failed, ending with the line and character where reading stopped. */
+	/**
+	 * Reads the next token.
+	 *
+	 * @param Notation - what was read; EJsonNotation::Error when the text is not JSON the engine reads
+	 * @return false once the document is complete and nothing but whitespace follows it, or when called again after an error
+	 */
+	bool ReadNext(EJsonNotation& Notation);
+
+	/** The member name of the token just read; empty outside objects. */
+	const FString& GetIdentifier() const { return Identifier; }
+
+	const FString& GetValueAsString() const;
+	double GetValueAsNumber() const;
+
+	/** The number as written; for NaN, the text of the string or number read before it, as the engine keeps it. */
+	const FString& GetValueAsNumberString() const;
+
+	bool GetValueAsBoolean() const;
+
+	/** Why reading failed, ending with " Line: L Ch: C"; empty while reading goes well. */
 	const FString& GetErrorMessage() const { return ErrorMessage; }
 
+	uint32 GetLineNumber() const { return LineNumber; }
+	uint32 GetCharacterNumber() const { return uint32(Position - LineStart); }
+
 protected:
-	explicit TJsonReader(const FString& InText)
-		: Text(InText)
-	{
-	}
+	TJsonReader() = default;
+
+	/** Starts reading Length characters at Text, which must outlive the reader; no text at all is an error. */
+	void SetText(const CharType* InText, int32 InLength);
 
 private:
-	template <class>
-	friend class TJsonReaderFactory;
 	friend class FJsonSerializer;
 
-	FString Text;
+	/** Which kind of token the text in StringValue comes from. */
+	enum class ETextSource : uint8
+	{
+		None,
+		String,
+		Number
+	};
+
+	bool ReadRoot();
+	bool ReadArrayValue();
+	bool ReadObjectValue();
+	bool NextToken(EJsonToken& OutToken);
+	bool ReadStringToken();
+	bool ReadNumberToken(int32 Start);
+	bool ReadWordToken(int32 Start, EJsonToken& OutToken);
+	void SkipWhitespace();
+	void SetErrorMessage(const TCHAR* Message);
+
+	enum class EStringEnd : uint8
+	{
+		Closed,
+		TextEnded,
+		BadEscape,
+		BadHexDigit
+	};
+
+	/** Decodes the string whose opening quote is just before Cursor; Cursor ends after the closing quote, or where decoding failed. */
+	EStringEnd DecodeString(int32& Cursor, FString& Out) const;
+
+	/** Fills StringValue again after the serializer took it, from the token it came from. */
+	void RestoreStringValue() const;
+
+	/** The serializer takes texts rather than copying them; Out must be empty. */
+	FString StealValueAsString();
+	FString StealValueAsNumberString();
+	void MoveIdentifierTo(FString& Out);
+	void MoveStringValueTo(FString& Out);
+
+	const CharType* Text = nullptr;
+	int32 Length = 0;
+	int32 Position = 0;
+	/** Where the current line begins: after the last line break read outside a string. */
+	int32 LineStart = 0;
+	uint32 LineNumber = 1;
+
+	TArray<EJson> ParseState;
+	EJsonToken CurrentToken = EJsonToken::None;
+	bool bFinishedReadingRootObject = false;
+
+	FString Identifier;
 	FString ErrorMessage;
+	/** The text of the last string or number token, as the engine keeps it for the getters. */
+	mutable FString StringValue;
+	/** StringValue was handed to the serializer, or a number's text was not built yet; it is rebuilt from the token's place on demand. */
+	mutable bool bStringValueTaken = false;
+	ETextSource TextSource = ETextSource::None;
+	/** The token's text: a number's characters, or a string's from just after its opening quote. */
+	int32 TextStart = 0;
+	int32 TextEnd = 0;
+	/** A number token's value is worked out from its text when first asked for. */
+	mutable double NumberValue = 0.0;
+	mutable bool bNumberValuePending = false;
+	bool bBoolValue = false;
 };
 
-template <class CharType>
+extern template class JSON_API TJsonReader<TCHAR>;
+
+/** A reader over its own copy of a string. */
+class FJsonStringReader : public TJsonReader<TCHAR>
+{
+public:
+	static TSharedRef<FJsonStringReader> Create(const FString& JsonString)
+	{
+		return MakeShareable(new FJsonStringReader(FString(JsonString)));
+	}
+
+	static TSharedRef<FJsonStringReader> Create(FString&& JsonString)
+	{
+		return MakeShareable(new FJsonStringReader(MoveTemp(JsonString)));
+	}
+
+protected:
+	explicit FJsonStringReader(FString&& JsonString)
+		: Content(MoveTemp(JsonString))
+	{
+		SetText(*Content, Content.Len());
+	}
+
+	const FString Content;
+};
+
+template <class CharType = TCHAR>
 class TJsonReaderFactory
 {
 public:
-	/** A reader over a copy of the text. */
 	static TSharedRef<TJsonReader<TCHAR>> Create(const FString& JsonString)
 	{
-		return TSharedRef<TJsonReader<TCHAR>>(new TJsonReader<TCHAR>(JsonString));
+		return FJsonStringReader::Create(JsonString);
+	}
+
+	static TSharedRef<TJsonReader<TCHAR>> Create(FString&& JsonString)
+	{
+		return FJsonStringReader::Create(MoveTemp(JsonString));
 	}
 };

@@ -19,42 +19,52 @@ public:
 		StoreNumbersAsStrings = 1,
 	};
 
-	/** True when the text is one complete JSON object; anything else, or trailing text, fails. */
+	/**
+	 * True when the text is one JSON document with an object at its root, read as the engine reads it
+	 * (see TJsonReader); OutObject is left alone otherwise.
+	 */
 	template <class CharType>
 	static bool Deserialize(const TSharedRef<TJsonReader<CharType>>& Reader, TSharedPtr<FJsonObject>& OutObject, EFlags InOptions = EFlags::None)
 	{
-		const TSharedPtr<FJsonValue> Root = ReadRoot(*Reader, EJson::Object, InOptions);
-		if (!Root.IsValid())
+		FDocumentRoot Root;
+		if (!ReadDocument(*Reader, InOptions, Root) || !Root.Object.IsValid())
 		{
 			return false;
 		}
-		OutObject = Root->AsObject();
+		OutObject = MoveTemp(Root.Object);
 		return true;
 	}
 
-	/** True when the text is one complete JSON array. */
+	/** True when the text is one JSON document with an array at its root. */
 	template <class CharType>
 	static bool Deserialize(const TSharedRef<TJsonReader<CharType>>& Reader, TArray<TSharedPtr<FJsonValue>>& OutArray, EFlags InOptions = EFlags::None)
 	{
-		const TSharedPtr<FJsonValue> Root = ReadRoot(*Reader, EJson::Array, InOptions);
-		if (!Root.IsValid())
+		FDocumentRoot Root;
+		if (!ReadDocument(*Reader, InOptions, Root) || Root.Type != EJson::Array)
 		{
 			return false;
 		}
-		OutArray = Root->AsArray();
+		OutArray = MoveTemp(Root.Array);
 		return true;
 	}
 
-	/** True when the text is one complete JSON value of any kind. */
+	/** True when the text is one JSON document; its root, an object or an array, becomes the value. */
 	template <class CharType>
 	static bool Deserialize(const TSharedRef<TJsonReader<CharType>>& Reader, TSharedPtr<FJsonValue>& OutValue, EFlags InOptions = EFlags::None)
 	{
-		TSharedPtr<FJsonValue> Root = ReadRoot(*Reader, EJson::None, InOptions);
-		if (!Root.IsValid())
+		FDocumentRoot Root;
+		if (!ReadDocument(*Reader, InOptions, Root))
 		{
 			return false;
 		}
-		OutValue = MoveTemp(Root);
+		if (Root.Type == EJson::Object)
+		{
+			OutValue = MakeShared<FJsonValueObject>(MoveTemp(Root.Object));
+		}
+		else
+		{
+			OutValue = MakeShared<FJsonValueArray>(MoveTemp(Root.Array));
+		}
 		return true;
 	}
 
@@ -112,8 +122,16 @@ private:
 		bool bIsObject = false;
 	};
 
-	/** Parses the reader's text; null, with the reader's error message set, on failure. */
-	static TSharedPtr<FJsonValue> ReadRoot(TJsonReader<TCHAR>& Reader, EJson RootType, EFlags Options);
+	/** The outermost object or array of a document. */
+	struct FDocumentRoot
+	{
+		EJson Type = EJson::None;
+		TSharedPtr<FJsonObject> Object;
+		TArray<TSharedPtr<FJsonValue>> Array;
+	};
+
+	/** Reads the reader's tokens into a tree, keeping open containers on a heap stack; false, with the reader's error message set, on failure. */
+	static bool ReadDocument(TJsonReader<TCHAR>& Reader, EFlags Options, FDocumentRoot& OutRoot);
 
 	template <class CharType, class PrintPolicy>
 	static bool WriteOpenContainers(TJsonWriter<CharType, PrintPolicy>& Writer, TArray<FOpenContainer>& OpenContainers, bool bCloseWriter)
@@ -164,8 +182,8 @@ private:
 				Call();
 			}
 		};
-		const EJson Type = Value.IsValid() ? Value->Type : EJson::Null;
-		switch (Type)
+		// As in the engine, a null pointer where a value or an object belongs fails an assertion.
+		switch (Value->Type)
 		{
 		case EJson::String:
 			Write([&Writer, &Value](const auto&... Name) { Writer.WriteValue(Name..., Value->AsString()); });
@@ -188,16 +206,14 @@ private:
 			OpenContainers.Add(FOpenContainer(Value->AsArray()));
 			break;
 		case EJson::Object:
-			if (const TSharedPtr<FJsonObject>& Object = Value->AsObject())
-			{
-				Write([&Writer](const auto&... Name) { Writer.WriteObjectStart(Name...); });
-				OpenContainers.Add(FOpenContainer(*Object));
-				break;
-			}
+			Write([&Writer](const auto&... Name) { Writer.WriteObjectStart(Name...); });
+			OpenContainers.Add(FOpenContainer(*Value->AsObject()));
+			break;
+		case EJson::Null:
 			Write([&Writer](const auto&... Name) { Writer.WriteNull(Name...); });
 			break;
 		default:
-			Write([&Writer](const auto&... Name) { Writer.WriteNull(Name...); });
+			checkf(false, TEXT("Could not print Json Value, unrecognized type."));
 			break;
 		}
 	}

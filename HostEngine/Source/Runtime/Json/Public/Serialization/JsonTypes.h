@@ -14,7 +14,21 @@ enum class EJson
 	Object
 };
 
-/** The last thing a writer put out, which decides the separator and layout of the next. */
+/** What the reader found next: the kind of value, the start or end of a container, or a failure. */
+enum class EJsonNotation
+{
+	ObjectStart,
+	ObjectEnd,
+	ArrayStart,
+	ArrayEnd,
+	Boolean,
+	String,
+	Number,
+	Null,
+	Error
+};
+
+/** A token of JSON text: what the reader read last, and what a writer put out last (which decides the separator before the next). */
 enum class EJsonToken
 {
 	None,
