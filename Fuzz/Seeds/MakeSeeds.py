@@ -79,6 +79,9 @@ def Main():
 	# Nesting at the library's limit of 512 levels and one past it.
 	Write("JsonLibraryFuzz", "limit", NestedMember(NestedDocument, 512))
 	Write("JsonLibraryFuzz", "pastlimit", NestedMember(NestedDocument, 513))
+	# What the engine's reader takes beyond strict JSON.
+	Write("JsonReaderFuzz", "lenient", '{"a": TRUE, "n": nULL, "b": [1, NaN, -0, 1e400,], "e": {"x": [1,}, "m": {"k":]}, "z":}')
+	Write("JsonReaderFuzz", "strings", '["\\uDD1E\\uD834", "tab\there", "\\u0000", "{\\"a\\":1}", NaN]')
 
 	# Node, JSON text, then the edits.
 	Write("KeyedNodeFuzz", "analyze", "analyze\n" + NestedDocument + "\n+name\n+age\n+/address/city\n!\n^2\n!\n-0\nv0\n+/address/lines/1\n")
