@@ -716,9 +716,9 @@ inline void TJsonReader<CharType>::RestoreStringValue() const
 }
 
 template <class CharType>
-FString TJsonReader<CharType>::StealValueAsString()
+FString TJsonReader<CharType>::StealStringValue()
 {
-	check(CurrentToken == EJsonToken::String);
+	check(CurrentToken == EJsonToken::String || CurrentToken == EJsonToken::Number);
 	RestoreStringValue();
 	bStringValueTaken = true;
 	return MoveTemp(StringValue);
@@ -740,13 +740,5 @@ inline void TJsonReader<CharType>::MoveStringValueTo(FString& Out)
 	bStringValueTaken = true;
 }
 
-template <class CharType>
-FString TJsonReader<CharType>::StealValueAsNumberString()
-{
-	check(CurrentToken == EJsonToken::Number);
-	RestoreStringValue();
-	bStringValueTaken = true;
-	return MoveTemp(StringValue);
-}
 
 template class TJsonReader<TCHAR>;

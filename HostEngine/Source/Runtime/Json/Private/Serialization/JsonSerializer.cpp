@@ -163,10 +163,10 @@ bool FJsonSerializer::ReadDocument(TJsonReader<TCHAR>& Reader, EFlags Options, F
 			Value = MakeValue<FJsonValueBoolean>(Reader.GetValueAsBoolean());
 			break;
 		case EJsonNotation::String:
-			Value = MakeValue<FJsonValueString>(Reader.StealValueAsString());
+			Value = MakeValue<FJsonValueString>(Reader.StealStringValue());
 			break;
 		case EJsonNotation::Number:
-			Value = bNumbersAsText ? MakeValue<FJsonValueNumberString>(Reader.StealValueAsNumberString()) : MakeValue<FJsonValueNumber>(Reader.GetValueAsNumber());
+			Value = bNumbersAsText ? MakeValue<FJsonValueNumberString>(Reader.StealStringValue()) : MakeValue<FJsonValueNumber>(Reader.GetValueAsNumber());
 			break;
 		case EJsonNotation::Null:
 			Value = MakeValue<FJsonValueNull>();

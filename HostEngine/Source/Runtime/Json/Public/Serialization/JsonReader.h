@@ -83,9 +83,8 @@ private:
 	/** Fills StringValue again after the serializer took it, from the token it came from. */
 	void RestoreStringValue() const;
 
-	/** The serializer takes texts rather than copying them; Out must be empty. */
-	FString StealValueAsString();
-	FString StealValueAsNumberString();
+	/** The serializer takes texts rather than copying them: a string's, or a number's as written; Out must be empty. */
+	FString StealStringValue();
 	void MoveIdentifierTo(FString& Out);
 	void MoveStringValueTo(FString& Out);
 
