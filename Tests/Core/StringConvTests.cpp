@@ -195,31 +195,15 @@ TEST_F(FStringConvTest, AnsiIsNotUtf8)
 	EXPECT_EQ(Same.Length(), 2);
 }
 
-// UE 5.4 and 5.8, Core/Private/Containers/String.cpp.inl and Core/Public/Containers/UnrealString.h.inl
-TEST_F(FStringConvTest, ABufferBecomesAStringWholeButTheCountConstructorStopsAtALeadingZero)
+// UE 5.4 and 5.8, Core/Private/Containers/String.cpp.inl (ConstructFromPtrSize: StringFromBufferTests.cpp)
+TEST_F(FStringConvTest, TheCountConstructorGivesNothingForALeadingZero)
 {
 	using namespace std::string_literals;
 	const std::u16string Zeros = u"\0a\0b"s;
-	EXPECT_EQ(ExactText(FString::ConstructFromPtrSize(Zeros.data(), 4)), Zeros);
-	EXPECT_EQ(ExactText(FString::ConstructFromPtrSize(Zeros.data() + 1, 3)), u"a\0b"s);
-	EXPECT_EQ(ExactText(FString::ConstructFromPtrSize(nullptr, 0)), u"");
-	EXPECT_TRUE(FString::ConstructFromPtrSize(Zeros.data(), 0).GetCharArray().IsEmpty());
-
 	PRAGMA_DISABLE_DEPRECATION_WARNINGS
 	EXPECT_EQ(ExactText(FString(4, Zeros.data())), u"");
 	EXPECT_EQ(ExactText(FString(3, Zeros.data() + 1)), u"a\0b"s);
 	EXPECT_EQ(ExactText(FString(3, (const TCHAR*)nullptr)), u"");
 	EXPECT_EQ(ExactText(FString(2, "\0a")), u"");
 	PRAGMA_ENABLE_DEPRECATION_WARNINGS
-
-	// Substrings keep zeros, except Right, which reads its text up to a zero.
-	const FString Text = FString::ConstructFromPtrSize(u"ab\0cd", 5);
-	EXPECT_EQ(ExactText(Text.Left(4)), u"ab\0c"s);
-	EXPECT_EQ(ExactText(Text.LeftChop(1)), u"ab\0c"s);
-	EXPECT_EQ(ExactText(Text.Mid(1, 3)), u"b\0c"s);
-	EXPECT_EQ(ExactText(Text.RightChop(1)), u"b\0cd"s);
-	EXPECT_EQ(ExactText(Text.Right(4)), u"b");
-
-	EXPECT_DEATH(FString::ConstructFromPtrSize(nullptr, 1), "ConstructFromPtrSize");
-	EXPECT_DEATH(FString::ConstructFromPtrSize(Zeros.data(), -1), "ConstructFromPtrSize");
 }

@@ -89,8 +89,8 @@ FString::FString(const UTF8CHAR* Str)
 
 FString FString::ConstructFromPtrSize(const TCHAR* Ptr, int32 Size)
 {
-	checkf(Ptr || Size == 0, TEXT("ConstructFromPtrSize: no text for %d characters"), Size);
-	checkf(Size >= 0, TEXT("ConstructFromPtrSize: negative size %d"), Size);
+	checkf(Ptr || Size == 0, TEXT("A string cannot be made from a null buffer"));
+	checkf(Size >= 0, TEXT("A string cannot be made of %d characters"), Size);
 	FString Result;
 	Result.Append(Ptr, Size);
 	return Result;
