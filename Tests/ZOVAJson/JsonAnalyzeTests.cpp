@@ -95,7 +95,7 @@ TEST_F(FJsonAnalyzeTest, TextThatIsNotAJsonObjectFails)
 	}
 }
 
-// Deep documents are refused before parsing: JsonDepthTests.cpp.
+// Deep documents are refused before parsing: JsonTextCheckTests.cpp.
 TEST_F(FJsonAnalyzeTest, LargeDocumentsFinishCleanly)
 {
 	// About 10 MB of members, with the wanted ones at both ends.

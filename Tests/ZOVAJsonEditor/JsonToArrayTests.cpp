@@ -1,7 +1,7 @@
 #include "BlueprintActionDatabase.h"
 #include "BlueprintNodeSpawner.h"
 #include "BlueprintTestFixture.h"
-#include "JsonNestingCases.h"
+#include "JsonTextCheckCases.h"
 #include "K2Node_CallFunction.h"
 #include "Modules/ModuleManager.h"
 #include "ZOVABlueprintFunctionLibrary.h"
@@ -173,9 +173,9 @@ TEST_F(FJsonToArrayTest, TextNestedPastTheLimitGivesFalseAndNoElements)
 		TArray<FString> Elements;
 	};
 	const FCase Cases[] = {
-		{"at the limit", TEXT("[\"a\",") + JsonNestingCases::NestedArrays(JsonNestingCases::Limit - 1) + TEXT("]"), true, {TEXT("a"), JsonNestingCases::NestedArrays(JsonNestingCases::Limit - 1)}},
-		{"one past the limit", TEXT("[\"a\",") + JsonNestingCases::NestedArrays(JsonNestingCases::Limit) + TEXT("]"), false, {}},
-		{"a hundred thousand levels", JsonNestingCases::NestedArrays(100000), false, {}},
+		{"at the limit", TEXT("[\"a\",") + JsonTextCheckCases::NestedArrays(JsonTextCheckCases::Limit - 1) + TEXT("]"), true, {TEXT("a"), JsonTextCheckCases::NestedArrays(JsonTextCheckCases::Limit - 1)}},
+		{"one past the limit", TEXT("[\"a\",") + JsonTextCheckCases::NestedArrays(JsonTextCheckCases::Limit) + TEXT("]"), false, {}},
+		{"a hundred thousand levels", JsonTextCheckCases::NestedArrays(100000), false, {}},
 		{"a hundred thousand mismatched levels", FString::ChrN(100000, '[') + FString::ChrN(100000, '}'), false, {}},
 	};
 	for (const FCase& Case : Cases)

@@ -1,4 +1,4 @@
-#include "JsonNestingCases.h"
+#include "JsonTextCheckCases.h"
 #include "K2Node_CallFunction.h"
 #include "KeyedNodeTestFixture.h"
 #include "ZOVABlueprintFunctionLibrary.h"
@@ -171,7 +171,7 @@ TEST_F(FKeyedExpansionTest, ACreatedObjectReadsBackThroughAnalyzeAndTheAuthorsLi
 
 TEST_F(FKeyedExpansionTest, TextNestedPastTheLimitIsRefusedByAnalyzeAndQuotedByCreate)
 {
-	using namespace JsonNestingCases;
+	using namespace JsonTextCheckCases;
 	const FString Deep = NestedArrays(100000);
 	const FString AtTheLimit = NestedArrays(Limit - 1);
 	UZOVAK2Node_JsonCreate* const Create = SpawnWithKeys<UZOVAK2Node_JsonCreate>({TEXT("deep"), TEXT("nested")});

@@ -1,10 +1,10 @@
 #include "Engine/Engine.h"
-#include "JsonNestingCases.h"
+#include "JsonTextCheckCases.h"
 #include "LauncherTestSupport.h"
 #include "LogCapture.h"
 #include "ZOVADesLibrary.h"
 #include "ZOVAHubJson.h"
-#include "ZOVAHubJsonNesting.h"
+#include "ZOVAHubJsonCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -127,22 +127,32 @@ namespace
 	/** A session document whose member "x" holds Depth - 1 nested arrays: Depth levels in all. */
 	FString SessionOfDepth(int32 Depth)
 	{
-		return TEXT("{\"Username\":\"zhang\",\"IsEnabled\":true,\"x\":") + JsonNestingCases::NestedArrays(Depth - 1) + TEXT(",\"Version\":\"2.1\"}");
+		return TEXT("{\"Username\":\"zhang\",\"IsEnabled\":true,\"x\":") + JsonTextCheckCases::NestedArrays(Depth - 1) + TEXT(",\"Version\":\"2.1\"}");
 	}
 }
 
-TEST(HubJsonNestingTest, TheScanReadsTextAsTheEngineTokenizes)
+TEST(HubJsonCheckTest, TheCheckReadsTextAsTheEngineTokenizes)
 {
-	EXPECT_EQ(UE::ZOVALauncherAPI::Private::MaxHubJsonDepth, JsonNestingCases::Limit);
-	for (const JsonNestingCases::FCase& Case : JsonNestingCases::Cases())
+	EXPECT_EQ(UE::ZOVALauncherAPI::Private::MaxHubJsonDepth, JsonTextCheckCases::Limit);
+	for (const JsonTextCheckCases::FCase& Case : JsonTextCheckCases::Cases())
 	{
-		EXPECT_EQ(UE::ZOVALauncherAPI::Private::IsNestedTooDeep(Case.Text), Case.bTooDeep) << Case.Name;
+		EXPECT_EQ(UE::ZOVALauncherAPI::Private::IsHubJsonRefused(Case.Text), Case.bRefused) << Case.Name;
 	}
+}
+
+// UE 5.4 and 5.8, Json/Public/Serialization/JsonReader.h: literals in any case, a last comma in an array.
+TEST_F(FSessionAccessorTest, LenientDocumentsAreReadAsTheEngineReadsThem)
+{
+	Load(TEXT("{\"Username\":\"zhang\",\"IsEnabled\":TRUE,\"Alreadyloggedin\":False,\"x\":[1,2,],\"Version\":\"2.1\"}"));
+	EXPECT_EQ(Utf8(UZOVADesLibrary::UserName()), "zhang");
+	EXPECT_EQ(Utf8(UZOVADesLibrary::Versions()), "2.1");
+	EXPECT_TRUE(UZOVADesLibrary::ApplicationSwitch());
+	EXPECT_FALSE(UZOVADesLibrary::Alreadyloggedin());
 }
 
 TEST_F(FSessionAccessorTest, ADocumentNestedToTheLimitIsRead)
 {
-	const FString Document = SessionOfDepth(JsonNestingCases::Limit);
+	const FString Document = SessionOfDepth(JsonTextCheckCases::Limit);
 	Load(Document);
 	EXPECT_EQ(Utf8(UE::ZOVALauncherAPI::Private::GetHubJson()), Utf8(Document));
 	EXPECT_EQ(Utf8(UZOVADesLibrary::UserName()), "zhang");
@@ -150,17 +160,19 @@ TEST_F(FSessionAccessorTest, ADocumentNestedToTheLimitIsRead)
 	EXPECT_TRUE(UZOVADesLibrary::ApplicationSwitch());
 }
 
-TEST_F(FSessionAccessorTest, DocumentsNestedPastTheLimitAreRefusedLikeInvalidOnes)
+TEST_F(FSessionAccessorTest, DocumentsTheEngineWouldCrashOnAreRefusedLikeInvalidOnes)
 {
 	const struct
 	{
 		const char* Name;
 		FString Document;
 	} Cases[] = {
-		{"one past the limit", SessionOfDepth(JsonNestingCases::Limit + 1)},
+		{"one past the limit", SessionOfDepth(JsonTextCheckCases::Limit + 1)},
 		{"a hundred thousand levels", SessionOfDepth(100000)},
 		{"a hundred thousand mismatched levels", TEXT("{\"Username\":\"zhang\",\"IsEnabled\":true,\"x\":") + FString::ChrN(100000, '[') + FString::ChrN(100000, '}') + TEXT("}")},
-		{"surplus closers before the depth", TEXT("{\"Username\":\"zhang\",\"IsEnabled\":true}") + FString::ChrN(50, '}') + JsonNestingCases::NestedArrays(100000)},
+		{"surplus closers before the depth", TEXT("{\"Username\":\"zhang\",\"IsEnabled\":true}") + FString::ChrN(50, '}') + JsonTextCheckCases::NestedArrays(100000)},
+		{"an array closed as an object", TEXT("{\"Username\":\"zhang\",\"IsEnabled\":true,\"x\":[1}}")},
+		{"ends just after a backslash", TEXT("{\"Username\":\"zhang\",\"IsEnabled\":true,\"x\":\"\\")},
 	};
 	for (const auto& Case : Cases)
 	{

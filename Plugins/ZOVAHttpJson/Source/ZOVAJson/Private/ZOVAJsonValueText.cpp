@@ -6,7 +6,7 @@
 #include "Serialization/JsonReader.h"
 #include "Serialization/JsonSerializer.h"
 #include "Serialization/JsonWriter.h"
-#include "ZOVAJsonNesting.h"
+#include "ZOVAJsonTextCheck.h"
 
 namespace
 {
@@ -54,7 +54,7 @@ FString ZOVAJsonValueText::ToText(const TSharedPtr<FJsonValue>& Value)
 TSharedPtr<FJsonValue> ZOVAJsonValueText::Parse(const FString& Text)
 {
 	TSharedPtr<FJsonValue> Value;
-	if (ZOVAJsonNesting::IsTooDeep(Text) || !FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Text), Value, FJsonSerializer::EFlags::StoreNumbersAsStrings))
+	if (ZOVAJsonTextCheck::IsRefused(Text) || !FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Text), Value, FJsonSerializer::EFlags::StoreNumbersAsStrings))
 	{
 		return nullptr;
 	}

@@ -15,7 +15,7 @@ namespace ZOVAJsonValueText
 
 	/**
 	 * Parses any JSON text, keeping numbers exactly as written; null when the text is not valid JSON
-	 * or nests deeper than ZOVAJsonNesting::MaxDepth.
+	 * or is one that ZOVAJsonTextCheck refuses.
 	 */
 	TSharedPtr<FJsonValue> Parse(const FString& Text);
 }

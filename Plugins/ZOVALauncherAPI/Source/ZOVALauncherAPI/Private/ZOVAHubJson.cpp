@@ -3,18 +3,18 @@
 #include "Dom/JsonObject.h"
 #include "Serialization/JsonReader.h"
 #include "Serialization/JsonSerializer.h"
-#include "ZOVAHubJsonNesting.h"
+#include "ZOVAHubJsonCheck.h"
 #include "ZOVAHubSession.h"
 
 namespace UE::ZOVALauncherAPI::Private
 {
 	namespace
 	{
-		/** The object that JsonText holds; null when the text is not one complete JSON object or nests too deeply. */
+		/** The object that JsonText holds; null when the text is not one complete JSON object or IsHubJsonRefused refuses it. */
 		TSharedPtr<FJsonObject> ParseJsonObject(const FString& JsonText)
 		{
 			TSharedPtr<FJsonObject> Object;
-			if (IsNestedTooDeep(JsonText) || !FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(JsonText), Object))
+			if (IsHubJsonRefused(JsonText) || !FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(JsonText), Object))
 			{
 				return nullptr;
 			}

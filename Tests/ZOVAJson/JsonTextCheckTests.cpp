@@ -1,14 +1,15 @@
-#include "JsonNestingCases.h"
+#include "JsonTextCheckCases.h"
 #include "ZOVABlueprintFunctionLibrary.h"
-#include "ZOVAJsonNesting.h"
+#include "ZOVAJsonTextCheck.h"
 
 #include <gtest/gtest.h>
 
-// The engine's reader takes any depth but frees the parsed tree recursively, so the library refuses
-// deep text before parsing it; it must refuse it exactly as it refuses invalid JSON.
-// UE 5.4 and 5.8, Json/Public/Serialization/JsonReader.h (string and bracket tokens).
+// The engine's reader takes more than JSON. What it takes sanely the library takes too; what would
+// crash the game thread or give a wrong value (deep trees freed recursively, brackets closed by the
+// other kind, text ending inside a string, NaN) the library refuses as it refuses invalid JSON.
+// UE 5.4 and 5.8, Json/Public/Serialization/JsonReader.h (literals, string and bracket tokens).
 
-using namespace JsonNestingCases;
+using namespace JsonTextCheckCases;
 
 namespace
 {
@@ -19,16 +20,16 @@ namespace
 	}
 }
 
-TEST(JsonDepthTest, TheScanReadsTextAsTheEngineTokenizes)
+TEST(JsonTextCheckTest, TheScanReadsTextAsTheEngineTokenizes)
 {
-	EXPECT_EQ(ZOVAJsonNesting::MaxDepth, Limit);
+	EXPECT_EQ(ZOVAJsonTextCheck::MaxDepth, Limit);
 	for (const FCase& Case : Cases())
 	{
-		EXPECT_EQ(ZOVAJsonNesting::IsTooDeep(Case.Text), Case.bTooDeep) << Case.Name;
+		EXPECT_EQ(ZOVAJsonTextCheck::IsRefused(Case.Text), Case.bRefused) << Case.Name;
 	}
 }
 
-TEST(JsonDepthTest, AnalyzeReadsTheLimitAndRefusesOnePastItWhole)
+TEST(JsonTextCheckTest, AnalyzeReadsTheLimitAndRefusesOnePastItWhole)
 {
 	TArray<FString> Values;
 	EXPECT_TRUE(UZOVABlueprintFunctionLibrary::OnJsonAnalyze(ObjectOfDepth(Limit), {TEXT("first"), TEXT("a")}, Values));
@@ -43,7 +44,7 @@ TEST(JsonDepthTest, AnalyzeReadsTheLimitAndRefusesOnePastItWhole)
 	}
 }
 
-TEST(JsonDepthTest, JsonToArrayReadsTheLimitAndRefusesOnePastIt)
+TEST(JsonTextCheckTest, JsonToArrayReadsTheLimitAndRefusesOnePastIt)
 {
 	TArray<FString> Values;
 	EXPECT_TRUE(UZOVABlueprintFunctionLibrary::OnJsonToArray(TEXT("[1,") + NestedArrays(Limit - 1) + TEXT("]"), Values));
@@ -64,7 +65,7 @@ TEST(JsonDepthTest, JsonToArrayReadsTheLimitAndRefusesOnePastIt)
 	}
 }
 
-TEST(JsonDepthTest, BracketsInsideStringsDoNotCount)
+TEST(JsonTextCheckTest, BracketsInsideStringsDoNotCount)
 {
 	const FString Brackets = FString::ChrN(Limit, '[') + FString::ChrN(Limit, '{');
 	const FString Json = TEXT("{\"") + Brackets + TEXT("\":\"\\\"") + Brackets + TEXT("\\\\\",\"b\":[\"") + Brackets + TEXT("\"]}");
@@ -73,7 +74,7 @@ TEST(JsonDepthTest, BracketsInsideStringsDoNotCount)
 	EXPECT_EQ(Values, (TArray<FString>{TEXT("\"") + Brackets + TEXT("\\"), Brackets}));
 }
 
-TEST(JsonDepthTest, CreateNestsTextUpToTheLimitAndQuotesDeeperText)
+TEST(JsonTextCheckTest, CreateNestsTextUpToTheLimitAndQuotesDeeperText)
 {
 	struct FCase
 	{
@@ -100,5 +101,51 @@ TEST(JsonDepthTest, CreateNestsTextUpToTheLimitAndQuotesDeeperText)
 		EXPECT_EQ(Json, TEXT("{\"v\":") + Member + TEXT("}"));
 		EXPECT_TRUE(UZOVABlueprintFunctionLibrary::OnCreateJsonArray({Case.Value}, Json));
 		EXPECT_EQ(Json, TEXT("[") + Member + TEXT("]"));
+	}
+}
+
+TEST(JsonTextCheckTest, LenientTextGivesTheEnginesValues)
+{
+	TArray<FString> Values;
+	EXPECT_TRUE(UZOVABlueprintFunctionLibrary::OnJsonAnalyze(TEXT("{\"a\": TRUE, \"b\": Null, \"d\": [1,2,]}"), {TEXT("a"), TEXT("b"), TEXT("d")}, Values));
+	EXPECT_EQ(Values, (TArray<FString>{TEXT("true"), TEXT(""), TEXT("[1,2]")}));
+	EXPECT_FALSE(UZOVABlueprintFunctionLibrary::OnJsonAnalyze(TEXT("{\"a\":}"), {TEXT("a")}, Values)) << "a member without a value is dropped";
+
+	EXPECT_TRUE(UZOVABlueprintFunctionLibrary::OnJsonToArray(TEXT("[1,2,]"), Values));
+	EXPECT_EQ(Values, (TArray<FString>{TEXT("1"), TEXT("2")}));
+	EXPECT_TRUE(UZOVABlueprintFunctionLibrary::OnJsonToArray(TEXT("[\"NaN\", 1e400, \"tab\there\"]"), Values));
+	EXPECT_EQ(Values, (TArray<FString>{TEXT("NaN"), TEXT("1e400"), TEXT("tab\there")}));
+}
+
+TEST(JsonTextCheckTest, TextTheEngineWouldCrashOnOrMisreadIsRefusedAsInvalid)
+{
+	const TCHAR* const Objects[] = {
+		TEXT("{\"a\":\"x\\"),
+		TEXT("{\"a\":\"x"),
+		TEXT("{\"a\":[1,}}"),
+		TEXT("{\"a\":{\"b\":1]}"),
+		TEXT("{\"a\":NaN}"),
+		TEXT("{\"b\":1,\"a\":nan}"),
+	};
+	for (const TCHAR* const Json : Objects)
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(Json));
+		TArray<FString> Values = {TEXT("stale")};
+		EXPECT_FALSE(UZOVABlueprintFunctionLibrary::OnJsonAnalyze(Json, {TEXT("a"), TEXT("/a/0")}, Values));
+		EXPECT_EQ(Values, (TArray<FString>{TEXT(""), TEXT("")}));
+	}
+	for (const TCHAR* const Json : {TEXT("[[1,}]"), TEXT("[1,NaN]"), TEXT("[\"\\")})
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(Json));
+		TArray<FString> Values = {TEXT("stale")};
+		EXPECT_FALSE(UZOVABlueprintFunctionLibrary::OnJsonToArray(Json, Values));
+		EXPECT_TRUE(Values.IsEmpty());
+
+		// As a value to create with, such text is not nested: it becomes a JSON string.
+		FString Created;
+		EXPECT_TRUE(UZOVABlueprintFunctionLibrary::OnCreateJsonArray({Json}, Created));
+		TArray<FString> Back;
+		EXPECT_TRUE(UZOVABlueprintFunctionLibrary::OnJsonToArray(Created, Back));
+		EXPECT_EQ(Back, (TArray<FString>{Json}));
 	}
 }

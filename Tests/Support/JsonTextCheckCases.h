@@ -1,12 +1,12 @@
 #pragma once
 
-// JSON texts around the plug-ins' nesting limit of 512 levels, for the tests of both plug-ins: each
-// plug-in has its own depth scan, and both must read these texts alike, as the engine's tokenizer
-// reads them.
+// JSON texts that the plug-ins must keep from the engine's reader, or let through, for the tests of
+// both plug-ins: each has its own check, and both must read these texts alike, as the engine's
+// tokenizer reads them (UE 5.4 and 5.8, Json/Public/Serialization/JsonReader.h).
 
 #include "CoreMinimal.h"
 
-namespace JsonNestingCases
+namespace JsonTextCheckCases
 {
 	/** The documented limit: 512 levels still parse, 513 do not. */
 	constexpr int32 Limit = 512;
@@ -33,7 +33,7 @@ namespace JsonNestingCases
 	{
 		const char* Name;
 		FString Text;
-		bool bTooDeep;
+		bool bRefused;
 	};
 
 	inline TArray<FCase> Cases()
@@ -53,13 +53,16 @@ namespace JsonNestingCases
 			{"an escaped quote keeps the string open", TEXT("[\"\\\"") + Deep + TEXT("\"]"), false},
 			{"an escaped backslash leaves the quote to end the string", TEXT("[\"\\\\\",") + NestedArrays(Limit) + TEXT("]"), true},
 			{"raw control characters stay inside the string", TEXT("[\"\n\t\x01") + Deep + TEXT("\"]"), false},
-			{"a string that never ends", TEXT("[\"") + Deep, false},
-			{"a backslash at the very end", TEXT("[\"\\"), false},
+			{"a string that never ends", TEXT("[\"") + Deep, true},
+			{"a backslash at the very end", TEXT("{\"a\":\"x\\"), true},
 			{"single quotes do not make a string", TEXT("['") + NestedArrays(Limit) + TEXT("']"), true},
-			{"surplus closers first do not lower the count", FString::ChrN(1000, ']') + NestedArrays(Limit + 1), true},
-			{"a closer of the other kind still closes", FString::ChrN(Limit, '[') + TEXT("}[") + FString::ChrN(Limit, ']'), false},
+			{"a closer with nothing open", TEXT("{}]"), true},
+			{"an array closed as an object", TEXT("{\"a\":[1,}}"), true},
+			{"an object closed as an array", TEXT("[{\"a\":1]]"), true},
 			{"mismatched closers a hundred thousand deep", FString::ChrN(100000, '[') + FString::ChrN(100000, '}'), true},
 			{"opened and never closed", FString::ChrN(Limit + 1, '{'), true},
+			{"opened and never closed, within the limit", FString::ChrN(Limit, '{'), false},
+			{"lenient text the engine reads sanely", TEXT("{\"a\":TRUE,\"b\":[1,2,],\"c\":}"), false},
 		};
 	}
 }
