@@ -16,38 +16,18 @@ SGraphNode::SGraphNode()
 void SGraphNode::UpdateGraphNode()
 {
 	check(GraphNode);
+	if (!TitleText)
+	{
+		BuildFrame();
+	}
+	TitleText->SetText(GraphNode->GetNodeTitle(ENodeTitleType::FullTitle));
 
-	ChildSlot
-		.HAlign(HAlign_Center)
-		.VAlign(VAlign_Center)
-	[
-		SNew(SVerticalBox)
-		+ SVerticalBox::Slot()
-		.AutoHeight()
-		[
-			SNew(STextBlock)
-			.Text(GraphNode->GetNodeTitle(ENodeTitleType::FullTitle))
-		]
-		+ SVerticalBox::Slot()
-		.AutoHeight()
-		[
-			SNew(SHorizontalBox)
-			+ SHorizontalBox::Slot()
-			.HAlign(HAlign_Left)
-			.FillWidth(1.0f)
-			[
-				SAssignNew(LeftNodeBox, SVerticalBox)
-			]
-			+ SHorizontalBox::Slot()
-			.AutoWidth()
-			.HAlign(HAlign_Right)
-			[
-				SAssignNew(RightNodeBox, SVerticalBox)
-			]
-		]
-	];
-
+	ReopenColumn(*LeftNodeBox, InputColumn);
+	ReopenColumn(*RightNodeBox, OutputColumn);
 	CreatePinWidgets();
+	TrimColumn(*LeftNodeBox, InputColumn);
+	TrimColumn(*RightNodeBox, OutputColumn);
+
 	CreateInputSideAddButton(LeftNodeBox);
 	CreateOutputSideAddButton(RightNodeBox);
 }
@@ -56,16 +36,31 @@ void SGraphNode::CreatePinWidgets()
 {
 	for (UEdGraphPin* const Pin : GraphNode->Pins)
 	{
-		if (!Pin->bHidden)
+		if (Pin->bHidden)
 		{
-			AddPin(SNew(SGraphPin, Pin));
+			continue;
 		}
+		const FPinColumn& Column = GetColumn(Pin->Direction);
+		const FShownPin* const Next = Column.Pins.IsValidIndex(Column.NumPlaced) ? &Column.Pins[Column.NumPlaced] : nullptr;
+		const bool bShownAlready = Next && Next->Widget->GetPinObj() == Pin
+			&& Next->PinName == Pin->PinName && Next->PinName.GetDisplayIndex() == Pin->PinName.GetDisplayIndex()
+			&& Next->FriendlyName.IdenticalTo(Pin->PinFriendlyName);
+		AddPin(bShownAlready ? Next->Widget : SNew(SGraphPin, Pin));
 	}
 }
 
 void SGraphNode::AddPin(const TSharedRef<SGraphPin>& PinToAdd)
 {
-	if (PinToAdd->GetDirection() == EGPD_Input)
+	const bool bInput = PinToAdd->GetDirection() == EGPD_Input;
+	FPinColumn& Column = GetColumn(PinToAdd->GetDirection());
+	if (Column.Pins.IsValidIndex(Column.NumPlaced) && Column.Pins[Column.NumPlaced].Widget == PinToAdd)
+	{
+		++Column.NumPlaced;
+		return;
+	}
+	TrimColumn(bInput ? *LeftNodeBox : *RightNodeBox, Column);
+
+	if (bInput)
 	{
 		LeftNodeBox->AddSlot()
 			.AutoHeight()
@@ -87,4 +82,61 @@ void SGraphNode::AddPin(const TSharedRef<SGraphPin>& PinToAdd)
 			PinToAdd
 		];
 	}
+	const UEdGraphPin* const Pin = PinToAdd->GetPinObj();
+	Column.Pins.Add({PinToAdd, Pin->PinName, Pin->PinFriendlyName});
+	++Column.NumPlaced;
+}
+
+void SGraphNode::BuildFrame()
+{
+	ChildSlot
+		.HAlign(HAlign_Center)
+		.VAlign(VAlign_Center)
+	[
+		SNew(SVerticalBox)
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		[
+			SAssignNew(TitleText, STextBlock)
+		]
+		+ SVerticalBox::Slot()
+		.AutoHeight()
+		[
+			SNew(SHorizontalBox)
+			+ SHorizontalBox::Slot()
+			.HAlign(HAlign_Left)
+			.FillWidth(1.0f)
+			[
+				SAssignNew(LeftNodeBox, SVerticalBox)
+			]
+			+ SHorizontalBox::Slot()
+			.AutoWidth()
+			.HAlign(HAlign_Right)
+			[
+				SAssignNew(RightNodeBox, SVerticalBox)
+			]
+		]
+	];
+}
+
+SGraphNode::FPinColumn& SGraphNode::GetColumn(EEdGraphPinDirection Direction)
+{
+	return Direction == EGPD_Input ? InputColumn : OutputColumn;
+}
+
+void SGraphNode::ReopenColumn(SVerticalBox& Box, FPinColumn& Column)
+{
+	// The hooks add their controls anew below the pins on every update.
+	Column.NumPlaced = Column.Pins.Num();
+	TrimColumn(Box, Column);
+	Column.NumPlaced = 0;
+}
+
+void SGraphNode::TrimColumn(SVerticalBox& Box, FPinColumn& Column)
+{
+	while (Box.NumSlots() > Column.NumPlaced)
+	{
+		Box.RemoveSlot(Box.GetSlot(Box.NumSlots() - 1).GetWidget());
+	}
+	Column.Pins.RemoveAt(Column.NumPlaced, Column.Pins.Num() - Column.NumPlaced);
 }

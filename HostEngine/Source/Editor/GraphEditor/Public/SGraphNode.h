@@ -6,10 +6,12 @@
 #include "Widgets/SCompoundWidget.h"
 
 class SGraphPin;
+class STextBlock;
 class SVerticalBox;
 class UEdGraphNode;
 class UEdGraphPin;
 class UGraphEditorSettings;
+enum EEdGraphPinDirection : int;
 
 /**
  * The widget of a graph node: the title above a body with the input pins in a left column and the
@@ -20,7 +22,12 @@ class UGraphEditorSettings;
 class GRAPHEDITOR_API SGraphNode : public SCompoundWidget
 {
 public:
-	/** Rebuilds the whole widget from the node: title, pin columns, one pin widget per visible pin, then the add-button hooks. */
+	/**
+	 * Rebuilds the widget from the node: title, pin columns, one pin widget per visible pin, then the
+	 * add-button hooks. Unlike the engine, which makes every widget anew, the host keeps the pin
+	 * widgets of pins that are still shown in the same place under the same name, so that adding
+	 * pins one at a time costs time in proportion to the pins added; the tree is the same.
+	 */
 	virtual void UpdateGraphNode();
 
 	/** Adds the pin widget at the bottom of its column (inputs left, outputs right). */
@@ -47,4 +54,31 @@ protected:
 	TSharedPtr<SVerticalBox> RightNodeBox;
 
 	const UGraphEditorSettings* Settings;
+
+private:
+	/** A pin widget in a column, with the name it shows: a pin renamed in place needs a new widget. */
+	struct FShownPin
+	{
+		TSharedRef<SGraphPin> Widget;
+		FName PinName;
+		FText FriendlyName;
+	};
+
+	/** The pin widgets at the top of a column, in slot order, and how many this update has placed again. */
+	struct FPinColumn
+	{
+		TArray<FShownPin> Pins;
+		int32 NumPlaced = 0;
+	};
+
+	void BuildFrame();
+	FPinColumn& GetColumn(EEdGraphPinDirection Direction);
+	/** Drops the hooks' slots below the column's pins and starts placing its pins again from the top. */
+	static void ReopenColumn(SVerticalBox& Box, FPinColumn& Column);
+	/** Drops the column's slots from the first pin widget not placed again onwards (the hooks' slots included). */
+	static void TrimColumn(SVerticalBox& Box, FPinColumn& Column);
+
+	TSharedPtr<STextBlock> TitleText;
+	FPinColumn InputColumn;
+	FPinColumn OutputColumn;
 };

@@ -44,6 +44,8 @@ public:
 
 	int32 NumSlots() const { return Children.Num(); }
 	const FSlot& GetSlot(int32 SlotIndex) const { return Children[SlotIndex]; }
+	/** Removes the slot that holds the widget; returns its index, or INDEX_NONE when no slot holds it. */
+	int32 RemoveSlot(const TSharedRef<SWidget>& SlotWidget) { return Children.Remove(SlotWidget); }
 	void ClearChildren() { Children.Empty(); }
 
 protected:

@@ -63,6 +63,21 @@ public:
 		SlotArguments.Empty();
 	}
 
+	/** Removes the slot that holds the widget; returns where it was, or INDEX_NONE. */
+	int32 Remove(const TSharedRef<SWidget>& SlotWidget)
+	{
+		// From the last slot: a panel that is rebuilt at its end finds its widget at once.
+		for (int32 Index = Children.Num() - 1; Index >= 0; --Index)
+		{
+			if (Children[Index]->GetWidget() == SlotWidget)
+			{
+				Children.RemoveAt(Index);
+				return Index;
+			}
+		}
+		return INDEX_NONE;
+	}
+
 	void Empty() { Children.Empty(); }
 
 private:

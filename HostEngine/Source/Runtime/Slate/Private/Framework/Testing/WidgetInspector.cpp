@@ -27,14 +27,7 @@ TArray<TSharedRef<SWidget>> FWidgetInspector::GetWidgetTree(const TSharedRef<SWi
 
 TSharedPtr<SWidget> FWidgetInspector::FindWidgetByTag(const TSharedRef<SWidget>& Root, FName Tag)
 {
-	for (const TSharedRef<SWidget>& Widget : GetWidgetTree(Root))
-	{
-		if (Widget->GetTag() == Tag)
-		{
-			return Widget;
-		}
-	}
-	return TSharedPtr<SWidget>();
+	return FindWidget(Root, [Tag](const TSharedRef<SWidget>& Widget) { return Widget->GetTag() == Tag; });
 }
 
 FText FWidgetInspector::GetToolTipText(const SWidget& Widget)
@@ -73,6 +66,11 @@ void FWidgetInspector::TypeText(SEditableTextBox& TextBox, const FString& Charac
 	{
 		TextBox.HandleUserEdit(FText::FromString(TextBox.EditedText.ToString() + Characters.Mid(Index, 1)));
 	}
+}
+
+void FWidgetInspector::PasteText(SEditableTextBox& TextBox, const FString& Text)
+{
+	TextBox.HandleUserEdit(FText::FromString(Text));
 }
 
 void FWidgetInspector::EraseText(SEditableTextBox& TextBox)

@@ -6,6 +6,7 @@
 
 #include "CoreMinimal.h"
 #include "Input/Reply.h"
+#include "Layout/Children.h"
 #include "Layout/Margin.h"
 #include "Styling/SlateColor.h"
 #include "Widgets/SWidget.h"
@@ -22,6 +23,25 @@ class SLATE_API FWidgetInspector
 public:
 	/** Root and every widget below it, depth first, children in slot order. */
 	static TArray<TSharedRef<SWidget>> GetWidgetTree(const TSharedRef<SWidget>& Root);
+
+	/** The first widget of the tree (depth first) for which Predicate holds, or null; the walk stops there. */
+	template <typename PredicateType>
+	static TSharedPtr<SWidget> FindWidget(const TSharedRef<SWidget>& Root, PredicateType&& Predicate)
+	{
+		if (Predicate(Root))
+		{
+			return Root;
+		}
+		FChildren* const Children = Root->GetChildren();
+		for (int32 Index = 0; Index < Children->Num(); ++Index)
+		{
+			if (const TSharedPtr<SWidget> Found = FindWidget(Children->GetChildAt(Index), Predicate))
+			{
+				return Found;
+			}
+		}
+		return TSharedPtr<SWidget>();
+	}
 
 	/** The first widget of the tree (depth first) with the tag, or null. */
 	static TSharedPtr<SWidget> FindWidgetByTag(const TSharedRef<SWidget>& Root, FName Tag);
@@ -58,6 +78,8 @@ public:
 
 	/** Types the characters one at a time at the end of the text, each firing OnTextChanged. */
 	static void TypeText(SEditableTextBox& TextBox, const FString& Characters);
+	/** Pastes the text over the whole box, as select-all then paste does: one edit, firing OnTextChanged once. */
+	static void PasteText(SEditableTextBox& TextBox, const FString& Text);
 	/** Selects all text and deletes it, firing OnTextChanged once with an empty text. */
 	static void EraseText(SEditableTextBox& TextBox);
 	/** Selects all text and pastes the characters over it, firing OnTextChanged once. */
