@@ -1,27 +1,55 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "ZovaCommand.h"
 
 /**
- * The words after a command's name: positional values, "--name value" options (repeatable) and
- * "--flag" switches. Text values are UTF-8; "-" stands for standard input.
+ * The words after a command's name: positional values, "--name value" options and "--flag" switches.
+ * "--" ends the options, so that later words may start with "-". Text values are UTF-8; "-" in place
+ * of a text stands for standard input, which can feed one argument only.
  */
 class FZovaArguments
 {
 public:
-	/** Splits Words by the command's option and flag names; false with OutError when a word is unknown. */
-	bool Parse(const TArray<FString>& Words, const TArray<FString>& OptionNames, const TArray<FString>& FlagNames, FString& OutError);
+	/**
+	 * Splits Words by the command's positionals, options and flags. Stops at "--help" or "-h" given
+	 * where an option may stand.
+	 * @return false with OutError on an unknown or repeated option, a missing value, or a second "-"
+	 */
+	bool Parse(const TArray<FString>& Words, const FZovaCommand& Command, FString& OutError);
+
+	/** Whether "--help" or "-h" was asked for. */
+	bool WantsHelp() const { return bWantsHelp; }
 
 	int32 NumPositional() const { return Positional.Num(); }
-	/** The positional value, with "-" replaced by all of standard input. */
+	/** The positional value, with standard input in place of "-" where the argument is a text. */
 	FString GetPositional(int32 Index) const;
-	const TArray<FString>& GetOptionValues(const FString& Name) const;
+	/** Every value of a repeatable option, in order, read as GetPositional reads them. */
+	TArray<FString> GetOptionValues(const FString& Name) const;
+	/** The value of an option; false when it was not given. */
 	bool GetOption(const FString& Name, FString& OutValue) const;
+	/**
+	 * The text of a file option: the file read as the engine reads text files, or standard input for "-".
+	 * @return false with OutError when the option is missing or the file cannot be read
+	 */
+	bool ReadFileOption(const FString& Name, FString& OutText, FString& OutError) const;
 	bool HasFlag(const FString& Name) const { return Flags.Contains(Name); }
 	bool WantsJson() const { return HasFlag(TEXT("json")); }
 
 private:
-	TArray<FString> Positional;
-	TMap<FString, TArray<FString>> Options;
+	struct FValue
+	{
+		FString Text;
+		EZovaValue Kind;
+	};
+
+	FString Resolve(const FValue& Value) const;
+	const TArray<uint8>& ReadStandardInput() const;
+
+	TArray<FValue> Positional;
+	TMap<FString, TArray<FValue>> Options;
 	TArray<FString> Flags;
+	bool bWantsHelp = false;
+	/** Read on first use; only one argument may ask for it. */
+	mutable TOptional<TArray<uint8>> StandardInput;
 };

@@ -13,8 +13,33 @@ namespace EZovaExit
 		Failure = 1,
 		Usage = 2,
 		RequestFailed = 3,
+		/** A request neither succeeded nor failed within the tool's own limit. */
+		TimedOut = 4,
 	};
 }
+
+/** What an argument holds, and so what "-" in its place stands for. */
+enum class EZovaValue : uint8
+{
+	/** A word as typed, such as a folder or a number: "-" is just "-". */
+	Word,
+	/** The path of a file to read, or "-" for all of standard input. */
+	File,
+	/** Text; "-" reads all of standard input as it is. */
+	Text,
+	/** One line of text, such as a URL or a key; "-" reads standard input without its one trailing newline. */
+	Line,
+};
+
+/** An option that takes a value ("--key K"). */
+struct FZovaOption
+{
+	/** Without the dashes. */
+	const TCHAR* Name;
+	EZovaValue Value;
+	/** A repeatable option keeps every value in order; any other may be given once. */
+	bool bRepeatable = false;
+};
 
 /** One command of the tool, e.g. "json to-array"; registered by a static FZovaCommandRegistration. */
 struct FZovaCommand
@@ -25,8 +50,9 @@ struct FZovaCommand
 	const TCHAR* Summary;
 	/** Usage, options and an example, for "zova <command> --help". */
 	const TCHAR* Help;
-	/** Options that take a value ("--key K"), without the dashes. */
-	TArray<FString> OptionNames;
+	/** What each positional argument holds; the last kind stands for any further ones. */
+	TArray<EZovaValue> Positionals;
+	TArray<FZovaOption> Options;
 	/** Switches ("--force"); "--json" is accepted by every command. */
 	TArray<FString> FlagNames;
 	int32 (*Run)(const FZovaArguments& Arguments);

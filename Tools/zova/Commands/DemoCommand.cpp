@@ -24,9 +24,13 @@
 #include "UObject/UObjectGlobals.h"
 #include "ZovaArguments.h"
 #include "ZovaCommand.h"
+#include "ZovaInterrupts.h"
 #include "ZovaOutput.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <string>
 #include <system_error>
 
@@ -56,18 +60,31 @@ namespace
 		FString Detail;
 	};
 
-	/** A fresh folder under the system's temporary directory, removed at the latest when this goes. */
+	/**
+	 * A fresh folder under the system's temporary directory (TMPDIR), removed at the latest when this
+	 * goes, and also when Ctrl-C or SIGTERM ends the process: it holds the service's private key.
+	 */
 	class FDemoTempDirectory
 	{
 	public:
 		FDemoTempDirectory()
+			: OnInterrupt([this]() { Remove(); })
 		{
 			std::error_code Error;
-			std::string Template = (std::filesystem::temp_directory_path(Error) / "zova-demo-XXXXXX").string();
-			if (!Error && mkdtemp(Template.data()))
+			const std::filesystem::path Parent = std::filesystem::temp_directory_path(Error);
+			if (Error)
 			{
-				Path = std::filesystem::path(Template);
+				Problem = FString::Printf(TEXT("no usable temporary directory (TMPDIR): %s"), UTF8_TO_TCHAR(Error.message().c_str()));
+				return;
 			}
+			std::string Template = (Parent / "zova-demo-XXXXXX").string();
+			if (!mkdtemp(Template.data()))
+			{
+				Problem = FString::Printf(TEXT("cannot make a folder in %s: %s"), UTF8_TO_TCHAR(Parent.c_str()), UTF8_TO_TCHAR(std::strerror(errno)));
+				return;
+			}
+			const std::lock_guard<std::mutex> Lock(Mutex);
+			Path = std::filesystem::path(Template);
 		}
 
 		~FDemoTempDirectory()
@@ -75,23 +92,31 @@ namespace
 			Remove();
 		}
 
-		bool IsValid() const { return !Path.empty(); }
+		bool IsValid() const { return !GetPath().IsEmpty(); }
+
+		/** Why there is no folder, when there is none. */
+		const FString& GetProblem() const { return Problem; }
 
 		FString GetPath() const
 		{
-			const std::string Text = Path.string();
-			return FString(UTF8_TO_TCHAR(Text.c_str()));
+			const std::lock_guard<std::mutex> Lock(Mutex);
+			return FString(UTF8_TO_TCHAR(Path.c_str()));
 		}
 
 		/** Removes the folder and all it holds; true when nothing is left. */
 		bool Remove()
 		{
+			const std::lock_guard<std::mutex> Lock(Mutex);
 			if (Path.empty())
 			{
 				return true;
 			}
+			// An interrupt may come while the demo is still writing into the folder: try until it is gone.
 			std::error_code Error;
-			std::filesystem::remove_all(Path, Error);
+			for (int32 Attempt = 0; Attempt < 100 && std::filesystem::exists(Path, Error); ++Attempt)
+			{
+				std::filesystem::remove_all(Path, Error);
+			}
 			const bool bGone = !std::filesystem::exists(Path, Error);
 			if (bGone)
 			{
@@ -101,7 +126,11 @@ namespace
 		}
 
 	private:
+		/** Guards Path: the interrupt thread may remove the folder while the demo runs. */
+		mutable std::mutex Mutex;
 		std::filesystem::path Path;
+		FString Problem;
+		FZovaInterruptCleanup OnInterrupt;
 	};
 
 	/** The document the launcher would write for the signed-in user of the service at SpaceUrl. */
@@ -139,14 +168,17 @@ namespace
 		TArray<FDemoStep> Run()
 		{
 			RunSteps();
-			Add(TEXT("clean up"), TempDirectory.Remove(), TEXT("temporary folder removed"));
+			if (TempDirectory.IsValid())
+			{
+				Add(TEXT("clean up"), TempDirectory.Remove(), TEXT("temporary folder removed"));
+			}
 			return Steps;
 		}
 
 	private:
 		void RunSteps()
 		{
-			if (!Add(TEXT("temporary folder"), TempDirectory.IsValid(), TempDirectory.IsValid() ? TempDirectory.GetPath() : TEXT("mkdtemp failed")))
+			if (!Add(TEXT("temporary folder"), TempDirectory.IsValid(), TempDirectory.IsValid() ? TempDirectory.GetPath() : TempDirectory.GetProblem()))
 			{
 				return;
 			}
@@ -190,8 +222,8 @@ namespace
 			const FString LauncherDir = FPaths::Combine(TempDirectory.GetPath(), TEXT("Launcher"));
 			FLauncherFolder Folder(LauncherDir);
 			FString Error;
-			const bool bPacked = Folder.Encode(MakeLauncherDocument(SpaceUrl), LauncherToken, Error) && Folder.Write();
-			return Add(TEXT("launcher pack"), bPacked, bPacked ? Folder.GetDataPath() : (Error.IsEmpty() ? TEXT("cannot write the launcher files") : Error));
+			const bool bPacked = Folder.Encode(MakeLauncherDocument(SpaceUrl), LauncherToken, Error) && Folder.Write(false, Error);
+			return Add(TEXT("launcher pack"), bPacked, bPacked ? Folder.GetDataPath() : Error);
 		}
 
 		bool LoadLauncherFolder()
@@ -212,7 +244,7 @@ namespace
 		{
 			UZovaHttpListener* const Listener = NewObject<UZovaHttpListener>();
 			FString Error;
-			if (!ZovaHttpRequestNode::Send({TEXT("HttpGetRequest"), nullptr}, Url, FString(), *Listener, Error))
+			if (ZovaHttpRequestNode::Send({TEXT("HttpGetRequest"), nullptr}, Url, FString(), ZovaHttpRequestNode::DefaultTimeoutSeconds, *Listener, Error) != ZovaHttpRequestNode::EOutcome::Fired)
 			{
 				return Add(TEXT("Http Get Request"), false, Error);
 			}
@@ -324,10 +356,12 @@ namespace
 		TEXT("module, starts an HTTPS service on 127.0.0.1 standing in for the launcher's web service, writes a\n")
 		TEXT("launcher folder for it with the \"launcher pack\" encoder, loads it with SetAPPKey, builds the login\n")
 		TEXT("URL with ZOVA_Login, sends it with the \"Http Get Request\" node and reads the reply with a compiled\n")
-		TEXT("\"Json Analyze\" graph. Then removes the folder. Nothing but 127.0.0.1 is contacted.\n")
+		TEXT("\"Json Analyze\" graph. Then removes the folder, also when Ctrl-C or SIGTERM ends the demo early.\n")
+		TEXT("The temporary folder is made under TMPDIR. Nothing but 127.0.0.1 is contacted.\n")
 		TEXT("Exit status 0 when every step gave the expected value, 1 otherwise.\n\n")
 		TEXT("Example:\n  zova demo --json\n")
 		TEXT("  {\"steps\":[{\"name\":\"temporary folder\",\"ok\":true,\"detail\":\"/tmp/zova-demo-Ab12Cd\"}, ...],\"ok\":true}"),
+		{},
 		{},
 		{},
 		&RunDemo,

@@ -10,9 +10,35 @@
 #include "ZovaCommand.h"
 #include "ZovaOutput.h"
 
+#include <cmath>
+
 namespace
 {
 	using ZovaHttpRequestNode::FFactory;
+
+	/** The longest wait --timeout accepts: a day. */
+	constexpr double MaxTimeoutSeconds = 24.0 * 60.0 * 60.0;
+
+	/** --timeout SECONDS: a number above 0 and at most a day; false with OutError otherwise. */
+	bool ReadTimeout(const FZovaArguments& Arguments, double& OutSeconds, FString& OutError)
+	{
+		FString Text;
+		OutSeconds = ZovaHttpRequestNode::DefaultTimeoutSeconds;
+		if (!Arguments.GetOption(TEXT("timeout"), Text))
+		{
+			return true;
+		}
+		const FTCHARToUTF8 Utf8(*Text, Text.Len());
+		char* End = nullptr;
+		const double Seconds = std::strtod(Utf8.Get(), &End);
+		if (Text.IsEmpty() || End != Utf8.Get() + Utf8.Length() || !std::isfinite(Seconds) || Seconds <= 0.0 || Seconds > MaxTimeoutSeconds)
+		{
+			OutError = FString::Printf(TEXT("--timeout takes a number of seconds above 0 and at most %.0f, not \"%s\""), MaxTimeoutSeconds, *Text);
+			return false;
+		}
+		OutSeconds = Seconds;
+		return true;
+	}
 
 	void PrintResult(const UZovaHttpListener& Listener, bool bJson)
 	{
@@ -39,11 +65,22 @@ namespace
 		{
 			return ZovaOutput::UsageError(FString::Printf(TEXT("%s takes %s (see zova %s --help)"), CommandName, Factory.BodyParameter ? TEXT("URL BODY") : TEXT("URL"), CommandName));
 		}
-		UZovaHttpListener* const Listener = NewObject<UZovaHttpListener>();
+		double TimeoutSeconds = 0.0;
 		FString Error;
-		if (!ZovaHttpRequestNode::Send(Factory, Arguments.GetPositional(0), Factory.BodyParameter ? Arguments.GetPositional(1) : FString(), *Listener, Error))
+		if (!ReadTimeout(Arguments, TimeoutSeconds, Error))
 		{
 			return ZovaOutput::UsageError(Error);
+		}
+		UZovaHttpListener* const Listener = NewObject<UZovaHttpListener>();
+		switch (ZovaHttpRequestNode::Send(Factory, Arguments.GetPositional(0), Factory.BodyParameter ? Arguments.GetPositional(1) : FString(), TimeoutSeconds, *Listener, Error))
+		{
+		case ZovaHttpRequestNode::EOutcome::Unavailable:
+			return ZovaOutput::UsageError(Error);
+		case ZovaHttpRequestNode::EOutcome::TimedOut:
+			ZovaOutput::PrintError(Error + TEXT(" (--timeout sets the limit)"));
+			return EZovaExit::TimedOut;
+		case ZovaHttpRequestNode::EOutcome::Fired:
+			break;
 		}
 		PrintResult(*Listener, Arguments.WantsJson());
 		return Listener->Delegate == TEXT("OnSuccess") ? EZovaExit::Success : EZovaExit::RequestFailed;
@@ -64,17 +101,21 @@ namespace
 		return RunRequest(TEXT("http post-form"), {TEXT("HttpPostFormRequest"), TEXT("Form")}, Arguments);
 	}
 
+	const TArray<FZovaOption> RequestOptions = {{TEXT("timeout"), EZovaValue::Word}};
+
 	const FZovaCommandRegistration GetRegistration({
 		TEXT("http get"),
 		TEXT("sends a GET through the \"Http Get Request\" node and reports which output fired"),
-		TEXT("Usage: zova http get URL [--json]\n\n")
+		TEXT("Usage: zova http get URL [--timeout SECONDS] [--json]\n\n")
 		TEXT("Calls the \"Http Get Request\" node's factory with URL, binds OnSuccess and OnFail, activates it and\n")
-		TEXT("ticks the engine until one fires. Exit status 0 for OnSuccess (any HTTP status), 3 for OnFail.\n")
-		TEXT("Only http and https URLs are sent; any other (file://, ftp://...) ends in OnFail.\n")
-		TEXT("URL may be \"-\" to read it from standard input.\n\n")
+		TEXT("ticks the engine until one fires. URL may be \"-\" to read it from standard input (one trailing\n")
+		TEXT("newline is dropped).\n\n")
+		TEXT("Exit status: 0 when OnSuccess fired (any HTTP status), 3 when OnFail fired, 4 when neither fired\n")
+		TEXT("within --timeout seconds (60 unless given), 2 for bad usage.\n\n")
 		TEXT("Example:\n  zova http get http://127.0.0.1:8080/status --json\n")
 		TEXT("  {\"delegate\":\"OnSuccess\",\"Code\":200,\"Data\":\"ok\"}"),
-		{},
+		{EZovaValue::Line},
+		RequestOptions,
 		{},
 		&RunGet,
 	});
@@ -82,12 +123,15 @@ namespace
 	const FZovaCommandRegistration PostJsonRegistration({
 		TEXT("http post-json"),
 		TEXT("sends a JSON POST through the \"Http Post Request（Json）\" node"),
-		TEXT("Usage: zova http post-json URL BODY [--json]\n\n")
+		TEXT("Usage: zova http post-json URL BODY [--timeout SECONDS] [--json]\n\n")
 		TEXT("Calls the \"Http Post Request（Json）\" node's factory: a POST of BODY, unchanged, with\n")
-		TEXT("\"Content-Type: application/json\". Either argument may be \"-\" to read it from standard input.\n")
-		TEXT("Exit status 0 for OnSuccess (any HTTP status), 3 for OnFail.\n\n")
+		TEXT("\"Content-Type: application/json\". One of URL and BODY may be \"-\" to read it from standard input\n")
+		TEXT("(a URL loses one trailing newline, a body is kept as it is).\n\n")
+		TEXT("Exit status: 0 when OnSuccess fired (any HTTP status), 3 when OnFail fired, 4 when neither fired\n")
+		TEXT("within --timeout seconds (60 unless given), 2 for bad usage.\n\n")
 		TEXT("Example:\n  zova http post-json http://127.0.0.1:8080/login '{\"user\":\"张三\"}' --json"),
-		{},
+		{EZovaValue::Line, EZovaValue::Text},
+		RequestOptions,
 		{},
 		&RunPostJson,
 	});
@@ -95,12 +139,14 @@ namespace
 	const FZovaCommandRegistration PostFormRegistration({
 		TEXT("http post-form"),
 		TEXT("sends a form POST through the \"Http Post Request（Form）\" node"),
-		TEXT("Usage: zova http post-form URL BODY [--json]\n\n")
+		TEXT("Usage: zova http post-form URL BODY [--timeout SECONDS] [--json]\n\n")
 		TEXT("Calls the \"Http Post Request（Form）\" node's factory: a POST of BODY, unchanged (encode it\n")
-		TEXT("yourself), with \"Content-Type: application/x-www-form-urlencoded\". Either argument may be \"-\".\n")
-		TEXT("Exit status 0 for OnSuccess (any HTTP status), 3 for OnFail.\n\n")
+		TEXT("yourself), with \"Content-Type: application/x-www-form-urlencoded\". One of URL and BODY may be \"-\".\n\n")
+		TEXT("Exit status: 0 when OnSuccess fired (any HTTP status), 3 when OnFail fired, 4 when neither fired\n")
+		TEXT("within --timeout seconds (60 unless given), 2 for bad usage.\n\n")
 		TEXT("Example:\n  zova http post-form http://127.0.0.1:8080/login 'user=zova&pass=a%20b'"),
-		{},
+		{EZovaValue::Line, EZovaValue::Text},
+		RequestOptions,
 		{},
 		&RunPostForm,
 	});

@@ -1,5 +1,5 @@
 // zova json analyze / create / array: graphs with a "Json Analyze", "Json Create" or "Json Array Create"
-// node, built the way an author builds them: keys are pasted into the node's key box and added with its
+// node, built the way an author builds them: keys are typed into the node's key box and added with its
 // "Add Json Key" button, inputs are added with "Add Pin", values are typed into pins. The graph is then
 // compiled and the node's outputs evaluated as the Blueprint would read them at run time.
 
@@ -42,14 +42,46 @@ namespace
 		return Values;
 	}
 
-	FString RefusedKeyError(const FString& NodeTitle, const FString& Key)
+	/**
+	 * Why the node refused Key, which came after EarlierKeys: the node says only no, so the reason is
+	 * found by elimination, last of all the engine's limits on names.
+	 */
+	FString RefusedKeyError(const UEdGraphNode& Node, EEdGraphPinDirection Direction, const TArray<FString>& EarlierKeys, const FString& Key)
 	{
-		// A refused key may be far too long to echo whole on one line.
-		constexpr int32 MaxShownKey = 64;
-		const FString ShownKey = Key.Len() > MaxShownKey
-			? FString::Printf(TEXT("\"%s...\" (%d characters)"), *Key.Left(MaxShownKey), Key.Len())
-			: FString::Printf(TEXT("\"%s\""), *Key);
-		return FString::Printf(TEXT("the \"%s\" node refused the key %s: a key may not be empty, None, an underscore and a number alone, %d characters or longer, repeat another key ignoring case, or bear the name of one of the node's own pins on its side"), *NodeTitle, *ShownKey, (int32)NAME_SIZE);
+		constexpr int32 MaxShownCharacters = 64;
+		const FString Shown = Key.Len() > MaxShownCharacters ? FString::Printf(TEXT("\"%s...\" (%d characters)"), *Key.Left(MaxShownCharacters), Key.Len()) : FString::Printf(TEXT("\"%s\""), *Key);
+		FString Reason;
+		if (Key.IsEmpty())
+		{
+			Reason = TEXT("a key may not be empty");
+		}
+		else if (EarlierKeys.Contains(Key))
+		{
+			Reason = TEXT("it repeats an earlier key, ignoring case");
+		}
+		else if (Node.FindPin(Key, Direction))
+		{
+			Reason = TEXT("one of the node's own pins on that side has this name");
+		}
+		else
+		{
+			Reason = TEXT("a pin name must be a name the engine can hold, which \"None\" and names over 1,023 characters are not");
+		}
+		return FString::Printf(TEXT("the \"%s\" node refused the key %s: %s"), *Node.GetNodeTitle(ENodeTitleType::MenuTitle).ToString(), *Shown, *Reason);
+	}
+
+	/** Adds the keys through the node's widget, in order; the reason for the first refusal, or empty. */
+	FString AddKeys(UEdGraphNode& Node, EEdGraphPinDirection Direction, const TArray<FString>& Keys)
+	{
+		FZovaNodeWidget Widget(&Node);
+		for (int32 Index = 0; Index < Keys.Num(); ++Index)
+		{
+			if (!Widget.AddKey(Keys[Index]))
+			{
+				return RefusedKeyError(Node, Direction, TArray<FString>(Keys.GetData(), Index), Keys[Index]);
+			}
+		}
+		return FString();
 	}
 
 	/** Success and "Out Json", as JSON or as a table; the exit status follows Success. */
@@ -71,26 +103,21 @@ namespace
 
 	int32 RunJsonAnalyze(const FZovaArguments& Arguments)
 	{
-		const TArray<FString>& Keys = Arguments.GetOptionValues(TEXT("key"));
+		const TArray<FString> Keys = Arguments.GetOptionValues(TEXT("key"));
 		if (Arguments.NumPositional() != 1 || Keys.IsEmpty())
 		{
 			return ZovaOutput::UsageError(TEXT("json analyze takes one TEXT and at least one --key (see zova json analyze --help)"));
 		}
-		const FString NodeTitle = TEXT("Json Analyze");
 		FZovaGraphSession Session;
 		FString Error;
-		UEdGraphNode* const Node = Session.Open(Error) ? Session.SpawnNode(MenuCategory, NodeTitle, Error) : nullptr;
+		UEdGraphNode* const Node = Session.Open(Error) ? Session.SpawnNode(MenuCategory, TEXT("Json Analyze"), Error) : nullptr;
 		if (!Node)
 		{
 			return ZovaOutput::UsageError(Error);
 		}
-		FZovaNodeWidget Widget(Node);
-		for (const FString& Key : Keys)
+		if (const FString Refusal = AddKeys(*Node, EGPD_Output, Keys); !Refusal.IsEmpty())
 		{
-			if (!Widget.AddKey(Key))
-			{
-				return ZovaOutput::UsageError(RefusedKeyError(NodeTitle, Key));
-			}
+			return ZovaOutput::UsageError(Refusal);
 		}
 		Session.TypeDefaultValue(Node->FindPinChecked(InJsonPinName, EGPD_Input), Arguments.GetPositional(0));
 
@@ -150,21 +177,21 @@ namespace
 			Members.Emplace(Pair.Left(Separator), Pair.Mid(Separator + 1));
 		}
 
-		const FString NodeTitle = TEXT("Json Create");
 		FZovaGraphSession Session;
 		FString Error;
-		UEdGraphNode* const Node = Session.Open(Error) ? Session.SpawnNode(MenuCategory, NodeTitle, Error) : nullptr;
+		UEdGraphNode* const Node = Session.Open(Error) ? Session.SpawnNode(MenuCategory, TEXT("Json Create"), Error) : nullptr;
 		if (!Node)
 		{
 			return ZovaOutput::UsageError(Error);
 		}
-		FZovaNodeWidget Widget(Node);
+		TArray<FString> Keys;
 		for (const TPair<FString, FString>& Member : Members)
 		{
-			if (!Widget.AddKey(Member.Key))
-			{
-				return ZovaOutput::UsageError(RefusedKeyError(NodeTitle, Member.Key));
-			}
+			Keys.Add(Member.Key);
+		}
+		if (const FString Refusal = AddKeys(*Node, EGPD_Input, Keys); !Refusal.IsEmpty())
+		{
+			return ZovaOutput::UsageError(Refusal);
 		}
 		for (const TPair<FString, FString>& Member : Members)
 		{
@@ -222,7 +249,8 @@ namespace
 		TEXT("from standard input.\n\n")
 		TEXT("Example:\n  zova json analyze '{\"name\":\"Zova\",\"address\":{\"city\":\"Paris\"}}' --key name --key /address/city --json\n")
 		TEXT("  {\"Success\":true,\"values\":{\"name\":\"Zova\",\"/address/city\":\"Paris\"},\"order\":[\"name\",\"/address/city\"]}"),
-		{TEXT("key")},
+		{EZovaValue::Text},
+		{{TEXT("key"), EZovaValue::Line, true}},
 		{},
 		&RunJsonAnalyze,
 	});
@@ -237,6 +265,7 @@ namespace
 		TEXT("Exit status 0 when Success is true, 1 when it is false, 2 when the node refuses a key.\n\n")
 		TEXT("Example:\n  zova json create name=Zova 'tags=[\"a\"]' --json\n")
 		TEXT("  {\"Success\":true,\"Out Json\":\"{\\\"name\\\":\\\"Zova\\\",\\\"tags\\\":[\\\"a\\\"]}\"}"),
+		{EZovaValue::Text},
 		{},
 		{},
 		&RunJsonCreate,
@@ -252,6 +281,7 @@ namespace
 		TEXT("false.\n\n")
 		TEXT("Example:\n  zova json array a 2 '{\"n\":1}' --json\n")
 		TEXT("  {\"Success\":true,\"Out Json\":\"[\\\"a\\\",\\\"2\\\",{\\\"n\\\":1}]\"}"),
+		{EZovaValue::Text},
 		{},
 		{},
 		&RunJsonArray,

@@ -74,6 +74,7 @@ namespace
 		TEXT("it is false. TEXT may be \"-\" to read it from standard input.\n\n")
 		TEXT("Example:\n  zova json to-array '[\"a\", 2, true]' --json\n")
 		TEXT("  {\"Success\":true,\"String Array\":[\"a\",\"2\",\"true\"]}"),
+		{EZovaValue::Text},
 		{},
 		{},
 		&RunJsonToArray,

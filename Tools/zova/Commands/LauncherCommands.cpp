@@ -8,19 +8,12 @@
 #include "Launcher/LauncherFolder.h"
 #include "Launcher/LauncherLibrary.h"
 #include "Launcher/LauncherMessages.h"
-#include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
-#include "Serialization/JsonReader.h"
-#include "Serialization/JsonSerializer.h"
 #include "UObject/Class.h"
 #include "UObject/UObjectGlobals.h"
 #include "ZovaArguments.h"
 #include "ZovaCommand.h"
 #include "ZovaOutput.h"
-
-#include <iostream>
-#include <iterator>
-#include <string>
 
 namespace
 {
@@ -30,72 +23,34 @@ namespace
 		return FPaths::ConvertRelativePathToFull(FPaths::LaunchDir(), Path);
 	}
 
-	/** A TEXT option's value, with "-" standing for all of standard input. */
-	FString ReadTextOption(const FString& Value)
-	{
-		if (Value != TEXT("-"))
-		{
-			return Value;
-		}
-		const std::string Input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-		const FUTF8ToTCHAR Converted(Input.data(), (int32)Input.size());
-		return FString::ConstructFromPtrSize(Converted.Get(), Converted.Length());
-	}
-
-	bool IsJsonObject(const FString& Text)
-	{
-		TSharedPtr<FJsonObject> Object;
-		return FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Text), Object) && Object.IsValid();
-	}
-
 	int32 RunPack(const FZovaArguments& Arguments)
 	{
-		FString DocumentPath;
 		FString Token;
 		FString OutDir;
 		if (Arguments.NumPositional() > 0)
 		{
 			return ZovaOutput::UsageError(FString::Printf(TEXT("unexpected argument \"%s\""), *Arguments.GetPositional(0)));
 		}
-		if (!Arguments.GetOption(TEXT("document"), DocumentPath) || !Arguments.GetOption(TEXT("token"), Token) || !Arguments.GetOption(TEXT("out"), OutDir))
-		{
-			return ZovaOutput::UsageError(TEXT("launcher pack needs --document FILE, --token TEXT and --out DIR"));
-		}
-		Token = ReadTextOption(Token);
-		DocumentPath = ResolveUserPath(DocumentPath);
-		OutDir = ResolveUserPath(OutDir);
-
 		FString Document;
-		if (!FFileHelper::LoadFileToString(Document, *DocumentPath))
-		{
-			return ZovaOutput::UsageError(FString::Printf(TEXT("cannot read the document %s"), *DocumentPath));
-		}
-		if (!IsJsonObject(Document))
-		{
-			return ZovaOutput::UsageError(FString::Printf(TEXT("the document %s is not a JSON object"), *DocumentPath));
-		}
-
-		FLauncherFolder Folder(OutDir);
-		if (!Arguments.HasFlag(TEXT("force")))
-		{
-			for (const FString& Path : {Folder.GetBridgePath(), Folder.GetTokenPath(), Folder.GetDataPath()})
-			{
-				if (FPaths::FileExists(Path) || FPaths::DirectoryExists(Path))
-				{
-					return ZovaOutput::UsageError(FString::Printf(TEXT("%s already exists (--force overwrites it)"), *Path));
-				}
-			}
-		}
-
 		FString Error;
+		if (!Arguments.GetOption(TEXT("token"), Token) || !Arguments.GetOption(TEXT("out"), OutDir) || !Arguments.ReadFileOption(TEXT("document"), Document, Error))
+		{
+			return ZovaOutput::UsageError(Error.IsEmpty() ? TEXT("launcher pack needs --document FILE, --token TEXT and --out DIR") : Error);
+		}
+		if (!IsLauncherDocument(Document))
+		{
+			return ZovaOutput::UsageError(TEXT("the document is not a JSON object"));
+		}
+
+		FLauncherFolder Folder(ResolveUserPath(OutDir));
 		if (!Folder.Encode(Document, Token, Error))
 		{
-			ZovaOutput::PrintToStdErr(TEXT("zova: ") + Error);
+			ZovaOutput::PrintError(Error);
 			return EZovaExit::Failure;
 		}
-		if (!Folder.Write())
+		if (!Folder.Write(Arguments.HasFlag(TEXT("force")), Error))
 		{
-			return ZovaOutput::UsageError(FString::Printf(TEXT("cannot write the launcher files into %s"), *OutDir));
+			return ZovaOutput::UsageError(Error);
 		}
 
 		if (Arguments.WantsJson())
@@ -167,7 +122,6 @@ namespace
 			return ZovaOutput::UsageError(TEXT("launcher read needs --dir DIR and --app-key KEY"));
 		}
 		const bool bDataDebug = Arguments.GetOption(TEXT("node-name"), NodeName);
-		AppKey = ReadTextOption(AppKey);
 		// The module takes a relative folder against the binaries folder, so hand it an absolute one.
 		Dir = ResolveUserPath(Dir);
 		if (!FPaths::DirectoryExists(Dir))
@@ -198,10 +152,16 @@ namespace
 		}
 		if (bDataDebug)
 		{
-			Values.Add({TEXT("DataDebug"), Library.DataDebug(ReadTextOption(NodeName))});
+			Values.Add({TEXT("DataDebug"), Library.DataDebug(NodeName)});
 			Messages.CollectScreenMessages();
 		}
 		PrintReadResult(Arguments, Values, Messages.GetMessages());
+		FString Problem;
+		if (!FLauncherFolder::Check(Dir, Problem))
+		{
+			ZovaOutput::PrintError(Problem);
+			return EZovaExit::Failure;
+		}
 		return EZovaExit::Success;
 	}
 
@@ -212,11 +172,17 @@ namespace
 			 "Writes DIR/BridgeFilePath.zova (naming the data file), DIR/manage/TokenKEY.DLK (holding TEXT)\n"
 			 "and DIR/HubData.zova: the document's UTF-8 bytes with PKCS#5 padding, encrypted with DES-CBC\n"
 			 "and Base64-encoded, so that the launcher module decodes it. With an empty TEXT the data file\n"
-			 "holds the plain document. The document must be a JSON object. Existing files are left alone\n"
-			 "unless --force is given. TEXT \"-\" reads the token from standard input.\n\n"
+			 "holds the plain document. The document must be a JSON object; FILE \"-\" reads it from standard\n"
+			 "input. TEXT \"-\" reads the token from standard input (one trailing newline is dropped).\n\n"
+			 "The three files are written all or none: into a staging folder inside DIR first, then moved into\n"
+			 "place. A symbolic link or anything but a regular file at one of their paths is refused, and so are\n"
+			 "existing files unless --force is given; when any step fails, DIR is left as it was.\n\n"
+			 "Exit status: 0 when the files were written, 2 when nothing was written (bad usage, a refused\n"
+			 "path, a file that cannot be written).\n\n"
 			 "Example:\n"
 			 "  zova launcher pack --document session.json --token 8f2kQ7xZ --out ./Launcher"),
-		{TEXT("document"), TEXT("token"), TEXT("out")},
+		{},
+		{{TEXT("document"), EZovaValue::File}, {TEXT("token"), EZovaValue::Line}, {TEXT("out"), EZovaValue::Word}},
 		{TEXT("force")},
 		&RunPack,
 	});
@@ -227,10 +193,15 @@ namespace
 		TEXT("Usage: zova launcher read --dir DIR --app-key KEY [--node-name NAME] [--json]\n\n"
 			 "Calls the \"初始化Hub数据\" node (SetAPPKey) with KEY and DIR, then every pure accessor of the\n"
 			 "launcher library, and \"数据调试\" (DataDebug) with NAME when --node-name is given. Log lines and\n"
-			 "on-screen messages go to standard error; --json also lists them under \"messages\".\n\n"
+			 "on-screen messages go to standard error; --json also lists them under \"messages\". KEY and NAME\n"
+			 "may be \"-\" to read one of them from standard input (one trailing newline is dropped).\n\n"
+			 "Exit status: 0 when the folder holds the launcher files and its data decodes to a JSON object,\n"
+			 "1 when it does not (the values the module gives are printed all the same, and one line on\n"
+			 "standard error says what is wrong), 2 for bad usage or a missing folder.\n\n"
 			 "Example:\n"
 			 "  zova launcher read --dir ./Launcher --app-key demo --node-name Version --json"),
-		{TEXT("dir"), TEXT("app-key"), TEXT("node-name")},
+		{},
+		{{TEXT("dir"), EZovaValue::Word}, {TEXT("app-key"), EZovaValue::Line}, {TEXT("node-name"), EZovaValue::Line}},
 		{},
 		&RunRead,
 	});

@@ -148,6 +148,7 @@ namespace
 		TEXT("    \"container\":\"none\"}, ...]}, ...]}"),
 		{},
 		{},
+		{},
 		&RunNodes,
 	});
 }

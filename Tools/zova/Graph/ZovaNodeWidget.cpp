@@ -17,7 +17,7 @@ bool FZovaNodeWidget::AddKey(const FString& Key)
 {
 	const TSharedPtr<SEditableTextBox> KeyBox = StaticCastSharedPtr<SEditableTextBox>(FWidgetInspector::FindWidgetByTag(Widget.ToSharedRef(), TEXT("TextBox")));
 	check(KeyBox.IsValid());
-	// Pasted rather than typed: a key of many thousand characters is typed in quadratic time.
+	// One paste, not one edit per character: a long key costs its length once.
 	FWidgetInspector::PasteText(*KeyBox, Key);
 	const int32 PinsBefore = Node->Pins.Num();
 	Click(TEXT("Add Json Key"));
@@ -26,14 +26,15 @@ bool FZovaNodeWidget::AddKey(const FString& Key)
 
 void FZovaNodeWidget::Click(const TCHAR* Label)
 {
-	for (const TSharedRef<SButton>& Button : FWidgetInspector::FindWidgetsOfType<SButton>(Widget.ToSharedRef()))
+	const TSharedPtr<SWidget> Button = FWidgetInspector::FindWidget(Widget.ToSharedRef(), [Label](const TSharedRef<SWidget>& Candidate)
 	{
-		const TArray<TSharedRef<STextBlock>> Texts = FWidgetInspector::FindWidgetsOfType<STextBlock>(Button);
-		if (Texts.Num() == 1 && Texts[0]->GetText().ToString().Equals(Label, ESearchCase::CaseSensitive))
+		if (dynamic_cast<SButton*>(&Candidate.Get()) == nullptr)
 		{
-			FWidgetInspector::Click(Button);
-			return;
+			return false;
 		}
-	}
-	checkf(false, TEXT("The node widget has no \"%s\" button"), Label);
+		const TArray<TSharedRef<STextBlock>> Texts = FWidgetInspector::FindWidgetsOfType<STextBlock>(Candidate);
+		return Texts.Num() == 1 && Texts[0]->GetText().ToString().Equals(Label, ESearchCase::CaseSensitive);
+	});
+	checkf(Button.IsValid(), TEXT("The node widget has no \"%s\" button"), Label);
+	FWidgetInspector::Click(StaticCastSharedPtr<SButton>(Button).ToSharedRef());
 }

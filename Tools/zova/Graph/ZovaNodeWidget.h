@@ -11,7 +11,7 @@ class FZovaNodeWidget
 public:
 	explicit FZovaNodeWidget(UEdGraphNode* InNode);
 
-	/** Pastes the key into the key box and clicks "Add Json Key"; false when the node refused it. */
+	/** Pastes the key over the key box's text and clicks "Add Json Key"; false when the node refused it. */
 	bool AddKey(const FString& Key);
 
 	/** Clicks the button labelled Label; the widget must have one. */

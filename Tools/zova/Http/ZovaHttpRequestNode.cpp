@@ -5,12 +5,11 @@
 #include "Http/ZovaHttpListener.h"
 #include "Modules/ModuleManager.h"
 
+#include <algorithm>
+
 namespace
 {
 	const TCHAR* const RequestClassPath = TEXT("/Script/ZOVAHttp.ZOVAHttpRequest");
-	/** Longer than the HTTP module's connection time-out, so that a silent server still ends in OnFail. */
-	constexpr double MaxWaitSeconds = 120.0;
-	constexpr int32 MaxWaitFrames = 10000000;
 
 	/** Calls the factory on the class default object, as the node's first step does. */
 	UObject* CallFactory(UClass* RequestClass, const ZovaHttpRequestNode::FFactory& Factory, const FString& Url, const FString& Body)
@@ -47,18 +46,18 @@ namespace
 	}
 }
 
-bool ZovaHttpRequestNode::Send(const FFactory& Factory, const FString& Url, const FString& Body, UZovaHttpListener& Listener, FString& OutError)
+ZovaHttpRequestNode::EOutcome ZovaHttpRequestNode::Send(const FFactory& Factory, const FString& Url, const FString& Body, double TimeoutSeconds, UZovaHttpListener& Listener, FString& OutError)
 {
 	if (!FModuleManager::Get().LoadModule(TEXT("ZOVAHttp")))
 	{
 		OutError = TEXT("cannot load the ZOVAHttp module (libUnrealEditor-ZOVAHttp.so beside zova)");
-		return false;
+		return EOutcome::Unavailable;
 	}
 	UClass* const RequestClass = FindObject<UClass>(nullptr, RequestClassPath);
 	if (!RequestClass)
 	{
 		OutError = TEXT("the ZOVAHttp module registers no ZOVAHttpRequest class");
-		return false;
+		return EOutcome::Unavailable;
 	}
 
 	Listener.AddToRoot();
@@ -67,12 +66,14 @@ bool ZovaHttpRequestNode::Send(const FFactory& Factory, const FString& Url, cons
 	BindOutput(Action, TEXT("OnFail"), Listener, TEXT("HandleFail"));
 	Action->ProcessEvent(RequestClass->FindFunctionByName(TEXT("Activate")), nullptr);
 
-	const bool bFired = TickEngineLoopUntil([&Listener]() { return Listener.HasFired(); }, MaxWaitSeconds, MaxWaitFrames);
+	// Frames are at least a millisecond apart, so the time limit always comes before the frame limit.
+	const int32 MaxFrames = (int32)std::min(TimeoutSeconds * 1000.0 + 1.0, (double)MAX_int32);
+	const bool bFired = TickEngineLoopUntil([&Listener]() { return Listener.HasFired(); }, TimeoutSeconds, MaxFrames);
 	Listener.RemoveFromRoot();
 	if (!bFired)
 	{
-		OutError = FString::Printf(TEXT("neither OnSuccess nor OnFail fired within %.0f seconds"), MaxWaitSeconds);
-		return false;
+		OutError = FString::Printf(TEXT("neither OnSuccess nor OnFail fired within %g seconds"), TimeoutSeconds);
+		return EOutcome::TimedOut;
 	}
-	return true;
+	return EOutcome::Fired;
 }

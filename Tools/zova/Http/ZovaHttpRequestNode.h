@@ -18,9 +18,23 @@ namespace ZovaHttpRequestNode
 		const TCHAR* BodyParameter;
 	};
 
+	/** How long a request may take before the tool stops waiting, unless told otherwise. */
+	constexpr double DefaultTimeoutSeconds = 60.0;
+
+	/** How the wait for the node's outputs ended. */
+	enum class EOutcome : uint8
+	{
+		/** OnSuccess or OnFail fired; the listener holds what it sent. */
+		Fired,
+		/** Neither fired within the time allowed. */
+		TimedOut,
+		/** The ZOVAHttp module or its request class is missing. */
+		Unavailable,
+	};
+
 	/**
-	 * Loads the ZOVAHttp module by name and sends the request; the listener keeps what fired.
-	 * @return false with OutError when the module is missing or neither output fired in time
+	 * Loads the ZOVAHttp module by name, sends the request and waits at most TimeoutSeconds; the
+	 * listener keeps what fired. OutError says why when the outcome is not Fired.
 	 */
-	bool Send(const FFactory& Factory, const FString& Url, const FString& Body, UZovaHttpListener& Listener, FString& OutError);
+	EOutcome Send(const FFactory& Factory, const FString& Url, const FString& Body, double TimeoutSeconds, UZovaHttpListener& Listener, FString& OutError);
 }

@@ -1,4 +1,4 @@
-#include "LauncherDataEncoder.h"
+#include "LauncherDataCipher.h"
 
 #include <openssl/evp.h>
 #include <openssl/provider.h>
@@ -62,20 +62,38 @@ namespace
 		EVP_CIPHER* Cipher = nullptr;
 	};
 
-	/** Encrypts with PKCS#5 padding, which the cipher context applies by default. */
-	bool Encrypt(const EVP_CIPHER* Cipher, const TArray<uint8>& Key, const TArray<uint8>& Iv, const FTCHARToUTF8& Plain, TArray<uint8>& OutCipherBytes)
+	/** Encrypts (bEncrypt) or decrypts with PKCS#5 padding, which the cipher context applies and checks by default. */
+	bool Transform(const EVP_CIPHER* Cipher, bool bEncrypt, const FString& TokenAsRead, const uint8* Input, int32 InputLength, TArray<uint8>& OutBytes)
 	{
-		OutCipherBytes.SetNumZeroed(Plain.Length() + 8);
+		const TArray<uint8> Key = MakeBlock(TokenAsRead.Reverse());
+		const TArray<uint8> Iv = MakeBlock(TokenAsRead);
+		OutBytes.SetNumZeroed(InputLength + 8);
 		EVP_CIPHER_CTX* CipherContext = EVP_CIPHER_CTX_new();
 		int UpdateLength = 0;
 		int FinalLength = 0;
-		const bool bEncrypted = CipherContext
-			&& EVP_EncryptInit_ex2(CipherContext, Cipher, Key.GetData(), Iv.GetData(), nullptr) == 1
-			&& EVP_EncryptUpdate(CipherContext, OutCipherBytes.GetData(), &UpdateLength, reinterpret_cast<const uint8*>(Plain.Get()), Plain.Length()) == 1
-			&& EVP_EncryptFinal_ex(CipherContext, OutCipherBytes.GetData() + UpdateLength, &FinalLength) == 1;
+		const bool bDone = CipherContext
+			&& EVP_CipherInit_ex2(CipherContext, Cipher, Key.GetData(), Iv.GetData(), bEncrypt ? 1 : 0, nullptr) == 1
+			&& EVP_CipherUpdate(CipherContext, OutBytes.GetData(), &UpdateLength, Input, InputLength) == 1
+			&& EVP_CipherFinal_ex(CipherContext, OutBytes.GetData() + UpdateLength, &FinalLength) == 1;
 		EVP_CIPHER_CTX_free(CipherContext);
-		OutCipherBytes.SetNum(bEncrypted ? UpdateLength + FinalLength : 0);
-		return bEncrypted;
+		OutBytes.SetNum(bDone ? UpdateLength + FinalLength : 0);
+		return bDone;
+	}
+
+	/** Standard Base64, line breaks allowed; false when anything else is in it. */
+	bool DecodeBase64(const FString& Text, TArray<uint8>& OutBytes)
+	{
+		const FTCHARToUTF8 Utf8(*Text, Text.Len());
+		OutBytes.SetNumZeroed(Utf8.Length() / 4 * 3 + 3);
+		EVP_ENCODE_CTX* const Context = EVP_ENCODE_CTX_new();
+		int UpdateLength = 0;
+		int FinalLength = 0;
+		EVP_DecodeInit(Context);
+		const bool bDecoded = EVP_DecodeUpdate(Context, OutBytes.GetData(), &UpdateLength, reinterpret_cast<const uint8*>(Utf8.Get()), Utf8.Length()) >= 0
+			&& EVP_DecodeFinal(Context, OutBytes.GetData() + UpdateLength, &FinalLength) == 1;
+		EVP_ENCODE_CTX_free(Context);
+		OutBytes.SetNum(bDecoded ? UpdateLength + FinalLength : 0);
+		return bDecoded;
 	}
 
 	/** Standard Base64 with "=" padding, on one line. */
@@ -89,7 +107,7 @@ namespace
 	}
 }
 
-bool LauncherDataEncoder::EncryptDocument(const FString& Document, const FString& TokenAsRead, FString& OutBase64, FString& OutError)
+bool LauncherDataCipher::EncryptDocument(const FString& Document, const FString& TokenAsRead, FString& OutBase64, FString& OutError)
 {
 	const FLegacyDesCbc DesCbc;
 	if (!DesCbc.Get())
@@ -99,11 +117,36 @@ bool LauncherDataEncoder::EncryptDocument(const FString& Document, const FString
 	}
 	TArray<uint8> CipherBytes;
 	const FTCHARToUTF8 Plain(*Document, Document.Len());
-	if (!Encrypt(DesCbc.Get(), MakeBlock(TokenAsRead.Reverse()), MakeBlock(TokenAsRead), Plain, CipherBytes))
+	if (!Transform(DesCbc.Get(), true, TokenAsRead, reinterpret_cast<const uint8*>(Plain.Get()), Plain.Length(), CipherBytes))
 	{
 		OutError = TEXT("OpenSSL could not encrypt the document");
 		return false;
 	}
 	OutBase64 = EncodeBase64(CipherBytes);
+	return true;
+}
+
+bool LauncherDataCipher::DecryptDocument(const FString& Base64Text, const FString& TokenAsRead, FString& OutDocument, FString& OutError)
+{
+	const FLegacyDesCbc DesCbc;
+	if (!DesCbc.Get())
+	{
+		OutError = TEXT("OpenSSL offers no DES-CBC here (its legacy provider could not be loaded)");
+		return false;
+	}
+	TArray<uint8> CipherBytes;
+	if (!DecodeBase64(Base64Text, CipherBytes))
+	{
+		OutError = TEXT("the data file is not Base64 text");
+		return false;
+	}
+	TArray<uint8> PlainBytes;
+	if (!Transform(DesCbc.Get(), false, TokenAsRead, CipherBytes.GetData(), CipherBytes.Num(), PlainBytes))
+	{
+		OutError = TEXT("the data file does not decrypt under the token (the padding is wrong)");
+		return false;
+	}
+	const FUTF8ToTCHAR Converted(reinterpret_cast<const ANSICHAR*>(PlainBytes.GetData()), PlainBytes.Num());
+	OutDocument = FString(Converted.Length(), Converted.Get());
 	return true;
 }

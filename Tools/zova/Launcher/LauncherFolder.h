@@ -2,6 +2,9 @@
 
 #include "CoreMinimal.h"
 
+/** Whether the text is what the launcher module takes as its session document: a JSON object. */
+bool IsLauncherDocument(const FString& Text);
+
 /**
  * A launcher folder as the launcher writes it: BridgeFilePath.zova naming the data file,
  * manage/TokenKEY.DLK holding the token text, and the data file encoded under that token.
@@ -9,7 +12,7 @@
 class FLauncherFolder
 {
 public:
-	explicit FLauncherFolder(const FString& Dir);
+	explicit FLauncherFolder(const FString& InDir);
 
 	const FString& GetBridgePath() const { return BridgePath; }
 	const FString& GetTokenPath() const { return TokenPath; }
@@ -21,10 +24,22 @@ public:
 	 */
 	bool Encode(const FString& Document, const FString& Token, FString& OutError);
 
-	/** Writes the three files after Encode; false when one cannot be written. */
-	bool Write() const;
+	/**
+	 * Writes the three files after Encode, all or none (see FZovaStagedFiles).
+	 * @param bReplace - whether files already there may be replaced
+	 * @return false with OutError, one line, when the folder was left as it was
+	 */
+	bool Write(bool bReplace, FString& OutError) const;
+
+	/**
+	 * Reads the files as the launcher module does and decodes the data: what a script should know
+	 * before it trusts the values the module reads from the folder.
+	 * @return false with OutProblem, one line, when a file is missing or the data is no JSON object
+	 */
+	static bool Check(const FString& Dir, FString& OutProblem);
 
 private:
+	FString Dir;
 	FString BridgePath;
 	FString TokenPath;
 	FString DataPath;
