@@ -70,6 +70,25 @@ namespace
 		return FString::Printf(TEXT("the \"%s\" node refused the key %s: %s"), *Node.GetNodeTitle(ENodeTitleType::MenuTitle).ToString(), *Shown, *Reason);
 	}
 
+	/** The node's pins of one direction with these names, in that order, found in one pass over the node. */
+	TArray<UEdGraphPin*> FindPins(const UEdGraphNode& Node, EEdGraphPinDirection Direction, const TArray<FString>& Names)
+	{
+		TMap<FName, UEdGraphPin*> PinsByName;
+		for (UEdGraphPin* Pin : Node.Pins)
+		{
+			if (Pin->Direction == Direction)
+			{
+				PinsByName.Add(Pin->PinName, Pin);
+			}
+		}
+		TArray<UEdGraphPin*> Found;
+		for (const FString& Name : Names)
+		{
+			Found.Add(PinsByName.FindChecked(FName(*Name)));
+		}
+		return Found;
+	}
+
 	/** Adds the keys through the node's widget, in order; the reason for the first refusal, or empty. */
 	FString AddKeys(UEdGraphNode& Node, EEdGraphPinDirection Direction, const TArray<FString>& Keys)
 	{
@@ -122,10 +141,7 @@ namespace
 		Session.TypeDefaultValue(Node->FindPinChecked(InJsonPinName, EGPD_Input), Arguments.GetPositional(0));
 
 		TArray<UEdGraphPin*> Outputs = {Node->FindPinChecked(SuccessPinName, EGPD_Output)};
-		for (const FString& Key : Keys)
-		{
-			Outputs.Add(Node->FindPinChecked(Key, EGPD_Output));
-		}
+		Outputs.Append(FindPins(*Node, EGPD_Output, Keys));
 		const TArray<TSharedPtr<const FHostPinValue>> Values = CompileAndEvaluate(Session, Outputs, Error);
 		if (Values.IsEmpty())
 		{
@@ -193,9 +209,10 @@ namespace
 		{
 			return ZovaOutput::UsageError(Refusal);
 		}
-		for (const TPair<FString, FString>& Member : Members)
+		const TArray<UEdGraphPin*> KeyPins = FindPins(*Node, EGPD_Input, Keys);
+		for (int32 Index = 0; Index < Members.Num(); ++Index)
 		{
-			Session.TypeDefaultValue(Node->FindPinChecked(Member.Key, EGPD_Input), Member.Value);
+			Session.TypeDefaultValue(KeyPins[Index], Members[Index].Value);
 		}
 
 		const TArray<TSharedPtr<const FHostPinValue>> Values = CompileAndEvaluate(Session, {Node->FindPinChecked(SuccessPinName, EGPD_Output), Node->FindPinChecked(OutJsonPinName, EGPD_Output)}, Error);
@@ -225,9 +242,15 @@ namespace
 		{
 			Widget.Click(TEXT("Add Pin"));
 		}
+		TArray<FString> InputNames;
 		for (int32 Index = 0; Index < Arguments.NumPositional(); ++Index)
 		{
-			Session.TypeDefaultValue(Node->FindPinChecked(FString::Printf(TEXT("[%d]"), Index), EGPD_Input), Arguments.GetPositional(Index));
+			InputNames.Add(FString::Printf(TEXT("[%d]"), Index));
+		}
+		const TArray<UEdGraphPin*> Inputs = FindPins(*Node, EGPD_Input, InputNames);
+		for (int32 Index = 0; Index < Inputs.Num(); ++Index)
+		{
+			Session.TypeDefaultValue(Inputs[Index], Arguments.GetPositional(Index));
 		}
 
 		const TArray<TSharedPtr<const FHostPinValue>> Values = CompileAndEvaluate(Session, {Node->FindPinChecked(SuccessPinName, EGPD_Output), Node->FindPinChecked(OutJsonPinName, EGPD_Output)}, Error);

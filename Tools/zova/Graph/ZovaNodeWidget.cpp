@@ -7,6 +7,8 @@
 #include "Widgets/Input/SEditableTextBox.h"
 #include "Widgets/Text/STextBlock.h"
 
+// A node's own controls sit below its pins, at the end of its widget tree: the searches start there.
+
 FZovaNodeWidget::FZovaNodeWidget(UEdGraphNode* InNode)
 	: Node(InNode)
 	, Widget(InNode->CreateVisualWidget())
@@ -15,7 +17,7 @@ FZovaNodeWidget::FZovaNodeWidget(UEdGraphNode* InNode)
 
 bool FZovaNodeWidget::AddKey(const FString& Key)
 {
-	const TSharedPtr<SEditableTextBox> KeyBox = StaticCastSharedPtr<SEditableTextBox>(FWidgetInspector::FindWidgetByTag(Widget.ToSharedRef(), TEXT("TextBox")));
+	const TSharedPtr<SEditableTextBox> KeyBox = StaticCastSharedPtr<SEditableTextBox>(FWidgetInspector::FindLastWidget(Widget.ToSharedRef(), [](const TSharedRef<SWidget>& Candidate) { return Candidate->GetTag() == TEXT("TextBox"); }));
 	check(KeyBox.IsValid());
 	// One paste, not one edit per character: a long key costs its length once.
 	FWidgetInspector::PasteText(*KeyBox, Key);
@@ -26,7 +28,7 @@ bool FZovaNodeWidget::AddKey(const FString& Key)
 
 void FZovaNodeWidget::Click(const TCHAR* Label)
 {
-	const TSharedPtr<SWidget> Button = FWidgetInspector::FindWidget(Widget.ToSharedRef(), [Label](const TSharedRef<SWidget>& Candidate)
+	const TSharedPtr<SWidget> Button = FWidgetInspector::FindLastWidget(Widget.ToSharedRef(), [Label](const TSharedRef<SWidget>& Candidate)
 	{
 		if (dynamic_cast<SButton*>(&Candidate.Get()) == nullptr)
 		{

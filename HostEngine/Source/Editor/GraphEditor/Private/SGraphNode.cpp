@@ -40,12 +40,20 @@ void SGraphNode::CreatePinWidgets()
 		{
 			continue;
 		}
-		const FPinColumn& Column = GetColumn(Pin->Direction);
+		FPinColumn& Column = GetColumn(Pin->Direction);
 		const FShownPin* const Next = Column.Pins.IsValidIndex(Column.NumPlaced) ? &Column.Pins[Column.NumPlaced] : nullptr;
-		const bool bShownAlready = Next && Next->Widget->GetPinObj() == Pin
+		const bool bShownAlready = Next && Next->Pin == Pin
 			&& Next->PinName == Pin->PinName && Next->PinName.GetDisplayIndex() == Pin->PinName.GetDisplayIndex()
 			&& Next->FriendlyName.IdenticalTo(Pin->PinFriendlyName);
-		AddPin(bShownAlready ? Next->Widget : SNew(SGraphPin, Pin));
+		if (bShownAlready)
+		{
+			// Left in its slot; neither the widget nor its shared count is touched.
+			++Column.NumPlaced;
+		}
+		else
+		{
+			AddPin(SNew(SGraphPin, Pin));
+		}
 	}
 }
 
@@ -53,11 +61,6 @@ void SGraphNode::AddPin(const TSharedRef<SGraphPin>& PinToAdd)
 {
 	const bool bInput = PinToAdd->GetDirection() == EGPD_Input;
 	FPinColumn& Column = GetColumn(PinToAdd->GetDirection());
-	if (Column.Pins.IsValidIndex(Column.NumPlaced) && Column.Pins[Column.NumPlaced].Widget == PinToAdd)
-	{
-		++Column.NumPlaced;
-		return;
-	}
 	TrimColumn(bInput ? *LeftNodeBox : *RightNodeBox, Column);
 
 	if (bInput)
@@ -83,7 +86,7 @@ void SGraphNode::AddPin(const TSharedRef<SGraphPin>& PinToAdd)
 		];
 	}
 	const UEdGraphPin* const Pin = PinToAdd->GetPinObj();
-	Column.Pins.Add({PinToAdd, Pin->PinName, Pin->PinFriendlyName});
+	Column.Pins.Add({PinToAdd, Pin, Pin->PinName, Pin->PinFriendlyName});
 	++Column.NumPlaced;
 }
 

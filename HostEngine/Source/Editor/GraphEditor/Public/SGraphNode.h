@@ -60,6 +60,7 @@ private:
 	struct FShownPin
 	{
 		TSharedRef<SGraphPin> Widget;
+		const UEdGraphPin* Pin;
 		FName PinName;
 		FText FriendlyName;
 	};

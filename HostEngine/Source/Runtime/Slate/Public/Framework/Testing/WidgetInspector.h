@@ -43,6 +43,24 @@ public:
 		return TSharedPtr<SWidget>();
 	}
 
+	/**
+	 * The last widget of the tree (depth first) for which Predicate holds, or null: the walk goes
+	 * backwards from the last child and stops there, so controls below a long column are found at once.
+	 */
+	template <typename PredicateType>
+	static TSharedPtr<SWidget> FindLastWidget(const TSharedRef<SWidget>& Root, PredicateType&& Predicate)
+	{
+		FChildren* const Children = Root->GetChildren();
+		for (int32 Index = Children->Num() - 1; Index >= 0; --Index)
+		{
+			if (const TSharedPtr<SWidget> Found = FindLastWidget(Children->GetChildAt(Index), Predicate))
+			{
+				return Found;
+			}
+		}
+		return Predicate(Root) ? TSharedPtr<SWidget>(Root) : TSharedPtr<SWidget>();
+	}
+
 	/** The first widget of the tree (depth first) with the tag, or null. */
 	static TSharedPtr<SWidget> FindWidgetByTag(const TSharedRef<SWidget>& Root, FName Tag);
 
