@@ -1,5 +1,6 @@
 // zova nodes: the Blueprint action-menu entries of the plug-ins, as the editor's menu gathers them
-// from every node class and every function that Blueprints may call.
+// from every node class (the latent node of async actions among them) and every function that
+// Blueprints may call.
 
 #include "BlueprintActionDatabase.h"
 #include "BlueprintNodeSpawner.h"
@@ -19,7 +20,7 @@ namespace
 	const TCHAR* const PluginModules[] = {TEXT("ZOVAJson"), TEXT("ZOVAJsonEditor"), TEXT("ZOVAHttp"), TEXT("ZOVALauncherAPI")};
 	const TCHAR* const ContainerNames[] = {TEXT("none"), TEXT("array"), TEXT("set"), TEXT("map")};
 
-	/** One menu entry, read from the node its spawner makes. */
+	/** One menu entry: shown as its spawner's menu signature says, with the pins of the node it makes. */
 	struct FMenuEntry
 	{
 		FString Category;
@@ -59,10 +60,11 @@ namespace
 				{
 					continue;
 				}
+				const FBlueprintActionUiSpec& MenuSignature = Spawner->PrimeDefaultUiSpec();
 				FMenuEntry& Entry = Entries.AddDefaulted_GetRef();
-				Entry.Category = Template->GetMenuCategory().ToString();
-				Entry.Title = Template->GetNodeTitle(ENodeTitleType::MenuTitle).ToString();
-				Entry.Tooltip = Template->GetTooltipText().ToString();
+				Entry.Category = MenuSignature.Category.ToString();
+				Entry.Title = MenuSignature.MenuName.ToString();
+				Entry.Tooltip = MenuSignature.Tooltip.ToString();
 				Entry.Class = Template->GetClass()->GetName();
 				Entry.Pins = Template->Pins.FilterByPredicate([](const UEdGraphPin* Pin) { return !Pin->bHidden; });
 			}

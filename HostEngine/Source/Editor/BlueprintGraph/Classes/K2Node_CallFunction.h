@@ -37,6 +37,9 @@ public:
 	BLUEPRINTGRAPH_API virtual FText GetMenuCategory() const override;
 	//~ End UK2Node Interface
 
+	/** The function's action-menu category: its Category metadata, after BaseCategory and "|" when both are set. */
+	static BLUEPRINTGRAPH_API FText GetDefaultCategoryForFunction(const UFunction* Function, const FText& BaseCategory);
+
 	/** Points the node at the function (a member of its own class); creates no pins. */
 	BLUEPRINTGRAPH_API virtual void SetFromFunction(const UFunction* Function);
 	/** The function FunctionReference names, or null when it does not exist. */

@@ -1,8 +1,11 @@
 #include "BlueprintFunctionNodeSpawner.h"
 
 #include "K2Node_CallFunction.h"
+#include "ObjectTools.h"
 #include "Templates/Casts.h"
 #include "UObject/Package.h"
+
+#define LOCTEXT_NAMESPACE "BlueprintFunctionNodeSpawner"
 
 UBlueprintFunctionNodeSpawner::UBlueprintFunctionNodeSpawner(const FObjectInitializer& ObjectInitializer)
 	: Super(ObjectInitializer)
@@ -15,6 +18,20 @@ UBlueprintFunctionNodeSpawner* UBlueprintFunctionNodeSpawner::Create(UFunction c
 	UBlueprintFunctionNodeSpawner* const Spawner = NewObject<UBlueprintFunctionNodeSpawner>(Outer ? Outer : (UObject*)GetTransientPackage());
 	Spawner->NodeClass = UK2Node_CallFunction::StaticClass();
 	Spawner->Function = Function;
+
+	// The menu shows the function as it is declared, whichever node class ends up placing it.
+	FBlueprintActionUiSpec& MenuSignature = Spawner->DefaultMenuSignature;
+	MenuSignature.MenuName = ObjectTools::GetUserFacingFunctionName(Function);
+	MenuSignature.Category = UK2Node_CallFunction::GetDefaultCategoryForFunction(Function, FText::GetEmpty());
+	MenuSignature.Tooltip = FText::FromString(ObjectTools::GetDefaultTooltipForFunction(Function));
+	if (MenuSignature.Category.IsEmpty())
+	{
+		MenuSignature.Category = LOCTEXT("UncategorizedFallbackCategory", "Call Function");
+	}
+	if (MenuSignature.Tooltip.IsEmpty())
+	{
+		MenuSignature.Tooltip = MenuSignature.MenuName;
+	}
 	return Spawner;
 }
 
@@ -24,8 +41,15 @@ UEdGraphNode* UBlueprintFunctionNodeSpawner::Invoke(UEdGraph* ParentGraph, FBind
 	const FCustomizeNodeDelegate UserCustomization = CustomizeNodeDelegate;
 	const FCustomizeNodeDelegate SetFunction = FCustomizeNodeDelegate::CreateLambda([CalledFunction, UserCustomization](UEdGraphNode* NewNode, bool bIsTemplateNode)
 	{
-		CastChecked<UK2Node_CallFunction>(NewNode)->SetFromFunction(CalledFunction);
+		// A registrar may have given the spawner another node class, such as a latent node that
+		// wraps the function itself; only call nodes take the function here.
+		if (UK2Node_CallFunction* const CallNode = Cast<UK2Node_CallFunction>(NewNode))
+		{
+			CallNode->SetFromFunction(CalledFunction);
+		}
 		UserCustomization.ExecuteIfBound(NewNode, bIsTemplateNode);
 	});
 	return SpawnEdGraphNode(NodeClass, ParentGraph, Bindings, Location, SetFunction);
 }
+
+#undef LOCTEXT_NAMESPACE

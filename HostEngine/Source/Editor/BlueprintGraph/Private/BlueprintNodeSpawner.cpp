@@ -2,6 +2,8 @@
 
 #include "EdGraph/EdGraph.h"
 #include "EdGraphSchema_K2.h"
+#include "K2Node.h"
+#include "Templates/Casts.h"
 #include "UObject/Package.h"
 
 namespace
@@ -47,6 +49,27 @@ void UBlueprintNodeSpawner::BeginDestroy()
 UEdGraphNode* UBlueprintNodeSpawner::Invoke(UEdGraph* ParentGraph, FBindingSet const& Bindings, FVector2D const Location) const
 {
 	return SpawnEdGraphNode(NodeClass, ParentGraph, Bindings, Location, CustomizeNodeDelegate);
+}
+
+const FBlueprintActionUiSpec& UBlueprintNodeSpawner::PrimeDefaultUiSpec(UEdGraph* TargetGraph) const
+{
+	// Filled in place, as the engine does, so that the template node is asked once.
+	FBlueprintActionUiSpec& MenuSignature = const_cast<FBlueprintActionUiSpec&>(DefaultMenuSignature);
+	const bool bComplete = !MenuSignature.MenuName.IsEmpty() && !MenuSignature.Category.IsEmpty() && !MenuSignature.Tooltip.IsEmpty();
+	const UEdGraphNode* const Template = bComplete ? nullptr : GetTemplateNode(TargetGraph);
+	if (MenuSignature.MenuName.IsEmpty() && Template)
+	{
+		MenuSignature.MenuName = Template->GetNodeTitle(ENodeTitleType::MenuTitle);
+	}
+	if (const UK2Node* const K2Template = Cast<UK2Node>(Template); MenuSignature.Category.IsEmpty() && K2Template)
+	{
+		MenuSignature.Category = K2Template->GetMenuCategory();
+	}
+	if (MenuSignature.Tooltip.IsEmpty() && Template)
+	{
+		MenuSignature.Tooltip = Template->GetTooltipText();
+	}
+	return MenuSignature;
 }
 
 UEdGraphNode* UBlueprintNodeSpawner::GetTemplateNode(UEdGraph* TargetGraph, FBindingSet const& Bindings) const

@@ -93,7 +93,17 @@ bool UK2Node_CallFunction::IsNodePure() const
 FText UK2Node_CallFunction::GetMenuCategory() const
 {
 	const UFunction* const Function = GetTargetFunction();
-	return Function ? FText::FromString(Function->GetMetaData(TEXT("Category"))) : FText::GetEmpty();
+	return Function ? GetDefaultCategoryForFunction(Function, FText::GetEmpty()) : FText::GetEmpty();
+}
+
+FText UK2Node_CallFunction::GetDefaultCategoryForFunction(const UFunction* Function, const FText& BaseCategory)
+{
+	const FString FunctionCategory = Function->GetMetaData(TEXT("Category"));
+	if (FunctionCategory.IsEmpty())
+	{
+		return BaseCategory;
+	}
+	return BaseCategory.IsEmpty() ? FText::FromString(FunctionCategory) : FText::FromString(BaseCategory.ToString() + TEXT("|") + FunctionCategory);
 }
 
 void UK2Node_CallFunction::SetFromFunction(const UFunction* Function)

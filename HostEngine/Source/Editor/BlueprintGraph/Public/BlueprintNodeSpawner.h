@@ -9,6 +9,14 @@
 class UEdGraph;
 class UEdGraphNode;
 
+/** How an action-menu entry is shown: its name, its category path ("A|B") and its tooltip. */
+struct FBlueprintActionUiSpec
+{
+	FText MenuName;
+	FText Category;
+	FText Tooltip;
+};
+
 /** One entry of the Blueprint action menu: spawns a node of its class into a graph. */
 UCLASS(Transient)
 class BLUEPRINTGRAPH_API UBlueprintNodeSpawner : public UObject, public IBlueprintNodeBinder
@@ -47,9 +55,18 @@ public:
 	/** A node this spawner makes, kept in a transient graph, for reading its title, category and pins. */
 	UEdGraphNode* GetTemplateNode(UEdGraph* TargetGraph = nullptr, FBindingSet const& Bindings = FBindingSet()) const;
 
+	/**
+	 * Fills what DefaultMenuSignature leaves empty from the template node (its menu title, menu
+	 * category and tooltip), keeps it there, and returns it: what the action menu shows.
+	 */
+	const FBlueprintActionUiSpec& PrimeDefaultUiSpec(UEdGraph* TargetGraph = nullptr) const;
+
 	/** The class of the nodes spawned. */
 	UPROPERTY()
 	TSubclassOf<UEdGraphNode> NodeClass;
+
+	/** How the entry is shown; a spawner of a function sets it from the function, others leave it to the template node. */
+	FBlueprintActionUiSpec DefaultMenuSignature;
 
 	FCustomizeNodeDelegate CustomizeNodeDelegate;
 
