@@ -117,6 +117,31 @@ TEST_F(DeclarativeSyntaxTest, SlotsAddedAtRunTimeJoinWhenTheStatementEnds)
 	EXPECT_EQ(Box->GetChildren()->Num(), 0);
 }
 
+TEST_F(DeclarativeSyntaxTest, RemoveSlotTakesOutTheSlotThatHoldsTheWidget)
+{
+	TSharedPtr<STextBlock> Middle;
+	const TSharedRef<SVerticalBox> Box = SNew(SVerticalBox)
+		+ SVerticalBox::Slot()
+		[
+			SNew(STextBlock).Text(FText::FromString(TEXT("first")))
+		]
+		+ SVerticalBox::Slot()
+		[
+			SAssignNew(Middle, STextBlock).Text(FText::FromString(TEXT("middle")))
+		]
+		+ SVerticalBox::Slot()
+		[
+			SNew(STextBlock).Text(FText::FromString(TEXT("last")))
+		];
+
+	EXPECT_EQ(Box->RemoveSlot(Middle.ToSharedRef()), 1);
+	ASSERT_EQ(Box->NumSlots(), 2);
+	EXPECT_EQ(StaticCastSharedRef<STextBlock>(ChildOf(*Box, 1))->GetText().ToString(), FString(TEXT("last")));
+	EXPECT_EQ(Box->RemoveSlot(Middle.ToSharedRef()), INDEX_NONE) << "no slot holds it any more";
+	EXPECT_EQ(Box->RemoveSlot(SNew(STextBlock)), INDEX_NONE);
+	EXPECT_EQ(Box->NumSlots(), 2);
+}
+
 TEST_F(DeclarativeSyntaxTest, CommonArgumentsReachEveryWidget)
 {
 	const TSharedRef<SButton> Plain = SNew(SButton);

@@ -3,6 +3,8 @@
 #include "TestKeyRow.h"
 #include "Widgets/Input/SButton.h"
 #include "Widgets/Input/SEditableTextBox.h"
+#include "Widgets/SBoxPanel.h"
+#include "Widgets/Text/STextBlock.h"
 
 #include <gtest/gtest.h>
 
@@ -77,17 +79,60 @@ TEST_F(WidgetInteractionTest, TypingFiresTextChangedForEveryCharacter)
 	EXPECT_EQ(Box.GetText().ToString(), FString(TEXT("set by code")));
 }
 
-TEST_F(WidgetInteractionTest, PastingReplacesTheTextWithOneChange)
+TEST_F(WidgetInteractionTest, PastingReplacesTheTextInOneEdit)
 {
 	const TSharedRef<STestKeyRow> Row = MakeRow(1);
 	SEditableTextBox& Box = *Row->KeyBox;
 	FWidgetInspector::TypeText(Box, TEXT("ab"));
+	ForwardedTexts.Reset();
 
-	FWidgetInspector::PasteText(Box, TEXT("pasted key"));
-	const TArray<FString> Expected = {TEXT("a"), TEXT("ab"), TEXT("pasted key")};
-	EXPECT_EQ(ForwardedTexts, Expected);
-	EXPECT_EQ(Row->KeyText, FString(TEXT("pasted key")));
-	EXPECT_EQ(Box.GetText().ToString(), FString(TEXT("pasted key")));
+	const FString LongKey = FString::ChrN(100000, 'k');
+	FWidgetInspector::PasteText(Box, LongKey);
+	ASSERT_EQ(ForwardedTexts.Num(), 1) << "one edit, whatever the length";
+	EXPECT_EQ(ForwardedTexts[0], LongKey) << "the old text is gone";
+	EXPECT_EQ(Row->KeyText, LongKey);
+
+	FWidgetInspector::PasteText(Box, FString());
+	EXPECT_EQ(ForwardedTexts.Num(), 2);
+	EXPECT_TRUE(Box.GetText().IsEmpty());
+}
+
+TEST_F(WidgetInteractionTest, SearchesFromEitherEndFindTheFirstOrTheLastMatchInTreeOrder)
+{
+	TSharedPtr<STextBlock> First;
+	TSharedPtr<STextBlock> Nested;
+	TSharedPtr<STextBlock> Last;
+	const TSharedRef<SVerticalBox> Root = SNew(SVerticalBox)
+		+ SVerticalBox::Slot()
+		[
+			SAssignNew(First, STextBlock).Tag(TEXT("Match"))
+		]
+		+ SVerticalBox::Slot()
+		[
+			SNew(SHorizontalBox)
+			+ SHorizontalBox::Slot()
+			[
+				SAssignNew(Nested, STextBlock).Tag(TEXT("Match"))
+			]
+		]
+		+ SVerticalBox::Slot()
+		[
+			SAssignNew(Last, STextBlock).Tag(TEXT("Other"))
+		];
+
+	int32 NumVisited = 0;
+	const auto IsMatch = [&NumVisited](const TSharedRef<SWidget>& Widget)
+	{
+		++NumVisited;
+		return Widget->GetTag() == TEXT("Match");
+	};
+	EXPECT_EQ(FWidgetInspector::FindWidget(Root, IsMatch), StaticCastSharedPtr<SWidget>(First));
+	EXPECT_EQ(NumVisited, 2) << "the root, then the first text";
+	NumVisited = 0;
+	EXPECT_EQ(FWidgetInspector::FindLastWidget(Root, IsMatch), StaticCastSharedPtr<SWidget>(Nested));
+	EXPECT_EQ(NumVisited, 2) << "the last text, then the nested one";
+	EXPECT_EQ(FWidgetInspector::FindLastWidget(Root, [](const TSharedRef<SWidget>& Widget) { return Widget->GetType() == TEXT("SVerticalBox"); }), StaticCastSharedRef<SWidget>(Root)) << "the root comes last backwards";
+	EXPECT_FALSE(FWidgetInspector::FindLastWidget(Root, [](const TSharedRef<SWidget>&) { return false; }).IsValid());
 }
 
 TEST_F(WidgetInteractionTest, TextBoxKeepsItsDeclaredArguments)
