@@ -151,10 +151,16 @@ void ZovaOutput::PrintTable(const TArray<TArray<FString>>& Rows)
 	for (const TArray<FString>& Row : Cells)
 	{
 		FString Line;
-		for (int32 Column = 0; Column < Row.Num(); ++Column)
+		// Padding goes only before a cell that shows something, so no line ends in spaces of the table's own.
+		int32 NumShownCells = Row.Num();
+		while (NumShownCells > 0 && Row[NumShownCells - 1].IsEmpty())
+		{
+			--NumShownCells;
+		}
+		for (int32 Column = 0; Column < NumShownCells; ++Column)
 		{
 			Line += Row[Column];
-			if (Column + 1 < Row.Num())
+			if (Column + 1 < NumShownCells)
 			{
 				Line += FString::ChrN(Widths[Column] - GetDisplayWidth(Row[Column]) + 2, ' ');
 			}

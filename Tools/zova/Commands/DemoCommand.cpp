@@ -358,9 +358,13 @@ namespace
 		TEXT("URL with ZOVA_Login, sends it with the \"Http Get Request\" node and reads the reply with a compiled\n")
 		TEXT("\"Json Analyze\" graph. Then removes the folder, also when Ctrl-C or SIGTERM ends the demo early.\n")
 		TEXT("The temporary folder is made under TMPDIR. Nothing but 127.0.0.1 is contacted.\n")
-		TEXT("Exit status 0 when every step gave the expected value, 1 otherwise.\n\n")
-		TEXT("Example:\n  zova demo --json\n")
-		TEXT("  {\"steps\":[{\"name\":\"temporary folder\",\"ok\":true,\"detail\":\"/tmp/zova-demo-Ab12Cd\"}, ...],\"ok\":true}"),
+		TEXT("Exit status 0 when every step gave the expected value, 1 otherwise; Ctrl-C and SIGTERM end it as\n")
+		TEXT("they end any program, after the cleanup.\n\n")
+		TEXT("Example (the folder's name differs on every run):\n")
+		TEXT("  $ zova demo | head -3\n")
+		TEXT("  Step               Result  Detail\n")
+		TEXT("  temporary folder   ok      /tmp/zova-demo-PxcJFy\n")
+		TEXT("  certificate        ok      self-signed for IP:127.0.0.1"),
 		{},
 		{},
 		{},

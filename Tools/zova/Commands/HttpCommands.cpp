@@ -112,8 +112,13 @@ namespace
 		TEXT("newline is dropped).\n\n")
 		TEXT("Exit status: 0 when OnSuccess fired (any HTTP status), 3 when OnFail fired, 4 when neither fired\n")
 		TEXT("within --timeout seconds (60 unless given), 2 for bad usage.\n\n")
-		TEXT("Example:\n  zova http get http://127.0.0.1:8080/status --json\n")
-		TEXT("  {\"delegate\":\"OnSuccess\",\"Code\":200,\"Data\":\"ok\"}"),
+		TEXT("Example (nothing listens on port 9 here, so the request fails):\n")
+		TEXT("  $ zova http get http://127.0.0.1:9/ --json\n")
+		TEXT("  {\n")
+		TEXT("  \t\"delegate\": \"OnFail\",\n")
+		TEXT("  \t\"Code\": -1,\n")
+		TEXT("  \t\"Data\": \"\"\n")
+		TEXT("  }"),
 		{EZovaValue::Line},
 		RequestOptions,
 		{},
@@ -129,7 +134,11 @@ namespace
 		TEXT("(a URL loses one trailing newline, a body is kept as it is).\n\n")
 		TEXT("Exit status: 0 when OnSuccess fired (any HTTP status), 3 when OnFail fired, 4 when neither fired\n")
 		TEXT("within --timeout seconds (60 unless given), 2 for bad usage.\n\n")
-		TEXT("Example:\n  zova http post-json http://127.0.0.1:8080/login '{\"user\":\"张三\"}' --json"),
+		TEXT("Example (a service on port 8080 that answers {\"ok\":true}):\n")
+		TEXT("  $ zova http post-json http://127.0.0.1:8080/login '{\"user\":\"张三\"}'\n")
+		TEXT("  delegate  OnSuccess\n")
+		TEXT("  Code      200\n")
+		TEXT("  Data      {\"ok\":true}"),
 		{EZovaValue::Line, EZovaValue::Text},
 		RequestOptions,
 		{},
@@ -144,7 +153,11 @@ namespace
 		TEXT("yourself), with \"Content-Type: application/x-www-form-urlencoded\". One of URL and BODY may be \"-\".\n\n")
 		TEXT("Exit status: 0 when OnSuccess fired (any HTTP status), 3 when OnFail fired, 4 when neither fired\n")
 		TEXT("within --timeout seconds (60 unless given), 2 for bad usage.\n\n")
-		TEXT("Example:\n  zova http post-form http://127.0.0.1:8080/login 'user=zova&pass=a%20b'"),
+		TEXT("Example (a service on port 8080 that answers 403 with \"denied\"):\n")
+		TEXT("  $ zova http post-form http://127.0.0.1:8080/login 'user=zova&pass=a%20b'\n")
+		TEXT("  delegate  OnSuccess\n")
+		TEXT("  Code      403\n")
+		TEXT("  Data      denied"),
 		{EZovaValue::Line, EZovaValue::Text},
 		RequestOptions,
 		{},

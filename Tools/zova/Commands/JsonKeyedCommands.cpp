@@ -266,12 +266,18 @@ namespace
 		TEXT("reads values out of JSON text by key with a compiled \"Json Analyze\" node"),
 		TEXT("Usage: zova json analyze TEXT --key K [--key K ...] [--json]\n\n")
 		TEXT("Places a \"Json Analyze\" node from the action menu, adds each key with the node's \"Add Json Key\"\n")
-		TEXT("button, in order, types TEXT into its \"In Json\" pin, compiles the graph and reads \"Success\" and the\n")
-		TEXT("key pins. A key starting with \"/\" is a JSON Pointer into nested objects and arrays. Exit status 0\n")
-		TEXT("when Success is true, 1 when it is false, 2 when the node refuses a key. TEXT may be \"-\" to read it\n")
-		TEXT("from standard input.\n\n")
-		TEXT("Example:\n  zova json analyze '{\"name\":\"Zova\",\"address\":{\"city\":\"Paris\"}}' --key name --key /address/city --json\n")
-		TEXT("  {\"Success\":true,\"values\":{\"name\":\"Zova\",\"/address/city\":\"Paris\"},\"order\":[\"name\",\"/address/city\"]}"),
+		TEXT("button, in order (the key pasted into the key box, then the button clicked), types TEXT into its\n")
+		TEXT("\"In Json\" pin, compiles the graph and reads \"Success\" and the key pins. A key starting with \"/\" is\n")
+		TEXT("a JSON Pointer into nested objects and arrays. One of TEXT and the keys may be \"-\" to read it from\n")
+		TEXT("standard input (a key loses one trailing newline, TEXT is kept as it is).\n\n")
+		TEXT("Exit status: 0 when Success is true, 1 when it is false, 2 for bad usage or when the node refuses a\n")
+		TEXT("key (empty, repeated ignoring case, the name of one of its own pins, or no name the engine can hold).\n\n")
+		TEXT("Example:\n")
+		TEXT("  $ zova json analyze '{\"name\":\"Zova\",\"address\":{\"city\":\"Paris\"}}' --key name --key /address/city\n")
+		TEXT("  Pin            Value\n")
+		TEXT("  Success        true\n")
+		TEXT("  name           Zova\n")
+		TEXT("  /address/city  Paris"),
 		{EZovaValue::Text},
 		{{TEXT("key"), EZovaValue::Line, true}},
 		{},
@@ -285,9 +291,14 @@ namespace
 		TEXT("Places a \"Json Create\" node from the action menu, adds each key K with the node's \"Add Json Key\"\n")
 		TEXT("button, in order, types each V into its key's pin, compiles the graph and reads \"Success\" and\n")
 		TEXT("\"Out Json\". A V that is JSON object or array text is nested as JSON. The key ends at the first \"=\".\n")
-		TEXT("Exit status 0 when Success is true, 1 when it is false, 2 when the node refuses a key.\n\n")
-		TEXT("Example:\n  zova json create name=Zova 'tags=[\"a\"]' --json\n")
-		TEXT("  {\"Success\":true,\"Out Json\":\"{\\\"name\\\":\\\"Zova\\\",\\\"tags\\\":[\\\"a\\\"]}\"}"),
+		TEXT("One K=V may be \"-\" to read it from standard input, as it is.\n\n")
+		TEXT("Exit status: 0 when Success is true, 1 when it is false, 2 for bad usage or when the node refuses a\n")
+		TEXT("key.\n\n")
+		TEXT("Example:\n")
+		TEXT("  $ zova json create name=Zova 'tags=[\"a\"]'\n")
+		TEXT("  Pin       Value\n")
+		TEXT("  Success   true\n")
+		TEXT("  Out Json  {\"name\":\"Zova\",\"tags\":[\"a\"]}"),
 		{EZovaValue::Text},
 		{},
 		{},
@@ -300,10 +311,14 @@ namespace
 		TEXT("Usage: zova json array V [V ...] [--json]\n\n")
 		TEXT("Places a \"Json Array Create\" node from the action menu, clicks its \"Add Pin\" button until it has one\n")
 		TEXT("input per V, types each V into its input, compiles the graph and reads \"Success\" and \"Out Json\". A V\n")
-		TEXT("that is JSON object or array text is nested as JSON. Exit status 0 when Success is true, 1 when it is\n")
-		TEXT("false.\n\n")
-		TEXT("Example:\n  zova json array a 2 '{\"n\":1}' --json\n")
-		TEXT("  {\"Success\":true,\"Out Json\":\"[\\\"a\\\",\\\"2\\\",{\\\"n\\\":1}]\"}"),
+		TEXT("that is JSON object or array text is nested as JSON. Values that start with \"-\" may follow \"--\";\n")
+		TEXT("one V may be \"-\" to read it from standard input, as it is.\n\n")
+		TEXT("Exit status: 0 when Success is true, 1 when it is false, 2 for bad usage.\n\n")
+		TEXT("Example:\n")
+		TEXT("  $ zova json array a 2 '{\"n\":1}'\n")
+		TEXT("  Pin       Value\n")
+		TEXT("  Success   true\n")
+		TEXT("  Out Json  [\"a\",\"2\",{\"n\":1}]"),
 		{EZovaValue::Text},
 		{},
 		{},

@@ -70,10 +70,15 @@ namespace
 		TEXT("splits JSON array text with a compiled \"Json To Array\" node"),
 		TEXT("Usage: zova json to-array TEXT [--json]\n\n")
 		TEXT("Places a \"Json To Array\" node from the action menu, types TEXT into its \"In Json\" pin, compiles the\n")
-		TEXT("graph and reads the \"Success\" and \"String Array\" outputs. Exit status 0 when Success is true, 1 when\n")
-		TEXT("it is false. TEXT may be \"-\" to read it from standard input.\n\n")
-		TEXT("Example:\n  zova json to-array '[\"a\", 2, true]' --json\n")
-		TEXT("  {\"Success\":true,\"String Array\":[\"a\",\"2\",\"true\"]}"),
+		TEXT("graph and reads the \"Success\" and \"String Array\" outputs. TEXT may be \"-\" to read it from standard\n")
+		TEXT("input.\n\n")
+		TEXT("Exit status: 0 when Success is true, 1 when it is false, 2 for bad usage.\n\n")
+		TEXT("Example:\n")
+		TEXT("  $ zova json to-array '[\"a\", 2, true]' --json\n")
+		TEXT("  {\n")
+		TEXT("  \t\"Success\": true,\n")
+		TEXT("  \t\"String Array\": [ \"a\", \"2\", \"true\" ]\n")
+		TEXT("  }"),
 		{EZovaValue::Text},
 		{},
 		{},

@@ -179,8 +179,12 @@ namespace
 			 "existing files unless --force is given; when any step fails, DIR is left as it was.\n\n"
 			 "Exit status: 0 when the files were written, 2 when nothing was written (bad usage, a refused\n"
 			 "path, a file that cannot be written).\n\n"
-			 "Example:\n"
-			 "  zova launcher pack --document session.json --token 8f2kQ7xZ --out ./Launcher"),
+			 "Example (in /tmp/tour, which holds session.json):\n"
+			 "  $ zova launcher pack --document session.json --token 8f2kQ7xZ --out ./Launcher\n"
+			 "  File    Path\n"
+			 "  bridge  /tmp/tour/Launcher/BridgeFilePath.zova\n"
+			 "  token   /tmp/tour/Launcher/manage/TokenKEY.DLK\n"
+			 "  data    /tmp/tour/Launcher/HubData.zova"),
 		{},
 		{{TEXT("document"), EZovaValue::File}, {TEXT("token"), EZovaValue::Line}, {TEXT("out"), EZovaValue::Word}},
 		{TEXT("force")},
@@ -198,8 +202,10 @@ namespace
 			 "Exit status: 0 when the folder holds the launcher files and its data decodes to a JSON object,\n"
 			 "1 when it does not (the values the module gives are printed all the same, and one line on\n"
 			 "standard error says what is wrong), 2 for bad usage or a missing folder.\n\n"
-			 "Example:\n"
-			 "  zova launcher read --dir ./Launcher --app-key demo --node-name Version --json"),
+			 "Example (the folder that \"zova launcher pack --help\" packs, whose document has \"Version\":\"1.0.2\"):\n"
+			 "  $ zova launcher read --dir ./Launcher --app-key demo --node-name Version | tail -2\n"
+			 "  Versions           1.0.2\n"
+			 "  DataDebug          1.0.2"),
 		{},
 		{{TEXT("dir"), EZovaValue::Word}, {TEXT("app-key"), EZovaValue::Line}, {TEXT("node-name"), EZovaValue::Line}},
 		{},

@@ -144,10 +144,9 @@ namespace
 		TEXT("Usage: zova nodes [--json]\n\n")
 		TEXT("Loads the plug-in modules by name and lists what the Blueprint action menu offers from them: the\n")
 		TEXT("nodes that register themselves and the functions Blueprints may call, with their visible pins.\n\n")
-		TEXT("Example:\n  zova nodes --json\n")
-		TEXT("  {\"nodes\":[{\"category\":\"ZOVA Http Json\",\"title\":\"Json To Array\",\"tooltip\":\"Parse Json To Array String\",\n")
-		TEXT("    \"class\":\"ZOVAK2Node_JsonToArray\",\"pins\":[{\"name\":\"In Json\",\"direction\":\"input\",\"category\":\"string\",\n")
-		TEXT("    \"container\":\"none\"}, ...]}, ...]}"),
+		TEXT("Example:\n")
+		TEXT("  $ zova nodes | grep 'Json To Array'\n")
+		TEXT("  ZOVA Http Json  Json To Array              ZOVAK2Node_JsonToArray      in In Json: string, out Success: bool, out String Array: string (array)                                                                    Parse Json To Array String"),
 		{},
 		{},
 		{},
