@@ -1,80 +1,46 @@
 #include "CoreMinimal.h"
 #include "Dom/JsonObject.h"
-#include "HAL/PlatformProcess.h"
+#include "FaultyHttpServer.h"
 #include "LoopbackHttpServer.h"
 #include "Serialization/JsonReader.h"
 #include "Serialization/JsonSerializer.h"
+#include "ZovaProcess.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <sys/wait.h>
+#include <algorithm>
+#include <string>
+#include <vector>
 
-/** One run of the zova tool that sits beside the test executable. */
-struct FZovaRun
+namespace
 {
-	int ExitStatus = -1;
-	std::string StdOut;
-	std::string StdErr;
-};
+	std::string Utf8(const FString& Text)
+	{
+		const FTCHARToUTF8 Converted(*Text, Text.Len());
+		return std::string(Converted.Get(), Converted.Length());
+	}
+
+	bool IsOneErrorLine(const FZovaRun& Run)
+	{
+		return Run.StdOut.IsEmpty() && Run.StdErr.rfind("zova: ", 0) == 0 && std::count(Run.StdErr.begin(), Run.StdErr.end(), '\n') == 1;
+	}
+}
 
 class FZovaHttpCommandTest : public testing::Test
 {
 protected:
-	static std::string Quote(const std::string& Argument)
-	{
-		std::string Quoted = "'";
-		for (const char Character : Argument)
-		{
-			Quoted += Character == '\'' ? std::string("'\\''") : std::string(1, Character);
-		}
-		return Quoted + "'";
-	}
-
-	/** Runs zova with the arguments (and StdIn as its standard input); standard error goes through a file. */
-	static FZovaRun RunZova(const std::vector<std::string>& Arguments, const std::string& StdIn = std::string())
-	{
-		const std::string Folder = TCHAR_TO_UTF8(FPlatformProcess::BaseDir());
-		const std::string ErrFile = Folder + "ZovaHttpCommandTests.stderr";
-		std::string Command = "printf %s " + Quote(StdIn) + " | " + Quote(Folder + "zova");
-		for (const std::string& Argument : Arguments)
-		{
-			Command += " " + Quote(Argument);
-		}
-		Command += " 2>" + Quote(ErrFile);
-
-		FZovaRun Run;
-		FILE* const Pipe = popen(Command.c_str(), "r");
-		char Buffer[4096];
-		size_t Read = 0;
-		while ((Read = fread(Buffer, 1, sizeof(Buffer), Pipe)) > 0)
-		{
-			Run.StdOut.append(Buffer, Read);
-		}
-		const int Status = pclose(Pipe);
-		Run.ExitStatus = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
-		std::stringstream Err;
-		Err << std::ifstream(ErrFile).rdbuf();
-		Run.StdErr = Err.str();
-		std::remove(ErrFile.c_str());
-		return Run;
-	}
-
 	/** Standard output must hold exactly one JSON object, with the delegate that fired. */
 	static void ExpectResult(const FZovaRun& Run, int ExitStatus, const TCHAR* Delegate, int32 Code, const std::string& Data)
 	{
 		EXPECT_EQ(Run.ExitStatus, ExitStatus) << Run.StdErr;
-		const FUTF8ToTCHAR Text(Run.StdOut.c_str(), (int32)Run.StdOut.size());
 		TSharedPtr<FJsonObject> Object;
-		ASSERT_TRUE(FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(FString::ConstructFromPtrSize(Text.Get(), Text.Length())), Object)) << Run.StdOut;
+		ASSERT_TRUE(FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Run.StdOut), Object)) << Utf8(Run.StdOut);
 		EXPECT_EQ(Object->Values.Num(), 3);
 		EXPECT_TRUE(Object->GetStringField(TEXT("delegate")).Equals(Delegate, ESearchCase::CaseSensitive));
 		double Number = 0.0;
 		EXPECT_TRUE(Object->TryGetNumberField(TEXT("Code"), Number));
 		EXPECT_EQ(Number, Code);
-		EXPECT_EQ(std::string(TCHAR_TO_UTF8(*Object->GetStringField(TEXT("Data")))), Data);
+		EXPECT_EQ(Utf8(Object->GetStringField(TEXT("Data"))), Data);
 	}
 
 	FLoopbackHttpServer Server;
@@ -95,9 +61,9 @@ TEST_F(FZovaHttpCommandTest, EachCommandReportsTheDelegateThatFired)
 
 	const FZovaRun Table = RunZova({"http", "get", Server.Url("/status/201")});
 	EXPECT_EQ(Table.ExitStatus, 0);
-	EXPECT_NE(Table.StdOut.find("OnSuccess"), std::string::npos);
-	EXPECT_NE(Table.StdOut.find("status 201"), std::string::npos);
-	EXPECT_EQ(Table.StdOut.find('{'), std::string::npos);
+	EXPECT_NE(Utf8(Table.StdOut).find("OnSuccess"), std::string::npos);
+	EXPECT_NE(Utf8(Table.StdOut).find("status 201"), std::string::npos);
+	EXPECT_EQ(Utf8(Table.StdOut).find('{'), std::string::npos);
 }
 
 TEST_F(FZovaHttpCommandTest, FailuresEndInOnFailWithExitStatusThree)
@@ -106,8 +72,6 @@ TEST_F(FZovaHttpCommandTest, FailuresEndInOnFailWithExitStatusThree)
 	ExpectResult(RunZova({"http", "get", Closed, "--json"}), 3, TEXT("OnFail"), -1, "");
 	// Without a URL the request fails inside the factory; the node still hears of it once activated.
 	ExpectResult(RunZova({"http", "post-json", "", "{}", "--json"}), 3, TEXT("OnFail"), -1, "");
-	// Only http and https URLs are sent; a file's contents never come back as Data.
-	ExpectResult(RunZova({"http", "get", "file:///etc/passwd", "--json"}), 3, TEXT("OnFail"), -1, "");
 }
 
 TEST_F(FZovaHttpCommandTest, BadUsageIsOneLineOnStandardErrorWithExitStatusTwo)
@@ -117,16 +81,60 @@ TEST_F(FZovaHttpCommandTest, BadUsageIsOneLineOnStandardErrorWithExitStatusTwo)
 		{"http", "get", Server.Url("/status/200"), "extra"},
 		{"http", "post-json", Server.Url("/status/200")},
 		{"http", "post-form", Server.Url("/status/200"), "a=1", "--verbose"},
+		{"http", "get", Server.Url("/status/200"), "--timeout"},
+		{"http", "get", Server.Url("/status/200"), "--timeout", "0"},
+		{"http", "get", Server.Url("/status/200"), "--timeout", "-1"},
+		{"http", "get", Server.Url("/status/200"), "--timeout", "soon"},
+		{"http", "get", Server.Url("/status/200"), "--timeout", "2s"},
+		{"http", "get", Server.Url("/status/200"), "--timeout", "nan"},
+		{"http", "get", Server.Url("/status/200"), "--timeout", "inf"},
+		{"http", "get", Server.Url("/status/200"), "--timeout", "86401"},
+		{"http", "get", Server.Url("/status/200"), "--timeout", ""},
 	};
 	for (const std::vector<std::string>& Arguments : Cases)
 	{
-		SCOPED_TRACE(Arguments.size());
+		SCOPED_TRACE(Arguments.back());
 		const FZovaRun Run = RunZova(Arguments);
 		EXPECT_EQ(Run.ExitStatus, 2);
-		EXPECT_TRUE(Run.StdOut.empty());
-		ASSERT_FALSE(Run.StdErr.empty());
-		EXPECT_EQ(Run.StdErr.find('\n'), Run.StdErr.size() - 1) << Run.StdErr;
+		EXPECT_TRUE(IsOneErrorLine(Run)) << Run.StdErr;
 	}
 	EXPECT_TRUE(Server.GetRecordedRequests().empty());
-	EXPECT_NE(RunZova({"http", "post-form", "--help"}).StdOut.find("Example"), std::string::npos);
+	EXPECT_NE(Utf8(RunZova({"http", "post-form", "--help"}).StdOut).find("Example"), std::string::npos);
+}
+
+TEST_F(FZovaHttpCommandTest, ARequestThatNeverEndsStopsAtTheTimeoutWithItsOwnStatus)
+{
+	FFaultyHttpServer Faulty;
+	for (const char* Path : {"/trickle", "/silent"})
+	{
+		SCOPED_TRACE(Path);
+		const FZovaRun Run = RunZova({"http", "get", Faulty.Url(Path), "--timeout", "0.5", "--json"});
+		EXPECT_EQ(Run.ExitStatus, 4) << Run.StdErr;
+		EXPECT_TRUE(IsOneErrorLine(Run)) << Run.StdErr << Utf8(Run.StdOut);
+		EXPECT_NE(Run.StdErr.find("--timeout"), std::string::npos) << Run.StdErr;
+		EXPECT_EQ(Faulty.GetRequestCount(Path), 1);
+	}
+
+	const FZovaRun InTime = RunZova({"http", "get", Server.Url("/status/200"), "--timeout", "30", "--json"});
+	ExpectResult(InTime, 0, TEXT("OnSuccess"), 200, "status 200");
+}
+
+TEST_F(FZovaHttpCommandTest, AUrlFromStandardInputLosesItsNewlineAndABodyKeepsIt)
+{
+	ExpectResult(RunZova({"http", "get", "-", "--json"}, Server.Url("/status/202") + "\n"), 0, TEXT("OnSuccess"), 202, "status 202");
+	ExpectResult(RunZova({"http", "post-json", "-", "{}", "--json"}, Server.Url("/echo") + "\r\n"), 0, TEXT("OnSuccess"), 200, "{}");
+	ExpectResult(RunZova({"http", "post-json", Server.Url("/echo"), "-", "--json"}, "{\"a\":1}\n"), 0, TEXT("OnSuccess"), 200, "{\"a\":1}\n");
+}
+
+TEST_F(FZovaHttpCommandTest, ABodyShowsOnOneTableRowWithoutReachingTheTerminal)
+{
+	const std::string Body = "line one\nline two\x1b[2J\x1b]0;title\x07\r";
+	const FZovaRun Table = RunZova({"http", "post-json", Server.Url("/echo"), Body});
+	ASSERT_EQ(Table.ExitStatus, 0) << Table.StdErr;
+	const std::string Out = Utf8(Table.StdOut);
+	EXPECT_EQ(std::count(Out.begin(), Out.end(), '\n'), 3) << Out;
+	EXPECT_NE(Out.find(R"(Data      line one\nline two\u001b[2J\u001b]0;title\u0007\r)"), std::string::npos) << Out;
+	EXPECT_EQ(Out.find('\x1b'), std::string::npos);
+
+	ExpectResult(RunZova({"http", "post-json", Server.Url("/echo"), Body, "--json"}), 0, TEXT("OnSuccess"), 200, Body);
 }
