@@ -103,7 +103,7 @@ FZovaChild::FZovaChild(const FZovaInvocation& Invocation)
 
 FZovaChild::~FZovaChild()
 {
-	if (Pid > 0)
+	if (Pid > 0 && !bEnded)
 	{
 		kill(Pid, SIGKILL);
 		waitpid(Pid, nullptr, 0);
@@ -112,14 +112,22 @@ FZovaChild::~FZovaChild()
 	std::filesystem::remove_all(OutputFolder, Ignored);
 }
 
+bool FZovaChild::HasEnded()
+{
+	if (!bEnded && Pid > 0 && waitpid(Pid, &EndStatus, WNOHANG) == Pid)
+	{
+		bEnded = true;
+	}
+	return bEnded;
+}
+
 FZovaRun FZovaChild::Wait()
 {
 	FZovaRun Run;
-	int Status = 0;
-	if (waitpid(Pid, &Status, 0) == Pid)
+	if (bEnded || (Pid > 0 && waitpid(Pid, &EndStatus, 0) == Pid))
 	{
-		Run.ExitStatus = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
-		Run.TermSignal = WIFSIGNALED(Status) ? WTERMSIG(Status) : 0;
+		Run.ExitStatus = WIFEXITED(EndStatus) ? WEXITSTATUS(EndStatus) : -1;
+		Run.TermSignal = WIFSIGNALED(EndStatus) ? WTERMSIG(EndStatus) : 0;
 	}
 	Pid = -1;
 	const std::string Output = ReadWholeFile(OutputFolder + "/stdout");

@@ -43,12 +43,16 @@ public:
 	FZovaChild& operator=(const FZovaChild&) = delete;
 
 	pid_t GetPid() const { return Pid; }
+	/** Whether the process has ended, without waiting; Wait then returns at once. */
+	bool HasEnded();
 	/** Waits for the process to end. */
 	FZovaRun Wait();
 
 private:
 	std::string OutputFolder;
 	pid_t Pid = -1;
+	bool bEnded = false;
+	int EndStatus = 0;
 };
 
 /** Runs the zova tool beside the test executable, as a script would, and waits for it. */

@@ -9,7 +9,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <signal.h>
+#include <stdlib.h>
 
 class FZovaDemoCommandTest : public testing::Test
 {
@@ -96,5 +104,105 @@ TEST_F(FZovaDemoCommandTest, BadArgumentsGiveOneLineAndStatusTwo)
 		EXPECT_TRUE(StdOut(Run).empty()) << StdOut(Run);
 		EXPECT_EQ(std::count(Run.StdErr.begin(), Run.StdErr.end(), '\n'), 1) << Run.StdErr;
 		EXPECT_EQ(Run.StdErr.rfind("zova: ", 0), 0u) << Run.StdErr;
+	}
+}
+
+namespace
+{
+	/** A folder of the test's own, handed to the demo as TMPDIR, removed with what it holds. */
+	class FScopedTempDir
+	{
+	public:
+		FScopedTempDir()
+		{
+			std::string Template = (std::filesystem::temp_directory_path() / "zova-demo-test-XXXXXX").string();
+			check(mkdtemp(Template.data()) != nullptr);
+			Path = Template;
+		}
+
+		~FScopedTempDir()
+		{
+			std::error_code Ignored;
+			std::filesystem::remove_all(Path, Ignored);
+		}
+
+		/** The names of what is in it. */
+		std::vector<std::string> List() const
+		{
+			std::vector<std::string> Names;
+			for (const std::filesystem::directory_entry& Entry : std::filesystem::directory_iterator(Path))
+			{
+				Names.push_back(Entry.path().filename().string());
+			}
+			return Names;
+		}
+
+		std::string Path;
+	};
+}
+
+TEST_F(FZovaDemoCommandTest, AnUnusableTemporaryDirectoryIsReportedAndNothingElseIsDone)
+{
+	const FScopedTempDir Work;
+	const std::string File = Work.Path + "/a-file";
+	std::ofstream(File) << "not a folder";
+	for (const std::string& TempDir : {Work.Path + "/missing", File})
+	{
+		SCOPED_TRACE(TempDir);
+		FZovaInvocation Invocation;
+		Invocation.Words = {"demo", "--json"};
+		Invocation.Environment = {"TMPDIR=" + TempDir};
+		const FZovaRun Run = RunZova(Invocation);
+		EXPECT_EQ(Run.ExitStatus, 1);
+		const TSharedPtr<FJsonObject> Result = ParseObject(StdOut(Run));
+		ASSERT_TRUE(Result.IsValid());
+		EXPECT_FALSE(IsTrue(Result, TEXT("ok")));
+		const TArray<TSharedPtr<FJsonValue>>* Steps = nullptr;
+		ASSERT_TRUE(Result->TryGetArrayField(TEXT("steps"), Steps));
+		ASSERT_EQ(Steps->Num(), 1) << "no later step, no clean up of a folder never made";
+		const TSharedPtr<FJsonObject> Step = (*Steps)[0]->AsObject();
+		EXPECT_EQ(std::string(TCHAR_TO_UTF8(*Step->GetStringField(TEXT("name")))), "temporary folder");
+		EXPECT_FALSE(IsTrue(Step, TEXT("ok")));
+		EXPECT_NE(std::string(TCHAR_TO_UTF8(*Step->GetStringField(TEXT("detail")))).find(TempDir), std::string::npos) << "names where it looked";
+	}
+	EXPECT_EQ(Work.List(), std::vector<std::string>({"a-file"})) << "nothing written";
+}
+
+TEST_F(FZovaDemoCommandTest, CtrlCAndSigtermRemoveTheTemporaryFolder)
+{
+	for (const int Signal : {SIGINT, SIGTERM})
+	{
+		SCOPED_TRACE(Signal);
+		const FScopedTempDir Work;
+		bool bInterrupted = false;
+		// The demo may finish before it is caught with its folder made; then it runs again.
+		for (int32 Attempt = 0; Attempt < 20 && !bInterrupted; ++Attempt)
+		{
+			FZovaInvocation Invocation;
+			Invocation.Words = {"demo"};
+			Invocation.Environment = {"TMPDIR=" + Work.Path};
+			FZovaChild Demo(Invocation);
+			while (Work.List().empty() && !Demo.HasEnded())
+			{
+				std::this_thread::sleep_for(std::chrono::milliseconds(1));
+			}
+			// Stopped, it cannot remove its folder by finishing; the signal waits for it to go on.
+			kill(Demo.GetPid(), SIGSTOP);
+			const bool bCaughtWithFolder = !Demo.HasEnded() && !Work.List().empty();
+			if (bCaughtWithFolder)
+			{
+				kill(Demo.GetPid(), Signal);
+			}
+			kill(Demo.GetPid(), SIGCONT);
+			const FZovaRun Run = Demo.Wait();
+			if (bCaughtWithFolder)
+			{
+				bInterrupted = true;
+				EXPECT_EQ(Run.TermSignal, Signal) << "ends by the signal, as it would have";
+				EXPECT_EQ(StdOut(Run).find("Demo succeeded"), std::string::npos);
+			}
+			EXPECT_TRUE(Work.List().empty()) << "the folder and its private key are gone";
+		}
+		EXPECT_TRUE(bInterrupted) << "the demo was never caught while its folder existed";
 	}
 }

@@ -74,7 +74,8 @@ namespace
 			const std::filesystem::path Parent = std::filesystem::temp_directory_path(Error);
 			if (Error)
 			{
-				Problem = FString::Printf(TEXT("no usable temporary directory (TMPDIR): %s"), UTF8_TO_TCHAR(Error.message().c_str()));
+				const char* const Configured = getenv("TMPDIR");
+				Problem = FString::Printf(TEXT("no usable temporary directory (TMPDIR is \"%s\"): %s"), UTF8_TO_TCHAR(Configured ? Configured : ""), UTF8_TO_TCHAR(Error.message().c_str()));
 				return;
 			}
 			std::string Template = (Parent / "zova-demo-XXXXXX").string();
