@@ -135,3 +135,56 @@ TEST_F(FZovaGraphCommandTest, NodesListsJsonToArrayWithItsPinsButNotTheAnalyzeAr
 	EXPECT_TRUE(Table.StdOut.Contains(TEXT("Json To Array")));
 	EXPECT_TRUE(Table.StdOut.Contains(TEXT("out String Array: string (array)"))) << TCHAR_TO_UTF8(*Table.StdOut);
 }
+
+TEST_F(FZovaGraphCommandTest, NodesListsTheThreeRequestNodesAsLatentNodes)
+{
+	const FRun Run = RunZova({"nodes", "--json"});
+	ASSERT_EQ(Run.ExitStatus, 0) << Run.StdErr;
+	const TSharedPtr<FJsonObject> Object = ParseObject(Run);
+	ASSERT_TRUE(Object.IsValid());
+	const TArray<TSharedPtr<FJsonValue>>* Nodes = nullptr;
+	ASSERT_TRUE(Object->TryGetArrayField(TEXT("nodes"), Nodes));
+
+	struct FRequestNode
+	{
+		const TCHAR* Title;
+		const TCHAR* Tooltip;
+		TArray<FString> Inputs;
+	};
+	const FRequestNode Expected[] = {
+		{TEXT("Http Get Request"), TEXT("Http Get 请求"), {TEXT("execute"), TEXT("Url")}},
+		{TEXT("Http Post Request（Form）"), TEXT("Http Post 请求"), {TEXT("execute"), TEXT("Url"), TEXT("Form")}},
+		{TEXT("Http Post Request（Json）"), TEXT("Http Post 请求"), {TEXT("execute"), TEXT("Url"), TEXT("Json")}},
+	};
+	for (const FRequestNode& Request : Expected)
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(Request.Title));
+		const TSharedPtr<FJsonValue>* Found = Nodes->FindByPredicate([&Request](const TSharedPtr<FJsonValue>& Node)
+		{
+			return Node->AsObject()->GetStringField(TEXT("title")).Equals(Request.Title, ESearchCase::CaseSensitive);
+		});
+		ASSERT_NE(Found, nullptr);
+		const TSharedPtr<FJsonObject> Entry = (*Found)->AsObject();
+		EXPECT_TRUE(Entry->GetStringField(TEXT("category")).Equals(TEXT("ZOVA Http Json"), ESearchCase::CaseSensitive));
+		EXPECT_TRUE(Entry->GetStringField(TEXT("class")).Equals(TEXT("K2Node_AsyncAction"), ESearchCase::CaseSensitive));
+		// The menu shows the factory's own tooltip, then the class it belongs to.
+		EXPECT_TRUE(Entry->GetStringField(TEXT("tooltip")).StartsWith(FString(Request.Tooltip) + TEXT("\n\nTarget is "), ESearchCase::CaseSensitive)) << TCHAR_TO_UTF8(*Entry->GetStringField(TEXT("tooltip")));
+
+		const TArray<TSharedPtr<FJsonValue>>* Pins = nullptr;
+		ASSERT_TRUE(Entry->TryGetArrayField(TEXT("pins"), Pins));
+		TArray<FString> Outputs;
+		TArray<FString> Inputs;
+		for (const TSharedPtr<FJsonValue>& Pin : *Pins)
+		{
+			const TSharedPtr<FJsonObject> PinObject = Pin->AsObject();
+			(PinObject->GetStringField(TEXT("direction")) == TEXT("input") ? Inputs : Outputs).Add(PinObject->GetStringField(TEXT("name")) + TEXT(":") + PinObject->GetStringField(TEXT("category")));
+		}
+		EXPECT_EQ(Outputs, TArray<FString>({TEXT("then:exec"), TEXT("OnSuccess:exec"), TEXT("OnFail:exec"), TEXT("Code:int"), TEXT("Data:string")}));
+		TArray<FString> ExpectedInputs;
+		for (const FString& Input : Request.Inputs)
+		{
+			ExpectedInputs.Add(Input + (Input == TEXT("execute") ? TEXT(":exec") : TEXT(":string")));
+		}
+		EXPECT_EQ(Inputs, ExpectedInputs);
+	}
+}

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -164,4 +166,34 @@ TEST_F(FJsonKeyedCommandTest, KeysThatMakeNoNameAreRefusedInOneShortLine)
 	ASSERT_TRUE(Object.IsValid());
 	EXPECT_EQ(ReadStrings(*Object, TEXT("order")), TArray<FString>({TEXT("id_1"), TEXT("id_01")}));
 	EXPECT_EQ(ReadObject(*Object, TEXT("values"))->GetStringField(TEXT("id_01")), FString(TEXT("b")));
+}
+
+TEST_F(FJsonKeyedCommandTest, ARefusedKeyIsNamedWithTheReasonTheNodeRefusedIt)
+{
+	const std::pair<std::vector<std::string>, const char*> Cases[] = {
+		{{"json", "analyze", "{}", "--key", "name", "--key", "NAME"}, "the key \"NAME\": it repeats an earlier key"},
+		{{"json", "analyze", "{}", "--key", ""}, "the key \"\": a key may not be empty"},
+		{{"json", "analyze", "{}", "--key", "Success"}, "the key \"Success\": one of the node's own pins"},
+		{{"json", "analyze", "{}", "--key", "none"}, "the key \"none\": a pin name must be a name the engine can hold"},
+		{{"json", "create", "a=1", "A=2"}, "\"Json Create\" node refused the key \"A\": it repeats"},
+	};
+	for (const auto& [Words, Reason] : Cases)
+	{
+		SCOPED_TRACE(Reason);
+		const FRun Run = RunZova(Words);
+		EXPECT_EQ(Run.ExitStatus, 2);
+		EXPECT_TRUE(Run.StdOut.IsEmpty());
+		EXPECT_NE(Run.StdErr.find(Reason), std::string::npos) << Run.StdErr;
+		EXPECT_EQ(std::count(Run.StdErr.begin(), Run.StdErr.end(), '\n'), 1) << Run.StdErr;
+	}
+}
+
+TEST_F(FJsonKeyedCommandTest, AKeyLongerThanANameCanBeIsRefusedAtOnceWithItsReason)
+{
+	const std::string LongKey(100000, 'k');
+	const FRun Run = RunZova({"json", "analyze", "{}", "--key", "short", "--key", LongKey});
+	EXPECT_EQ(Run.ExitStatus, 2);
+	EXPECT_TRUE(Run.StdOut.IsEmpty());
+	EXPECT_NE(Run.StdErr.find("(100000 characters): a pin name must be a name the engine can hold"), std::string::npos) << Run.StdErr.substr(0, 300);
+	EXPECT_LT(Run.StdErr.size(), 400u) << "the key is shown cut short";
 }

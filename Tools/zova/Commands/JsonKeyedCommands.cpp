@@ -59,7 +59,8 @@ namespace
 		{
 			Reason = TEXT("it repeats an earlier key, ignoring case");
 		}
-		else if (Node.FindPin(Key, Direction))
+		// Pin names are compared as text: a key too long to be a name must not be made into one.
+		else if (Node.Pins.ContainsByPredicate([&Key, Direction](const UEdGraphPin* Pin) { return Pin->Direction == Direction && Pin->PinName.ToString().Equals(Key, ESearchCase::IgnoreCase); }))
 		{
 			Reason = TEXT("one of the node's own pins on that side has this name");
 		}
