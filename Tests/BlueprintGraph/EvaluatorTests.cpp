@@ -64,6 +64,26 @@ TEST_F(FEvaluatorTest, ArraysAndMapsAreBuiltFromTheirInputsInPinOrder)
 	EXPECT_EQ(Evaluate(CountPairs->GetReturnValuePin())->Get<int32>(), 2);
 }
 
+TEST_F(FEvaluatorTest, AnArrayPassedByConstReferenceReachesEveryCallAndStaysWhole)
+{
+	UK2Node_MakeArray* const MakeArray = AddNode<UK2Node_MakeArray>();
+	UK2Node_CallFunction* const FirstCount = AddCall(TEXT("CountWords"));
+	UK2Node_CallFunction* const SecondCount = AddCall(TEXT("CountWords"));
+	Link(MakeArray->GetOutputPin(), FirstCount->FindPinChecked(TEXT("Words")));
+	Link(MakeArray->GetOutputPin(), SecondCount->FindPinChecked(TEXT("Words")));
+	MakeArray->AddInputPin();
+	MakeArray->FindPinChecked(TEXT("[0]"))->DefaultValue = TEXT("one");
+	MakeArray->FindPinChecked(TEXT("[1]"))->DefaultValue = TEXT("two");
+	Compile();
+	ASSERT_EQ(Results->NumErrors, 0) << TCHAR_TO_UTF8(*GetCompilerMessages());
+
+	// The calls borrow the array the node gave; each must find it, and it must come back.
+	EXPECT_EQ(Evaluate(FirstCount->GetReturnValuePin())->Get<int32>(), 2);
+	EXPECT_EQ(Evaluate(SecondCount->GetReturnValuePin())->Get<int32>(), 2);
+	EXPECT_EQ(FString::Join(Evaluate(MakeArray->GetOutputPin())->Get<TArray<FString>>(), TEXT(",")), FString(TEXT("one,two")));
+	EXPECT_EQ(Evaluate(FirstCount->FindPinChecked(TEXT("Words")))->Get<TArray<FString>>().Num(), 2) << "the input reads the same array";
+}
+
 TEST_F(FEvaluatorTest, NumbersConvertBetweenIntegerAndRealValues)
 {
 	UK2Node_CallFunction* const Scale = AddCall(TEXT("Scale"));

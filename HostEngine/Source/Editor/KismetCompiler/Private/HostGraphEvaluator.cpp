@@ -288,6 +288,12 @@ namespace
 		return true;
 	}
 
+	/** Exchanges two values of one type whose storage may be moved bytewise, as the engine's containers may. */
+	void SwapBytes(void* First, void* Second, int32 Size)
+	{
+		std::swap_ranges(static_cast<uint8*>(First), static_cast<uint8*>(First) + Size, static_cast<uint8*>(Second));
+	}
+
 	FString DescribePin(const UEdGraphPin* Pin)
 	{
 		return FString::Printf(TEXT("\"%s\" of %s"), *Pin->GetName(), *Pin->GetOwningNode()->GetNodeTitle(ENodeTitleType::ListView).ToString());
@@ -496,15 +502,19 @@ bool FHostGraphEvaluator::RunCallFunction(const UK2Node_CallFunction* Node, FStr
 	}
 
 	FParameterBuffer Parameters(Function);
+	TArray<FLentArgument> LentArguments;
 	for (TFieldIterator<FProperty> It(Function); It && It->HasAnyPropertyFlags(CPF_Parm); ++It)
 	{
 		const UEdGraphPin* const Pin = Node->FindPin(It->GetFName(), EGPD_Input);
-		if (Pin && !EvaluateInput(Pin, *It, It->ContainerPtrToValuePtr(Parameters.GetData()), OutError))
+		void* const Slot = It->ContainerPtrToValuePtr(Parameters.GetData());
+		if (Pin && !PassArgument(Pin, *It, Slot, LentArguments, OutError))
 		{
+			ReturnLentArguments(LentArguments);
 			return false;
 		}
 	}
 	Target->ProcessEvent(const_cast<UFunction*>(Function), Parameters.GetData());
+	ReturnLentArguments(LentArguments);
 	for (TFieldIterator<FProperty> It(Function); It && It->HasAnyPropertyFlags(CPF_Parm); ++It)
 	{
 		if (const UEdGraphPin* const Pin = Node->FindPin(It->GetFName(), EGPD_Output))
@@ -515,6 +525,38 @@ bool FHostGraphEvaluator::RunCallFunction(const UK2Node_CallFunction* Node, FStr
 		}
 	}
 	return true;
+}
+
+bool FHostGraphEvaluator::PassArgument(const UEdGraphPin* InputPin, const FProperty* Property, void* Slot, TArray<FLentArgument>& InOutLent, FString& OutError)
+{
+	// The virtual machine passes a const reference argument in place. An array another node gave is
+	// lent to the call the same way: its bytes swapped into the parameter and back, never copied.
+	if (!Property->HasAllPropertyFlags(CPF_ConstParm | CPF_ReferenceParm) || !Property->IsA<FArrayProperty>() || InputPin->LinkedTo.IsEmpty())
+	{
+		return EvaluateInput(InputPin, Property, Slot, OutError);
+	}
+	const TSharedPtr<const FHostPinValue> Source = EvaluateOutput(InputPin->LinkedTo[0], OutError);
+	if (!Source.IsValid())
+	{
+		return false;
+	}
+	const bool bAlreadyLent = InOutLent.ContainsByPredicate([&Source](const FLentArgument& Lent) { return Lent.Value == Source; });
+	if (bAlreadyLent || Source->GetProperty()->GetCPPType() != Property->GetCPPType())
+	{
+		return EvaluateInput(InputPin, Property, Slot, OutError);
+	}
+	InOutLent.Add({Source, Slot});
+	SwapBytes(const_cast<void*>(Source->GetData()), Slot, Property->GetSize());
+	return true;
+}
+
+void FHostGraphEvaluator::ReturnLentArguments(TArray<FLentArgument>& Lent)
+{
+	for (const FLentArgument& Argument : Lent)
+	{
+		SwapBytes(const_cast<void*>(Argument.Value->GetData()), Argument.Slot, Argument.Value->GetProperty()->GetSize());
+	}
+	Lent.Reset();
 }
 
 bool FHostGraphEvaluator::RunMakeArray(const UK2Node_MakeArray* Node, FString& OutError)

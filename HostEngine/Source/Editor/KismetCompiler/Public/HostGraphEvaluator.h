@@ -64,7 +64,17 @@ public:
 	static bool CanEvaluateNode(const UEdGraphNode* Node);
 
 private:
+	/** An argument a call holds in place of the value a node gave, until it is given back. */
+	struct FLentArgument
+	{
+		TSharedPtr<const FHostPinValue> Value;
+		void* Slot;
+	};
+
 	const UEdGraphPin* FindCompiledPin(const UEdGraphPin* Pin) const;
+	/** Puts a call's argument in its parameter slot: a const reference array is lent (see FLentArgument), the rest copied. */
+	bool PassArgument(const UEdGraphPin* InputPin, const FProperty* Property, void* Slot, TArray<FLentArgument>& InOutLent, FString& OutError);
+	static void ReturnLentArguments(TArray<FLentArgument>& Lent);
 	TSharedPtr<const FHostPinValue> EvaluateOutput(const UEdGraphPin* OutputPin, FString& OutError);
 	bool EvaluateInput(const UEdGraphPin* InputPin, const FProperty* Property, void* Dest, FString& OutError);
 	bool RunNode(const UEdGraphNode* Node, FString& OutError);
