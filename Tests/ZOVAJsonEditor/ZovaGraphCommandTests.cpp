@@ -26,6 +26,17 @@ protected:
 		return Object;
 	}
 
+	/** The entries "zova nodes --json" lists. */
+	static TArray<TSharedPtr<FJsonValue>> ListNodes()
+	{
+		const FRun Run = RunZova({"nodes", "--json"});
+		EXPECT_EQ(Run.ExitStatus, 0) << Run.StdErr;
+		const TSharedPtr<FJsonObject> Object = ParseObject(Run);
+		const TArray<TSharedPtr<FJsonValue>>* Nodes = nullptr;
+		EXPECT_TRUE(Object.IsValid() && Object->TryGetArrayField(TEXT("nodes"), Nodes));
+		return Nodes ? *Nodes : TArray<TSharedPtr<FJsonValue>>();
+	}
+
 	static TArray<FString> ToStrings(const TArray<TSharedPtr<FJsonValue>>& Values)
 	{
 		TArray<FString> Strings;
@@ -90,15 +101,8 @@ TEST_F(FZovaGraphCommandTest, JsonToArrayRefusesBadUsageWithOneLine)
 
 TEST_F(FZovaGraphCommandTest, NodesListsJsonToArrayWithItsPinsButNotTheAnalyzeArrayNode)
 {
-	const FRun Run = RunZova({"nodes", "--json"});
-	EXPECT_EQ(Run.ExitStatus, 0) << Run.StdErr;
-	const TSharedPtr<FJsonObject> Object = ParseObject(Run);
-	ASSERT_TRUE(Object.IsValid());
-	const TArray<TSharedPtr<FJsonValue>>* Nodes = nullptr;
-	ASSERT_TRUE(Object->TryGetArrayField(TEXT("nodes"), Nodes));
-
 	TSharedPtr<FJsonObject> JsonToArray;
-	for (const TSharedPtr<FJsonValue>& Node : *Nodes)
+	for (const TSharedPtr<FJsonValue>& Node : ListNodes())
 	{
 		const TSharedPtr<FJsonObject> Entry = Node->AsObject();
 		EXPECT_NE(Entry->GetStringField(TEXT("class")), TEXT("ZOVAK2Node_AnalyzeArray"));
@@ -138,12 +142,7 @@ TEST_F(FZovaGraphCommandTest, NodesListsJsonToArrayWithItsPinsButNotTheAnalyzeAr
 
 TEST_F(FZovaGraphCommandTest, NodesListsTheThreeRequestNodesAsLatentNodes)
 {
-	const FRun Run = RunZova({"nodes", "--json"});
-	ASSERT_EQ(Run.ExitStatus, 0) << Run.StdErr;
-	const TSharedPtr<FJsonObject> Object = ParseObject(Run);
-	ASSERT_TRUE(Object.IsValid());
-	const TArray<TSharedPtr<FJsonValue>>* Nodes = nullptr;
-	ASSERT_TRUE(Object->TryGetArrayField(TEXT("nodes"), Nodes));
+	const TArray<TSharedPtr<FJsonValue>> Nodes = ListNodes();
 
 	struct FRequestNode
 	{
@@ -159,7 +158,7 @@ TEST_F(FZovaGraphCommandTest, NodesListsTheThreeRequestNodesAsLatentNodes)
 	for (const FRequestNode& Request : Expected)
 	{
 		SCOPED_TRACE(TCHAR_TO_UTF8(Request.Title));
-		const TSharedPtr<FJsonValue>* Found = Nodes->FindByPredicate([&Request](const TSharedPtr<FJsonValue>& Node)
+		const TSharedPtr<FJsonValue>* Found = Nodes.FindByPredicate([&Request](const TSharedPtr<FJsonValue>& Node)
 		{
 			return Node->AsObject()->GetStringField(TEXT("title")).Equals(Request.Title, ESearchCase::CaseSensitive);
 		});

@@ -62,9 +62,18 @@ namespace
 		EVP_CIPHER* Cipher = nullptr;
 	};
 
-	/** Encrypts (bEncrypt) or decrypts with PKCS#5 padding, which the cipher context applies and checks by default. */
-	bool Transform(const EVP_CIPHER* Cipher, bool bEncrypt, const FString& TokenAsRead, const uint8* Input, int32 InputLength, TArray<uint8>& OutBytes)
+	/**
+	 * Encrypts (bEncrypt) or decrypts with PKCS#5 padding, which the cipher context applies and checks
+	 * by default; false with OutError when OpenSSL has no DES-CBC or the bytes do not decrypt.
+	 */
+	bool Transform(bool bEncrypt, const FString& TokenAsRead, const uint8* Input, int32 InputLength, TArray<uint8>& OutBytes, FString& OutError)
 	{
+		const FLegacyDesCbc DesCbc;
+		if (!DesCbc.Get())
+		{
+			OutError = TEXT("OpenSSL offers no DES-CBC here (its legacy provider could not be loaded)");
+			return false;
+		}
 		const TArray<uint8> Key = MakeBlock(TokenAsRead.Reverse());
 		const TArray<uint8> Iv = MakeBlock(TokenAsRead);
 		OutBytes.SetNumZeroed(InputLength + 8);
@@ -72,11 +81,15 @@ namespace
 		int UpdateLength = 0;
 		int FinalLength = 0;
 		const bool bDone = CipherContext
-			&& EVP_CipherInit_ex2(CipherContext, Cipher, Key.GetData(), Iv.GetData(), bEncrypt ? 1 : 0, nullptr) == 1
+			&& EVP_CipherInit_ex2(CipherContext, DesCbc.Get(), Key.GetData(), Iv.GetData(), bEncrypt ? 1 : 0, nullptr) == 1
 			&& EVP_CipherUpdate(CipherContext, OutBytes.GetData(), &UpdateLength, Input, InputLength) == 1
 			&& EVP_CipherFinal_ex(CipherContext, OutBytes.GetData() + UpdateLength, &FinalLength) == 1;
 		EVP_CIPHER_CTX_free(CipherContext);
 		OutBytes.SetNum(bDone ? UpdateLength + FinalLength : 0);
+		if (!bDone)
+		{
+			OutError = bEncrypt ? TEXT("OpenSSL could not encrypt the document") : TEXT("the data file does not decrypt under the token (the padding is wrong)");
+		}
 		return bDone;
 	}
 
@@ -109,17 +122,10 @@ namespace
 
 bool LauncherDataCipher::EncryptDocument(const FString& Document, const FString& TokenAsRead, FString& OutBase64, FString& OutError)
 {
-	const FLegacyDesCbc DesCbc;
-	if (!DesCbc.Get())
-	{
-		OutError = TEXT("OpenSSL offers no DES-CBC here (its legacy provider could not be loaded)");
-		return false;
-	}
 	TArray<uint8> CipherBytes;
 	const FTCHARToUTF8 Plain(*Document, Document.Len());
-	if (!Transform(DesCbc.Get(), true, TokenAsRead, reinterpret_cast<const uint8*>(Plain.Get()), Plain.Length(), CipherBytes))
+	if (!Transform(true, TokenAsRead, reinterpret_cast<const uint8*>(Plain.Get()), Plain.Length(), CipherBytes, OutError))
 	{
-		OutError = TEXT("OpenSSL could not encrypt the document");
 		return false;
 	}
 	OutBase64 = EncodeBase64(CipherBytes);
@@ -128,12 +134,6 @@ bool LauncherDataCipher::EncryptDocument(const FString& Document, const FString&
 
 bool LauncherDataCipher::DecryptDocument(const FString& Base64Text, const FString& TokenAsRead, FString& OutDocument, FString& OutError)
 {
-	const FLegacyDesCbc DesCbc;
-	if (!DesCbc.Get())
-	{
-		OutError = TEXT("OpenSSL offers no DES-CBC here (its legacy provider could not be loaded)");
-		return false;
-	}
 	TArray<uint8> CipherBytes;
 	if (!DecodeBase64(Base64Text, CipherBytes))
 	{
@@ -141,9 +141,8 @@ bool LauncherDataCipher::DecryptDocument(const FString& Base64Text, const FStrin
 		return false;
 	}
 	TArray<uint8> PlainBytes;
-	if (!Transform(DesCbc.Get(), false, TokenAsRead, CipherBytes.GetData(), CipherBytes.Num(), PlainBytes))
+	if (!Transform(false, TokenAsRead, CipherBytes.GetData(), CipherBytes.Num(), PlainBytes, OutError))
 	{
-		OutError = TEXT("the data file does not decrypt under the token (the padding is wrong)");
 		return false;
 	}
 	const FUTF8ToTCHAR Converted(reinterpret_cast<const ANSICHAR*>(PlainBytes.GetData()), PlainBytes.Num());
