@@ -198,7 +198,9 @@ bool FZovaStagedFiles::Commit(bool bReplace, FString& OutError) const
 		}
 	}
 
-	const FZovaInterruptCleanup WaitForCommit([]() { const std::lock_guard<std::mutex> Lock(CommitMutex()); });
+	// An interrupt waits for the commit under way and keeps the lock until the process ends, so that
+	// none starts after it.
+	const FZovaInterruptCleanup WaitForCommit([]() { CommitMutex().lock(); });
 	const std::lock_guard<std::mutex> Lock(CommitMutex());
 	TArray<path> CreatedFolders;
 	std::string StagingTemplate = (Root / ".zova-staging-XXXXXX").string();

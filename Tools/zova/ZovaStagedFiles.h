@@ -9,8 +9,8 @@
  * (so on the same file system, and never outside the folder), then moved into place one after the
  * other, the old files moved aside and back again if any move fails. A target path that is a
  * symbolic link, or anything but a regular file, is refused before anything is written, and so is
- * an existing file unless replacing is allowed. On any failure, Ctrl-C included, the folder is left
- * as it was.
+ * an existing file unless replacing is allowed. On any failure the folder is left as it was; Ctrl-C
+ * during a commit lets it end first, so the folder holds the old files or the new ones.
  */
 class FZovaStagedFiles
 {
