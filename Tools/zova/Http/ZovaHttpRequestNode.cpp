@@ -72,6 +72,9 @@ ZovaHttpRequestNode::EOutcome ZovaHttpRequestNode::Send(const FFactory& Factory,
 	Listener.RemoveFromRoot();
 	if (!bFired)
 	{
+		// The tool gives up on the request: the action, which keeps itself in the root set until it
+		// reports, is let go so that the engine's exit frees it.
+		Action->RemoveFromRoot();
 		OutError = FString::Printf(TEXT("neither OnSuccess nor OnFail fired within %g seconds"), TimeoutSeconds);
 		return EOutcome::TimedOut;
 	}
