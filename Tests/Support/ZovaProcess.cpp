@@ -132,7 +132,7 @@ FZovaRun FZovaChild::Wait()
 	Pid = -1;
 	const std::string Output = ReadWholeFile(OutputFolder + "/stdout");
 	const FUTF8ToTCHAR Converted(Output.data(), (int32)Output.size());
-	Run.StdOut = FString(Converted.Length(), Converted.Get());
+	Run.StdOut = FString::ConstructFromPtrSize(Converted.Get(), Converted.Length());
 	Run.StdErr = ReadWholeFile(OutputFolder + "/stderr");
 	return Run;
 }

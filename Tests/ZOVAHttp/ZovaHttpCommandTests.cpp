@@ -72,6 +72,8 @@ TEST_F(FZovaHttpCommandTest, FailuresEndInOnFailWithExitStatusThree)
 	ExpectResult(RunZova({"http", "get", Closed, "--json"}), 3, TEXT("OnFail"), -1, "");
 	// Without a URL the request fails inside the factory; the node still hears of it once activated.
 	ExpectResult(RunZova({"http", "post-json", "", "{}", "--json"}), 3, TEXT("OnFail"), -1, "");
+	// Only http and https URLs are sent; a file's contents never come back as Data.
+	ExpectResult(RunZova({"http", "get", "file:///etc/passwd", "--json"}), 3, TEXT("OnFail"), -1, "");
 }
 
 TEST_F(FZovaHttpCommandTest, BadUsageIsOneLineOnStandardErrorWithExitStatusTwo)

@@ -114,9 +114,14 @@ TEST_F(FLauncherCommandTest, BadArgumentsGiveOneLineAndStatusTwo)
 	ASSERT_EQ(Pack("tok").ExitCode, 0);
 	const std::string Folder = Utf8(Out.GetPath());
 	const std::string ArrayDocument = Utf8(Work.WriteFile(TEXT("array.json"), "[1,2]"));
+	// The module refuses these rather than hand them to the engine's reader, and so does the tool.
+	const std::string DeepDocument = Utf8(Work.WriteFile(TEXT("deep.json"), "{\"a\":" + std::string(100000, '[') + std::string(100000, ']') + "}"));
+	const std::string CutDocument = Utf8(Work.WriteFile(TEXT("cut.json"), "{\"a\":\"x\\"));
 	const std::pair<const char*, std::vector<std::string>> Cases[] = {
 		{"PackWithoutOut", {"launcher", "pack", "--document", Utf8(DocumentPath), "--token", "t"}},
 		{"PackOfAnArray", {"launcher", "pack", "--document", ArrayDocument, "--token", "t", "--out", Folder + "/other"}},
+		{"PackOfADeepDocument", {"launcher", "pack", "--document", DeepDocument, "--token", "t", "--out", Folder + "/other"}},
+		{"PackOfADocumentCutAfterABackslash", {"launcher", "pack", "--document", CutDocument, "--token", "t", "--out", Folder + "/other"}},
 		{"PackOfAMissingFile", {"launcher", "pack", "--document", Folder + "/none.json", "--token", "t", "--out", Folder + "/other"}},
 		{"PackOverExistingFiles", {"launcher", "pack", "--document", Utf8(DocumentPath), "--token", "t", "--out", Folder}},
 		{"ReadWithoutAppKey", {"launcher", "read", "--dir", Folder}},

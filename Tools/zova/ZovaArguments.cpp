@@ -25,7 +25,7 @@ namespace
 	FString Utf8ToText(const TArray<uint8>& Bytes)
 	{
 		const FUTF8ToTCHAR Converted(reinterpret_cast<const ANSICHAR*>(Bytes.GetData()), Bytes.Num());
-		return FString(Converted.Length(), Converted.Get());
+		return FString::ConstructFromPtrSize(Converted.Get(), Converted.Length());
 	}
 
 	/** A URL or key typed as a line ends at its newline, which is no part of it. */

@@ -109,7 +109,7 @@ namespace
 		TEXT("Usage: zova http get URL [--timeout SECONDS] [--json]\n\n")
 		TEXT("Calls the \"Http Get Request\" node's factory with URL, binds OnSuccess and OnFail, activates it and\n")
 		TEXT("ticks the engine until one fires. URL may be \"-\" to read it from standard input (one trailing\n")
-		TEXT("newline is dropped).\n\n")
+		TEXT("newline is dropped). Only http and https URLs are sent; any other (file://, ftp://...) ends in OnFail.\n\n")
 		TEXT("Exit status: 0 when OnSuccess fired (any HTTP status), 3 when OnFail fired, 4 when neither fired\n")
 		TEXT("within --timeout seconds (60 unless given), 2 for bad usage.\n\n")
 		TEXT("Example (nothing listens on port 9 here, so the request fails):\n")

@@ -145,7 +145,13 @@ bool LauncherDataCipher::DecryptDocument(const FString& Base64Text, const FStrin
 	{
 		return false;
 	}
-	const FUTF8ToTCHAR Converted(reinterpret_cast<const ANSICHAR*>(PlainBytes.GetData()), PlainBytes.Num());
-	OutDocument = FString(Converted.Length(), Converted.Get());
+	// As the module does: the text ends at the first zero byte.
+	int32 TextLength = 0;
+	while (TextLength < PlainBytes.Num() && PlainBytes[TextLength] != 0)
+	{
+		++TextLength;
+	}
+	const FUTF8ToTCHAR Converted(reinterpret_cast<const ANSICHAR*>(PlainBytes.GetData()), TextLength);
+	OutDocument = FString::ConstructFromPtrSize(Converted.Get(), Converted.Length());
 	return true;
 }

@@ -6,6 +6,7 @@
 #include "Misc/Paths.h"
 #include "Serialization/JsonReader.h"
 #include "Serialization/JsonSerializer.h"
+#include "ZOVAHubJsonCheck.h"
 #include "ZovaStagedFiles.h"
 
 namespace
@@ -30,7 +31,7 @@ namespace
 bool IsLauncherDocument(const FString& Text)
 {
 	TSharedPtr<FJsonObject> Object;
-	return FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Text), Object) && Object.IsValid();
+	return !UE::ZOVALauncherAPI::Private::IsHubJsonRefused(Text) && FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Text), Object) && Object.IsValid();
 }
 
 FLauncherFolder::FLauncherFolder(const FString& InDir)

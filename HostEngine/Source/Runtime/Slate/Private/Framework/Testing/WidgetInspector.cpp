@@ -78,11 +78,6 @@ void FWidgetInspector::EraseText(SEditableTextBox& TextBox)
 	TextBox.HandleUserEdit(FText::GetEmpty());
 }
 
-void FWidgetInspector::PasteText(SEditableTextBox& TextBox, const FString& Characters)
-{
-	TextBox.HandleUserEdit(FText::FromString(Characters));
-}
-
 float FWidgetInspector::GetMinDesiredWidth(const SEditableTextBox& TextBox)
 {
 	return TextBox.MinDesiredWidth.Get();

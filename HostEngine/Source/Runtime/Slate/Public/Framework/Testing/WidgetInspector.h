@@ -100,7 +100,5 @@ public:
 	static void PasteText(SEditableTextBox& TextBox, const FString& Text);
 	/** Selects all text and deletes it, firing OnTextChanged once with an empty text. */
 	static void EraseText(SEditableTextBox& TextBox);
-	/** Selects all text and pastes the characters over it, firing OnTextChanged once. */
-	static void PasteText(SEditableTextBox& TextBox, const FString& Characters);
 	static float GetMinDesiredWidth(const SEditableTextBox& TextBox);
 };
