@@ -111,17 +111,21 @@ TEST_F(FJsonObjectTest, FieldNamesIgnoreCase)
 	EXPECT_EQ(Object->Values.Num(), 2);
 }
 
+// UE 5.4, Json/Private/Dom/JsonValue.cpp: AsObject never gives a null pointer; misused nulls only warn.
 TEST_F(FJsonObjectTest, MisusedValuesLogAndGiveDefaults)
 {
-	const TSharedPtr<FJsonObject> Object = Read(TEXT("{\"list\":[1],\"text\":\"abc\"}"));
+	const TSharedPtr<FJsonObject> Object = Read(TEXT("{\"list\":[1],\"text\":\"abc\",\"nothing\":null}"));
 	ASSERT_TRUE(Object.IsValid());
 	FLogCapture Log;
 	EXPECT_TRUE(Object->GetStringField(TEXT("missing")).IsEmpty());
 	EXPECT_TRUE(Object->GetStringField(TEXT("list")).IsEmpty());
 	const TSharedPtr<FJsonValue> Text = Object->TryGetField(TEXT("text"));
 	EXPECT_EQ(Text->AsNumber(), 0.0);
-	EXPECT_FALSE(Text->AsObject().IsValid());
+	ASSERT_TRUE(Text->AsObject().IsValid());
+	EXPECT_EQ(Text->AsObject()->Values.Num(), 0);
 	EXPECT_TRUE(Text->AsArray().IsEmpty());
-	ASSERT_EQ(Log.Lines.Num(), 5) << "one line per misuse";
+	EXPECT_TRUE(Object->TryGetField(TEXT("nothing"))->AsString().IsEmpty());
+	ASSERT_EQ(Log.Lines.Num(), 7) << "one line per misuse";
 	EXPECT_TRUE(Log.Lines[1].Equals(TEXT("LogJson: Error: Json Value of type 'Array' used as a 'String'."), ESearchCase::CaseSensitive)) << TCHAR_TO_UTF8(*Log.Lines[1]);
+	EXPECT_TRUE(Log.Lines[6].Equals(TEXT("LogJson: Warning: Json Value of type 'Null' used as a 'String'."), ESearchCase::CaseSensitive)) << TCHAR_TO_UTF8(*Log.Lines[6]);
 }

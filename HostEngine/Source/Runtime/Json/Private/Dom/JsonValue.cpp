@@ -8,7 +8,6 @@
 namespace
 {
 	const TArray<TSharedPtr<FJsonValue>> EmptyArray;
-	const TSharedPtr<FJsonObject> NullObject;
 
 	/** True when the whole text is one number, as the engine's LexTryParseString requires. */
 	bool TryParseWholeNumber(const FString& Text, double& OutNumber)
@@ -71,9 +70,12 @@ const TArray<TSharedPtr<FJsonValue>>& FJsonValue::AsArray() const
 
 const TSharedPtr<FJsonObject>& FJsonValue::AsObject() const
 {
-	const TSharedPtr<FJsonObject>* Object = &NullObject;
+	const TSharedPtr<FJsonObject>* Object = nullptr;
 	if (!TryGetObject(Object))
 	{
+		// As in the engine: one empty object, shared by every misuse, never a null pointer.
+		static const TSharedPtr<FJsonObject> EmptyObject = MakeShared<FJsonObject>();
+		Object = &EmptyObject;
 		ErrorMessage(TEXT("Object"));
 	}
 	return *Object;
@@ -81,7 +83,14 @@ const TSharedPtr<FJsonObject>& FJsonValue::AsObject() const
 
 void FJsonValue::ErrorMessage(const TCHAR* InType) const
 {
-	UE_LOG(LogJson, Error, TEXT("Json Value of type '%s' used as a '%s'."), *GetType(), InType);
+	if (IsNull())
+	{
+		UE_LOG(LogJson, Warning, TEXT("Json Value of type '%s' used as a '%s'."), *GetType(), InType);
+	}
+	else
+	{
+		UE_LOG(LogJson, Error, TEXT("Json Value of type '%s' used as a '%s'."), *GetType(), InType);
+	}
 }
 
 FJsonValueString::FJsonValueString(const FString& InString)
