@@ -1,14 +1,5 @@
 #include "ZOVAJsonTextCheck.h"
 
-namespace
-{
-	bool IsNaN(const TCHAR* Chars, int32 Len, int32 Index)
-	{
-		// Setting bit 5 lowers an ASCII capital letter and leaves no other character an 'a' or an 'n'.
-		return Index + 2 < Len && (Chars[Index] | 0x20) == 'n' && (Chars[Index + 1] | 0x20) == 'a' && (Chars[Index + 2] | 0x20) == 'n';
-	}
-}
-
 bool ZOVAJsonTextCheck::IsRefused(const FString& Text)
 {
 	// Bit N is set when the bracket open at depth N + 1 is an object's.
@@ -18,9 +9,9 @@ bool ZOVAJsonTextCheck::IsRefused(const FString& Text)
 	int32 Depth = 0;
 	for (int32 Index = 0; Index < Len; ++Index)
 	{
-		const TCHAR Char = Chars[Index];
-		if (Char == '"')
+		switch (Chars[Index])
 		{
+		case '"':
 			++Index;
 			while (Index < Len && Chars[Index] != '"')
 			{
@@ -30,18 +21,21 @@ bool ZOVAJsonTextCheck::IsRefused(const FString& Text)
 			{
 				return true;
 			}
-		}
-		else if (Char == '{' || Char == '[')
+			break;
+		case '{':
+		case '[':
 		{
 			if (Depth == MaxDepth)
 			{
 				return true;
 			}
 			const uint64 Bit = uint64(1) << (Depth % 64);
-			ObjectBits[Depth / 64] = Char == '{' ? ObjectBits[Depth / 64] | Bit : ObjectBits[Depth / 64] & ~Bit;
+			ObjectBits[Depth / 64] = Chars[Index] == '{' ? ObjectBits[Depth / 64] | Bit : ObjectBits[Depth / 64] & ~Bit;
 			++Depth;
+			break;
 		}
-		else if (Char == '}' || Char == ']')
+		case '}':
+		case ']':
 		{
 			if (Depth == 0)
 			{
@@ -49,14 +43,22 @@ bool ZOVAJsonTextCheck::IsRefused(const FString& Text)
 			}
 			--Depth;
 			const bool bObjectOpen = (ObjectBits[Depth / 64] >> (Depth % 64)) & 1;
-			if (bObjectOpen != (Char == '}'))
+			if (bObjectOpen != (Chars[Index] == '}'))
 			{
 				return true;
 			}
+			break;
 		}
-		else if (IsNaN(Chars, Len, Index))
-		{
-			return true;
+		case 'n':
+		case 'N':
+			// Setting bit 5 lowers an ASCII capital letter and makes no other character an 'a' or an 'n'.
+			if (Index + 2 < Len && (Chars[Index + 1] | 0x20) == 'a' && (Chars[Index + 2] | 0x20) == 'n')
+			{
+				return true;
+			}
+			break;
+		default:
+			break;
 		}
 	}
 	return false;

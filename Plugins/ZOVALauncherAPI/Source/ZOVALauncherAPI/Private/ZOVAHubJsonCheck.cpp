@@ -11,9 +11,9 @@ namespace UE::ZOVALauncherAPI::Private
 		int32 Depth = 0;
 		for (int32 Index = 0; Index < Len; ++Index)
 		{
-			const TCHAR Char = Chars[Index];
-			if (Char == '"')
+			switch (Chars[Index])
 			{
+			case '"':
 				++Index;
 				while (Index < Len && Chars[Index] != '"')
 				{
@@ -23,18 +23,21 @@ namespace UE::ZOVALauncherAPI::Private
 				{
 					return true;
 				}
-			}
-			else if (Char == '{' || Char == '[')
+				break;
+			case '{':
+			case '[':
 			{
 				if (Depth == MaxHubJsonDepth)
 				{
 					return true;
 				}
 				const uint64 Bit = uint64(1) << (Depth % 64);
-				ObjectBits[Depth / 64] = Char == '{' ? ObjectBits[Depth / 64] | Bit : ObjectBits[Depth / 64] & ~Bit;
+				ObjectBits[Depth / 64] = Chars[Index] == '{' ? ObjectBits[Depth / 64] | Bit : ObjectBits[Depth / 64] & ~Bit;
 				++Depth;
+				break;
 			}
-			else if (Char == '}' || Char == ']')
+			case '}':
+			case ']':
 			{
 				if (Depth == 0)
 				{
@@ -42,10 +45,14 @@ namespace UE::ZOVALauncherAPI::Private
 				}
 				--Depth;
 				const bool bObjectOpen = (ObjectBits[Depth / 64] >> (Depth % 64)) & 1;
-				if (bObjectOpen != (Char == '}'))
+				if (bObjectOpen != (Chars[Index] == '}'))
 				{
 					return true;
 				}
+				break;
+			}
+			default:
+				break;
 			}
 		}
 		return false;
