@@ -14,6 +14,7 @@ protected:
 	}
 };
 
+// UE 5.4 and 5.8, Engine/Classes/EdGraph/EdGraphNode.h
 TEST_F(FPinLinkTest, CreatePinAppendsOrInsertsWithTheRequestedType)
 {
 	UGraphTestNode* const Node = AddTestNode({TEXT("A")}, {TEXT("B")});
@@ -34,6 +35,7 @@ TEST_F(FPinLinkTest, CreatePinAppendsOrInsertsWithTheRequestedType)
 	EXPECT_TRUE(Appended->bAllowFriendlyName);
 }
 
+// UE 5.4 and 5.8, Engine/Classes/EdGraph/EdGraphNode.h
 TEST_F(FPinLinkTest, FindPinMatchesNameIgnoringCaseAndDirection)
 {
 	UGraphTestNode* const Node = AddTestNode({TEXT("Value"), TEXT("Other")}, {TEXT("Value")});
@@ -109,6 +111,7 @@ TEST_F(FPinLinkTest, BreakingLinksNotifiesOnlyWhenAsked)
 	EXPECT_EQ(Second->NumPinNotifications, 0);
 }
 
+// UE 5.4 and 5.8, Engine/Classes/EdGraph/EdGraphNode.h
 TEST_F(FPinLinkTest, RemovePinBreaksItsLinksSilently)
 {
 	UGraphTestNode* const Source = AddTestNode({}, {TEXT("Out")});

@@ -83,6 +83,7 @@ TEST_F(FSchemaTest, TryCreateConnectionReplacesTheLinkOfAnInputAndTellsBothNodes
 	EXPECT_GE(Target->NumPinNotifications, 2);
 }
 
+// UE5, Engine/Private/EdGraph/EdGraphSchema.cpp
 TEST_F(FSchemaTest, MovePinLinksCarriesLinksAndDefaultsAndCopyKeepsTheSource)
 {
 	UGraphTestNode* const Source = AddNode<UGraphTestNode>([](UGraphTestNode* Node) { Node->OutputNames = {TEXT("Out")}; });
@@ -138,6 +139,7 @@ TEST_F(FSchemaTest, MakeArrayTakesItsTypeFromTheFirstLink)
 	EXPECT_EQ(MakeArray->Pins[3]->PinName, FName(TEXT("[2]")));
 }
 
+// UE 5.2, Editor/BlueprintGraph/Private/K2Node_MakeMap.cpp
 TEST_F(FSchemaTest, MakeMapTypesKeysAndValuesFromLinksOnEitherSide)
 {
 	UK2Node_MakeMap* const FromOutput = AddNode<UK2Node_MakeMap>();

@@ -23,6 +23,7 @@ namespace
 	};
 }
 
+// UE5, Core/Public/Containers/UnrealString.h
 TEST_F(FContainerTest, StringArraySearchIgnoresCaseAndRemoveTakesEveryMatch)
 {
 	TArray<FString> Names = {TEXT("Alpha"), TEXT("beta"), TEXT("ALPHA"), TEXT("Gamma"), TEXT("alpha")};
@@ -54,6 +55,7 @@ TEST_F(FContainerTest, MapKeepsInsertionOrderAndReplacesInPlace)
 	EXPECT_EQ(*Map.Find(TEXT("two")), 20);
 }
 
+// UE5, Core/Public/Containers/UnrealString.h
 TEST_F(FContainerTest, MapStringKeysIgnoreCase)
 {
 	TMap<FString, int32> Map;

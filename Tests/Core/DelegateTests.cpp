@@ -161,6 +161,7 @@ TEST_F(FDelegateTest, SharedPointerBindingsAreSkippedOnceTheObjectDies)
 	EXPECT_DEATH(FromRef.Execute(5), "");
 }
 
+// UE 5.8, Core/Public/Delegates/DelegateInstancesImpl.h
 TEST_F(FDelegateTest, UObjectBindingsAreSkippedOnceTheObjectIsDestroyed)
 {
 	FNodeLike Node;

@@ -69,6 +69,7 @@ namespace
 	};
 }
 
+// UE 5.4, Core/Private/Misc/FileHelper.cpp
 TEST_P(FFileDecodingTest, LoadFileToStringHonoursTheByteOrderMark)
 {
 	const FString Filename = Temp.WriteFile("input.txt", GetParam().Bytes);
@@ -92,6 +93,7 @@ TEST_F(FFileHelperTest, ANullPlatformFileLoadsNothingAndLeavesTheResult)
 	EXPECT_EQ(ExactText(Text), u"previous content");
 }
 
+// UE 5.4, Core/Private/Misc/FileHelper.cpp
 TEST_F(FFileHelperTest, MissingFilesAndDirectoriesFailToLoad)
 {
 	Temp.MakeDirectory("folder");

@@ -28,6 +28,7 @@ namespace
 	};
 }
 
+// UE5, Core/Private/GenericPlatform/GenericPlatformMisc.cpp
 TEST_F(FPathsTest, BaseDirAndLaunchDirAreFoldersWithTrailingSlash)
 {
 	const FString BaseDir = FPlatformProcess::BaseDir();
@@ -40,6 +41,7 @@ TEST_F(FPathsTest, BaseDirAndLaunchDirAreFoldersWithTrailingSlash)
 	EXPECT_TRUE(FPaths::DirectoryExists(LaunchDir));
 }
 
+// UE5, Core/Private/GenericPlatform/GenericPlatformMisc.cpp
 TEST_F(FPathsTest, LaunchDirStaysWhereTheProcessStarted)
 {
 	const FString Before = FPaths::LaunchDir();
@@ -52,6 +54,7 @@ TEST_F(FPathsTest, LaunchDirStaysWhereTheProcessStarted)
 	EXPECT_EQ(ExactText(After), ExactText(Before));
 }
 
+// UE5, Core/Private/Misc/Paths.cpp
 TEST_F(FPathsTest, ConvertRelativePathToFullResolvesAgainstTheBinariesFolder)
 {
 	const FString BaseDir = FPlatformProcess::BaseDir();
@@ -80,6 +83,7 @@ TEST_F(FPathsTest, ConvertRelativePathToFullResolvesAgainstTheBinariesFolder)
 	EXPECT_EQ(ExactText(FPaths::ConvertRelativePathToFull(FPaths::LaunchDir())), ExactText(FPaths::LaunchDir()));
 }
 
+// UE5, Core/Private/Misc/Paths.cpp
 TEST_F(FPathsTest, CollapseRefusesToClimbAboveTheStart)
 {
 	const TCHAR* const Refused[] = {TEXT("../x"), TEXT("/../x"), TEXT("a/../../x"), TEXT("C:/../x")};

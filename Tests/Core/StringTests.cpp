@@ -60,6 +60,7 @@ TEST_F(FStringTest, ReverseSwapsCodeUnitsEvenInsideSurrogatePairs)
 	EXPECT_TRUE(FString().Reverse().IsEmpty());
 }
 
+// UE5, Core/Private/Misc/StringFormatter.cpp
 TEST_F(FStringTest, PrintfAndFormatWriteIntegersWithoutGrouping)
 {
 	EXPECT_EQ(ExactText(FString::Printf(TEXT("[%d]"), 3)), u"[3]");
@@ -72,6 +73,7 @@ TEST_F(FStringTest, PrintfAndFormatWriteIntegersWithoutGrouping)
 	EXPECT_EQ(ExactText(FString::FromInt(-1000000)), u"-1000000");
 }
 
+// UE5, Core/Private/Containers/String.cpp
 TEST_F(FStringTest, SanitizeFloatTrimsTrailingZeros)
 {
 	struct FCase
@@ -95,6 +97,7 @@ TEST_F(FStringTest, SanitizeFloatTrimsTrailingZeros)
 	}
 }
 
+// UE 5.x, Core/Private/Misc/CString.cpp
 TEST_F(FStringTest, ToBoolAcceptsWordsInAnyCaseThenNumbers)
 {
 	struct FCase

@@ -12,6 +12,7 @@ namespace
 	};
 }
 
+// UE5, editor style (Icons.Plus, Icons.Minus) and core style (NoBorder)
 TEST_F(AppStyleTest, NamedEntriesAreDistinctAndStable)
 {
 	const FSlateBrush* const Plus = FAppStyle::GetBrush(TEXT("Icons.Plus"));

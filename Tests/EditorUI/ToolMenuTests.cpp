@@ -98,6 +98,7 @@ TEST_F(ToolMenuTest, AnEntryOfTheSameNameIsReplacedInPlace)
 	EXPECT_EQ(Target->Keys, TArray<FString>({TEXT("new")}));
 }
 
+// UE5, Slate/Public/Framework/Commands/UIAction.h
 TEST_F(ToolMenuTest, PickingRunsTheObjectActionWithItsPayloadOnlyWhileAllowedAndAlive)
 {
 	FToolMenuSection& Section = Menu->AddSection(TEXT("Keys"));

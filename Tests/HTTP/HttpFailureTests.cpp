@@ -19,6 +19,7 @@ protected:
 	FLoopbackHttpServer Server;
 };
 
+// UE 5.4 and 5.8, Online/HTTP/Private/GenericPlatform/HttpRequestCommon.cpp
 TEST_F(FHttpFailureTest, RequestsThatCannotStartCompleteInsideProcessRequest)
 {
 	struct FCase
@@ -81,6 +82,7 @@ TEST_F(FHttpFailureTest, CancelEndsARequestInFlight)
 	ExpectFailedOnce(Completions);
 }
 
+// UE 5.4 and 5.8, Online/HTTP/Private/GenericPlatform/HttpRequestCommon.cpp
 TEST_F(FHttpFailureTest, ARequestInFlightRefusesToStartAgain)
 {
 	FHttpCompletions Completions;

@@ -7,6 +7,7 @@ protected:
 	FLoopbackHttpServer Server;
 };
 
+// UE 5.8, Online/HTTP/Public/Interfaces/IHttpRequest.h
 TEST_F(FHttpRequestTest, AnyAnswerCompletesConnectedOnTheGameThreadWithItsCodeAndBody)
 {
 	for (const int32 Code : {200, 404, 500})

@@ -17,6 +17,7 @@ protected:
 	}
 };
 
+// UE 5.4 Json/Public/Dom/JsonValue.h, 5.8 Json/Private/Dom/JsonValue.cpp
 TEST_F(FJsonObjectTest, FieldsConvertBetweenKindsAsTheEngineDoes)
 {
 	const TSharedPtr<FJsonObject> Object = Read(TEXT("{\"text\":\"hello\",\"yes\":\"Yes\",\"off\":\"off\",\"digits\":\"12\",\"zero\":\"0\",")
@@ -82,6 +83,7 @@ TEST_F(FJsonObjectTest, FieldsConvertBetweenKindsAsTheEngineDoes)
 	}
 }
 
+// UE 5.8, Json/Private/Dom/JsonObject.cpp
 TEST_F(FJsonObjectTest, FieldNamesIgnoreCase)
 {
 	const TSharedPtr<FJsonObject> Object = Read(TEXT("{\"UserName\":\"ann\",\"list\":[true],\"inner\":{}}"));

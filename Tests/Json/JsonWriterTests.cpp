@@ -50,6 +50,7 @@ protected:
 	}
 };
 
+// UE 5.4, Json/Public/Serialization/JsonWriter.h
 TEST_F(FJsonWriterTest, StringsAreEscapedOnlyWhereJsonRequires)
 {
 	struct FCase
@@ -69,7 +70,7 @@ TEST_F(FJsonWriterTest, StringsAreEscapedOnlyWhereJsonRequires)
 		SCOPED_TRACE(testing::PrintToString(Case.Text));
 		const FString Text = FString::ConstructFromPtrSize(Case.Text.data(), (int32)Case.Text.size());
 		const FString Written = Condensed({MakeShared<FJsonValueString>(Text)});
-		// The engine prints \u escapes in lower case (unconfirmed), so only their digits are compared.
+		// The engine prints \u escapes in lower case (UE 5.4 and later); this comparison still ignores case.
 		EXPECT_TRUE(Written.Equals(FString::ConstructFromPtrSize(Case.Written.data(), (int32)Case.Written.size()), ESearchCase::IgnoreCase)) << testing::PrintToString(ExactText(Written));
 		EXPECT_FALSE(Written.Contains(TEXT("\\U"), ESearchCase::CaseSensitive));
 		const TSharedPtr<FJsonValue> Back = ReadBack(Written);
@@ -152,6 +153,7 @@ TEST_F(FJsonWriterTest, NumbersAreWrittenSoTheyReadBackTheSame)
 	}
 }
 
+// UE 5.4, Json/Public/Serialization/JsonWriter.h
 TEST_F(FJsonWriterTest, TextReachesTheStringWhenTheWriterCloses)
 {
 	FString Text = TEXT("old");

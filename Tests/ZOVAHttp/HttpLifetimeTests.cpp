@@ -53,6 +53,7 @@ TEST_F(FHttpLifetimeTest, RequestsStartedInTheSameFrameReportIndependently)
 
 // ProcessRequest fails a request without a URL at once, inside the factory: the result must wait
 // for Activate, when the node has bound its pins, and the action must stay alive until then.
+// UE 5.4 and 5.8 HttpRequestCommon.cpp; 5.8 Editor/BlueprintGraph/Private/K2Node_BaseAsyncTask.cpp
 TEST_F(FHttpLifetimeTest, AResultThatArrivesBeforeActivateIsHeldForIt)
 {
 	struct FCase

@@ -14,6 +14,7 @@ protected:
 	}
 };
 
+// UE 5.8, Json/Public/Serialization/JsonSerializer.h
 TEST_F(FJsonAnalyzeTest, ValuesBecomeTextByTheLibraryRules)
 {
 	const FString Json = TEXT("{\"s\":\"张三 \\\"quoted\\\" \\u00e9\\n\",\"int\":30,\"dec\":1.50,\"big\":1e300,\"negzero\":-0,")

@@ -20,6 +20,7 @@ protected:
 	IModuleInterface* Module = nullptr;
 };
 
+// UE5, UnrealBuildTool ModuleHostType (UncookedOnly)
 TEST_F(FRegistrationTest, ModuleLoadsByNameIntoAnUncookedOnlyScriptPackage)
 {
 	ASSERT_NE(Module, nullptr);

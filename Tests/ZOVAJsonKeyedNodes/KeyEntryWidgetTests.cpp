@@ -90,6 +90,7 @@ namespace
 	};
 }
 
+// UE 5.8, Editor/GraphEditor/Public/SGraphNode.h
 TEST_P(FKeyEntryWidgetTest, TheKeyRowSitsUnderItsSidesPins)
 {
 	const FKeyWidgetCase& Case = GetParam();

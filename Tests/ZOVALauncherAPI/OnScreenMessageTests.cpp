@@ -11,6 +11,7 @@ protected:
 	FScopedTestEngine Engine;
 };
 
+// UE 5.8, Engine/Classes/Engine/Engine.h
 TEST_F(FOnScreenMessageTest, KeyMinusOneAddsAndOtherKeysReplace)
 {
 	Engine->AddOnScreenDebugMessage(-1, 5.0f, FColor::Red, TEXT("first"));
