@@ -3,6 +3,7 @@
 
 /**
  * Marks a declaration the engine deprecated in Version. A use warns (PRAGMA_DISABLE_DEPRECATION_WARNINGS
- * silences it); the plug-in modules build with that warning as an error. Expands as UE 5.4's does.
+ * silences it); the plug-in modules build with that warning as an error. The same C++ attribute as the
+ * engine's mark, with a sentence of our own after the message.
  */
-#define UE_DEPRECATED(Version, Message) [[deprecated(Message " Please update your code to the new API before upgrading to the next release, otherwise your project will no longer compile.")]]
+#define UE_DEPRECATED(Version, Message) [[deprecated(Message " Deprecated in " #Version "; move to the replacement before it is removed.")]]
