@@ -17,7 +17,7 @@ namespace
 		return FString::ChrN(Depth * 3, ' ');
 	}
 
-	void ExportObject(const UObject* Object, int32 Depth, FString& Out)
+	void ExportObject(const UObject* Object, int32 Depth, bool bWithInners, FString& Out)
 	{
 		const FString Indent = Indentation(Depth);
 		Out += FString::Printf(TEXT("%sBegin Object Class=%s Name=%s ExportPath=%s\n"), *Indent, *Object->GetClass()->GetPathName(),
@@ -25,12 +25,15 @@ namespace
 			*UE::CoreUObject::Private::QuoteText(FString::Printf(TEXT("%s'%s'"), *Object->GetClass()->GetPathName(), *Object->GetPathName())));
 
 		TArray<UObject*> Inners;
-		GetObjectsWithOuter(Object, Inners, false);
+		if (bWithInners)
+		{
+			GetObjectsWithOuter(Object, Inners, false);
+		}
 		for (const UObject* Inner : Inners)
 		{
 			if (!Inner->HasAnyFlags(RF_Transient | RF_ClassDefaultObject))
 			{
-				ExportObject(Inner, Depth + 1, Out);
+				ExportObject(Inner, Depth + 1, true, Out);
 			}
 		}
 
@@ -119,6 +122,19 @@ namespace
 			}
 		}
 		return false;
+	}
+
+	/** Reads the first block of the text, skipping blank lines before it. */
+	bool ParseRootBlock(const TCHAR* Text, FTextBlock& OutRoot)
+	{
+		TArray<FString> Lines;
+		FString(Text).ParseIntoArrayLines(Lines, true);
+		int32 LineIndex = 0;
+		while (LineIndex < Lines.Num() && Lines[LineIndex].TrimStartAndEnd().IsEmpty())
+		{
+			++LineIndex;
+		}
+		return LineIndex < Lines.Num() && ParseBlock(Lines, LineIndex, OutRoot);
 	}
 
 	bool CreateObjects(FTextBlock& Block, UObject* Outer, FName Name, TMap<FString, UObject*>& Remap)
@@ -225,20 +241,42 @@ namespace UE::CoreUObject::Private
 void ExportObjectToText(const UObject* Object, FString& OutText)
 {
 	check(Object);
-	ExportObject(Object, 0, OutText);
+	ExportObject(Object, 0, true, OutText);
+}
+
+void ExportObjectStateToText(const UObject* Object, FString& OutText)
+{
+	check(Object);
+	ExportObject(Object, 0, false, OutText);
+}
+
+bool ImportObjectStateFromText(UObject* Object, const TCHAR* Text)
+{
+	check(Object);
+	FTextBlock Block;
+	if (!ParseRootBlock(Text, Block) || Block.ClassPath != Object->GetClass()->GetPathName())
+	{
+		return false;
+	}
+	const UObject* const Defaults = Object->GetClass()->GetDefaultObject();
+	for (TFieldIterator<FProperty> It(Object->GetClass()); It; ++It)
+	{
+		if (It->ShouldPort())
+		{
+			It->CopyCompleteValue_InContainer(Object, Defaults);
+		}
+	}
+	Block.Created = Object;
+	Block.Children.Reset();
+	ImportProperties(Block);
+	Object->ImportCustomProperties(*Block.CustomText, nullptr);
+	return true;
 }
 
 UObject* ImportObjectFromText(const TCHAR* Text, UObject* NewOuter, FName NewName)
 {
-	TArray<FString> Lines;
-	FString(Text).ParseIntoArrayLines(Lines, true);
-	int32 LineIndex = 0;
-	while (LineIndex < Lines.Num() && Lines[LineIndex].TrimStartAndEnd().IsEmpty())
-	{
-		++LineIndex;
-	}
 	FTextBlock Root;
-	if (LineIndex >= Lines.Num() || !ParseBlock(Lines, LineIndex, Root))
+	if (!ParseRootBlock(Text, Root))
 	{
 		return nullptr;
 	}

@@ -32,6 +32,8 @@ class COREUOBJECT_API UObject : public UObjectBaseUtility
 	virtual void PostLoad() {}
 	virtual void PostDuplicate(bool bDuplicateForPIE) {}
 	virtual void PostEditImport() {}
+	/** Called once an undo or redo has given the object back a recorded state. */
+	virtual void PostEditUndo() {}
 	virtual void BeginDestroy() {}
 	virtual void FinishDestroy() {}
 	virtual UWorld* GetWorld() const { return nullptr; }

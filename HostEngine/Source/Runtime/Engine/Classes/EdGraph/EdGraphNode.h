@@ -91,7 +91,15 @@ public:
 
 	//~ Begin UObject Interface
 	ENGINE_API virtual void ExportCustomProperties(FOutputDevice& Out, uint32 Indent) override;
+	/**
+	 * Reads the pins back in the order the text lists them. A node that has pins already (an undo or
+	 * a redo) reads each pin into its pin of the same id, as the engine's transactions keep pin
+	 * objects by id, so links and widgets that hold it stay valid; its pins the text does not list
+	 * lose their links and leave the node.
+	 */
 	ENGINE_API virtual void ImportCustomProperties(const TCHAR* SourceText, FFeedbackContext* Warn) override;
+	/** Joins the links that the undone pins named. */
+	ENGINE_API virtual void PostEditUndo() override;
 	static ENGINE_API void AddReferencedObjects(UObject* InThis, FReferenceCollector& Collector);
 	//~ End UObject Interface
 
@@ -158,6 +166,9 @@ public:
 private:
 	friend struct FSetAsIntermediateNode;
 	friend class UEdGraphPin;
+
+	/** Takes from FormerPins the pin whose id starts PinText, or null. */
+	static UEdGraphPin* TakeFormerPin(TArray<UEdGraphPin*>& FormerPins, const TCHAR* PinText);
 
 	/** Pins taken off the node; freed with it, as a widget or a caller may still hold them. */
 	TArray<UEdGraphPin*> TrashedPins;

@@ -84,6 +84,8 @@ public:
 	TArray<UEdGraphPin*> LinkedTo;
 	TArray<UEdGraphPin*> SubPins;
 	UEdGraphPin* ParentPin = nullptr;
+	/** An id that nodes may give a pin to find it again after a rename; saved with the pin. */
+	FGuid PersistentGuid;
 
 	uint8 bHidden : 1;
 	uint8 bNotConnectable : 1;
@@ -91,6 +93,7 @@ public:
 	uint8 bDefaultValueIsIgnored : 1;
 	uint8 bAdvancedView : 1;
 	uint8 bDisplayAsMutableRef : 1;
+	/** Whether the editor may show the name prettified ("user_id" as "User Id"). Not saved, in either form. */
 	uint8 bAllowFriendlyName : 1;
 	uint8 bOrphanedPin : 1;
 
@@ -117,11 +120,16 @@ public:
 	ENGINE_API void MarkAsGarbage();
 	bool WasTrashed() const { return bWasTrashed; }
 
-	/** Writes the pin in its text form, "(PinId=...,PinName="...",...,LinkedTo=(Node PinId,),)". */
+	/**
+	 * Writes the pin in its text form, "(PinId=...,PinName="...",PinType.PinCategory=...,...,)": the
+	 * fields the engine writes, in its order, the optional ones only when they are not empty.
+	 */
 	ENGINE_API bool ExportTextItem(FString& ValueStr, int32 PortFlags) const;
 	/**
-	 * Reads the text form into this pin. Links name their node and pin id; they are joined once the
-	 * other pin exists too (see ResolveAllPinReferences).
+	 * Reads the text form into this pin; false for a field the form does not have, a value that does
+	 * not read, or no valid PinId. Fields the text leaves out take their defaults, and links the pin
+	 * had are dropped on both sides (the host reads a pin again when it undoes an edit). Links name
+	 * their node and pin id; they are joined once the other pin exists too (see ResolveAllPinReferences).
 	 */
 	ENGINE_API bool ImportTextItem(const TCHAR*& Buffer, int32 PortFlags, UObject* OwnerObject, FOutputDevice* ErrorText);
 	/** Joins the links that imported pins named, for every pin imported so far. */

@@ -45,6 +45,8 @@ void UEdGraphNode::ExportCustomProperties(FOutputDevice& Out, uint32 Indent)
 
 void UEdGraphNode::ImportCustomProperties(const TCHAR* SourceText, FFeedbackContext* Warn)
 {
+	TArray<UEdGraphPin*> FormerPins = MoveTemp(Pins);
+	Pins.Reset();
 	const int32 PrefixLength = UE_ARRAY_COUNT(PinLinePrefix) - 1;
 	for (const TCHAR* Cursor = SourceText; *Cursor;)
 	{
@@ -55,15 +57,21 @@ void UEdGraphNode::ImportCustomProperties(const TCHAR* SourceText, FFeedbackCont
 		if (FCString::Strncmp(Cursor, PinLinePrefix, PrefixLength) == 0)
 		{
 			const TCHAR* PinText = Cursor + PrefixLength;
-			UEdGraphPin* const NewPin = UEdGraphPin::CreatePin(this);
-			if (NewPin->ImportTextItem(PinText, PPF_Delimited, this, nullptr))
+			UEdGraphPin* Pin = TakeFormerPin(FormerPins, PinText);
+			const bool bFormer = Pin != nullptr;
+			Pin = bFormer ? Pin : UEdGraphPin::CreatePin(this);
+			if (Pin->ImportTextItem(PinText, PPF_Delimited, this, nullptr))
 			{
-				Pins.Add(NewPin);
+				Pins.Add(Pin);
 				Cursor = PinText;
+			}
+			else if (bFormer)
+			{
+				FormerPins.Add(Pin);
 			}
 			else
 			{
-				delete NewPin;
+				delete Pin;
 			}
 		}
 		while (*Cursor && *Cursor != '\n')
@@ -71,6 +79,47 @@ void UEdGraphNode::ImportCustomProperties(const TCHAR* SourceText, FFeedbackCont
 			++Cursor;
 		}
 	}
+	for (UEdGraphPin* Dropped : FormerPins)
+	{
+		Dropped->BreakAllPinLinks(false, false);
+		Dropped->MarkAsGarbage();
+	}
+}
+
+void UEdGraphNode::PostEditUndo()
+{
+	UEdGraphPin::ResolveAllPinReferences();
+	Super::PostEditUndo();
+}
+
+UEdGraphPin* UEdGraphNode::TakeFormerPin(TArray<UEdGraphPin*>& FormerPins, const TCHAR* PinText)
+{
+	// The text form starts with the pin's id: "(PinId=<32 hex digits>,".
+	const TCHAR IdPrefix[] = TEXT("(PinId=");
+	const int32 IdPrefixLength = UE_ARRAY_COUNT(IdPrefix) - 1;
+	constexpr int32 NumIdDigits = 32;
+	if (FormerPins.IsEmpty() || FCString::Strncmp(PinText, IdPrefix, IdPrefixLength) != 0)
+	{
+		return nullptr;
+	}
+	const TCHAR* const Digits = PinText + IdPrefixLength;
+	for (int32 Index = 0; Index < NumIdDigits; ++Index)
+	{
+		if (!FChar::IsHexDigit(Digits[Index]))
+		{
+			return nullptr;
+		}
+	}
+	FGuid PinId;
+	verify(FGuid::Parse(FString::ConstructFromPtrSize(Digits, NumIdDigits), PinId));
+	const int32 Index = FormerPins.IndexOfByPredicate([&PinId](const UEdGraphPin* Former) { return Former->PinId == PinId; });
+	if (Index == INDEX_NONE)
+	{
+		return nullptr;
+	}
+	UEdGraphPin* const Pin = FormerPins[Index];
+	FormerPins.RemoveAt(Index);
+	return Pin;
 }
 
 void UEdGraphNode::AddReferencedObjects(UObject* InThis, FReferenceCollector& Collector)

@@ -31,6 +31,12 @@ namespace
 		return Property;
 	}
 
+	const FNameProperty& GetNameText()
+	{
+		static const FNameProperty Property(nullptr, TEXT("PinName"), CPF_None, 0, GetPropertyValueOps<FName>());
+		return Property;
+	}
+
 	const FTextProperty& GetTextText()
 	{
 		static const FTextProperty Property(nullptr, TEXT("PinText"), CPF_None, 0, GetPropertyValueOps<FText>());
@@ -43,8 +49,15 @@ namespace
 		return Property;
 	}
 
+	const FBoolProperty& GetBoolText()
+	{
+		static const FBoolProperty Property(nullptr, TEXT("PinBool"), CPF_None, 0, GetPropertyValueOps<bool>());
+		return Property;
+	}
+
 	const TCHAR* ContainerTypeNames[] = {TEXT("None"), TEXT("Array"), TEXT("Set"), TEXT("Map")};
 
+	/** Writes "Key=Value," items, the form of every field of the pin's text. */
 	class FPinTextWriter
 	{
 	public:
@@ -66,6 +79,7 @@ namespace
 			GetStringText().ExportTextItem_Direct(Quoted, &Value, nullptr, nullptr, PPF_Delimited);
 			Raw(Key, Quoted);
 		}
+		/** A name as a quoted text; None as an empty one, as the engine's name property writes it. */
 		void Name(const TCHAR* Key, FName Value) { String(Key, Value.IsNone() ? FString() : Value.ToString()); }
 		void Text(const TCHAR* Key, const FText& Value)
 		{
@@ -79,7 +93,12 @@ namespace
 			GetObjectText().ExportTextItem_Direct(Exported, &Value, nullptr, nullptr, PPF_Delimited);
 			Raw(Key, Exported);
 		}
-		void Bool(const TCHAR* Key, bool bValue) { Raw(Key, bValue ? TEXT("True") : TEXT("False")); }
+		void Bool(const TCHAR* Key, bool bValue)
+		{
+			FString Exported;
+			GetBoolText().ExportTextItem_Direct(Exported, &bValue, nullptr, nullptr, PPF_Delimited);
+			Raw(Key, Exported);
+		}
 
 	private:
 		FString& Out;
@@ -102,14 +121,13 @@ namespace
 		}
 		bool Close() { return Expect(')'); }
 		const TCHAR* GetCursor() const { return Cursor; }
-		bool IsValid() const { return Cursor != nullptr; }
 
 		/** Reads "Key=" and leaves the cursor on the value; the key is a view into the text. */
 		bool ReadKey(FStringView& OutKey)
 		{
 			SkipSpaces();
 			const TCHAR* const Start = Cursor;
-			while (*Cursor && *Cursor != '=' && *Cursor != ')' && *Cursor != ',')
+			while (*Cursor && *Cursor != '=')
 			{
 				++Cursor;
 			}
@@ -119,37 +137,44 @@ namespace
 				--Length;
 			}
 			OutKey = FStringView(Start, Length);
-			return Expect('=');
+			return Length > 0 && Expect('=');
 		}
 
-		/** Ends a field: the comma after it, which the last field may leave out. */
-		bool EndField()
+		/** Ends a field: the comma after it, which may be left out. */
+		void EndField()
 		{
 			SkipSpaces();
 			if (*Cursor == ',')
 			{
 				++Cursor;
-				return true;
 			}
-			return *Cursor == ')';
 		}
 
 		bool ReadString(FString& OutValue) { return ReadWith(GetStringText(), &OutValue); }
-		bool ReadName(FName& OutValue)
-		{
-			FString Value;
-			if (!ReadString(Value))
-			{
-				return false;
-			}
-			OutValue = Value.IsEmpty() ? FName() : FName(*Value);
-			return true;
-		}
+		bool ReadName(FName& OutValue) { return ReadWith(GetNameText(), &OutValue); }
 		bool ReadText(FText& OutValue) { return ReadWith(GetTextText(), &OutValue); }
+		bool ReadBool(bool& bOutValue) { return ReadWith(GetBoolText(), &bOutValue); }
 		bool ReadObject(UObject*& OutValue)
 		{
 			OutValue = nullptr;
 			return ReadWith(GetObjectText(), &OutValue);
+		}
+
+		/** Exactly 32 hex digits, the only form of a guid that the engine reads back. */
+		bool ReadGuid(FGuid& OutGuid)
+		{
+			SkipSpaces();
+			constexpr int32 NumDigits = 32;
+			for (int32 Index = 0; Index < NumDigits; ++Index)
+			{
+				if (!FChar::IsHexDigit(Cursor[Index]))
+				{
+					return false;
+				}
+			}
+			const bool bParsed = FGuid::Parse(FString::ConstructFromPtrSize(Cursor, NumDigits), OutGuid);
+			Cursor += NumDigits;
+			return bParsed;
 		}
 
 		bool ReadToken(FString& OutToken)
@@ -163,18 +188,7 @@ namespace
 			return !OutToken.IsEmpty();
 		}
 
-		bool ReadBool(bool& bOutValue)
-		{
-			FString Token;
-			if (!ReadToken(Token) || !(Token == TEXT("True") || Token == TEXT("False")))
-			{
-				return false;
-			}
-			bOutValue = Token == TEXT("True");
-			return true;
-		}
-
-		/** Skips a value this reader does not use: a token, a quoted text or a bracketed group. */
+		/** Skips a value this reader does not keep: a token, a quoted text or a bracketed group. */
 		bool SkipValue()
 		{
 			SkipSpaces();
@@ -246,17 +260,38 @@ namespace
 		const TCHAR* Cursor;
 	};
 
-	void WriteTerminalType(FString& Out, const FEdGraphTerminalType& Terminal)
+	/** The value type of a map pin, as the engine writes a struct: only the members that differ from an empty terminal. */
+	FString TerminalTypeText(const FEdGraphTerminalType& Terminal)
 	{
-		Out += TEXT("(");
-		FPinTextWriter Writer(Out);
-		Writer.Name(TEXT("TerminalCategory"), Terminal.TerminalCategory);
-		Writer.Name(TEXT("TerminalSubCategory"), Terminal.TerminalSubCategory);
-		Writer.Object(TEXT("TerminalSubCategoryObject"), Terminal.TerminalSubCategoryObject.Get());
-		Writer.Bool(TEXT("bTerminalIsConst"), Terminal.bTerminalIsConst);
-		Writer.Bool(TEXT("bTerminalIsWeakPointer"), Terminal.bTerminalIsWeakPointer);
-		Writer.Bool(TEXT("bTerminalIsUObjectWrapper"), Terminal.bTerminalIsUObjectWrapper);
-		Out += TEXT(")");
+		FString Members;
+		FPinTextWriter Writer(Members);
+		if (!Terminal.TerminalCategory.IsNone())
+		{
+			Writer.Name(TEXT("TerminalCategory"), Terminal.TerminalCategory);
+		}
+		if (!Terminal.TerminalSubCategory.IsNone())
+		{
+			Writer.Name(TEXT("TerminalSubCategory"), Terminal.TerminalSubCategory);
+		}
+		if (Terminal.TerminalSubCategoryObject.IsValid())
+		{
+			Writer.Object(TEXT("TerminalSubCategoryObject"), Terminal.TerminalSubCategoryObject.Get());
+		}
+		if (Terminal.bTerminalIsConst)
+		{
+			Writer.Bool(TEXT("bTerminalIsConst"), true);
+		}
+		if (Terminal.bTerminalIsWeakPointer)
+		{
+			Writer.Bool(TEXT("bTerminalIsWeakPointer"), true);
+		}
+		if (Terminal.bTerminalIsUObjectWrapper)
+		{
+			Writer.Bool(TEXT("bTerminalIsUObjectWrapper"), true);
+		}
+		// Members are separated, not ended, by commas.
+		Members.LeftChopInline(Members.IsEmpty() ? 0 : 1);
+		return TEXT("(") + Members + TEXT(")");
 	}
 
 	bool ReadTerminalType(FPinTextReader& Reader, FEdGraphTerminalType& OutTerminal)
@@ -301,12 +336,14 @@ namespace
 			}
 			else
 			{
+				// A struct's text may name members this version does not have; they are skipped.
 				bRead = Reader.SkipValue();
 			}
-			if (!bRead || !Reader.EndField())
+			if (!bRead)
 			{
 				return false;
 			}
+			Reader.EndField();
 		}
 		return Reader.Close();
 	}
@@ -322,13 +359,32 @@ namespace
 		while (!Reader.AtEnd())
 		{
 			FGuid LinkedPinId;
-			if (!Reader.ReadToken(NodeName) || !Reader.ReadToken(PinIdText) || !FGuid::Parse(PinIdText, LinkedPinId) || !Reader.EndField())
+			if (!Reader.ReadToken(NodeName) || !Reader.ReadToken(PinIdText) || !FGuid::Parse(PinIdText, LinkedPinId))
 			{
 				return false;
 			}
+			Reader.EndField();
 			GetUnresolvedPinLinks().Add({&Pin, FName(*NodeName), LinkedPinId});
 		}
 		return Reader.Close();
+	}
+
+	bool ReadContainerType(FPinTextReader& Reader, EPinContainerType& OutContainerType)
+	{
+		FString Token;
+		if (!Reader.ReadToken(Token))
+		{
+			return false;
+		}
+		for (int32 Index = 0; Index < (int32)UE_ARRAY_COUNT(ContainerTypeNames); ++Index)
+		{
+			if (Token == ContainerTypeNames[Index])
+			{
+				OutContainerType = (EPinContainerType)Index;
+				return true;
+			}
+		}
+		return false;
 	}
 
 	/** A bit-field flag of a pin or of its type, by its name in the text form. */
@@ -339,35 +395,69 @@ namespace
 		void (*Set)(UEdGraphPin& Pin, bool bValue);
 	};
 
-	const FPinFlag PinFlags[] = {
+	// The flags of the type, written with the type; bIsMap and bIsSet, which older texts carry, are read and dropped.
+	const FPinFlag TypeFlags[] = {
 		{TEXT("PinType.bIsReference"), [](const UEdGraphPin& Pin) -> bool { return Pin.PinType.bIsReference; }, [](UEdGraphPin& Pin, bool bValue) { Pin.PinType.bIsReference = bValue; }},
 		{TEXT("PinType.bIsConst"), [](const UEdGraphPin& Pin) -> bool { return Pin.PinType.bIsConst; }, [](UEdGraphPin& Pin, bool bValue) { Pin.PinType.bIsConst = bValue; }},
 		{TEXT("PinType.bIsWeakPointer"), [](const UEdGraphPin& Pin) -> bool { return Pin.PinType.bIsWeakPointer; }, [](UEdGraphPin& Pin, bool bValue) { Pin.PinType.bIsWeakPointer = bValue; }},
 		{TEXT("PinType.bIsUObjectWrapper"), [](const UEdGraphPin& Pin) -> bool { return Pin.PinType.bIsUObjectWrapper; }, [](UEdGraphPin& Pin, bool bValue) { Pin.PinType.bIsUObjectWrapper = bValue; }},
 		{TEXT("PinType.bSerializeAsSinglePrecisionFloat"), [](const UEdGraphPin& Pin) -> bool { return Pin.PinType.bSerializeAsSinglePrecisionFloat; }, [](UEdGraphPin& Pin, bool bValue) { Pin.PinType.bSerializeAsSinglePrecisionFloat = bValue; }},
+	};
+	const TCHAR* const DroppedTypeFlags[] = {TEXT("PinType.bIsMap"), TEXT("PinType.bIsSet")};
+
+	// The pin's own saved flags, written last. bDisplayAsMutableRef and bAllowFriendlyName are not saved.
+	const FPinFlag PinFlags[] = {
 		{TEXT("bHidden"), [](const UEdGraphPin& Pin) -> bool { return Pin.bHidden; }, [](UEdGraphPin& Pin, bool bValue) { Pin.bHidden = bValue; }},
 		{TEXT("bNotConnectable"), [](const UEdGraphPin& Pin) -> bool { return Pin.bNotConnectable; }, [](UEdGraphPin& Pin, bool bValue) { Pin.bNotConnectable = bValue; }},
 		{TEXT("bDefaultValueIsReadOnly"), [](const UEdGraphPin& Pin) -> bool { return Pin.bDefaultValueIsReadOnly; }, [](UEdGraphPin& Pin, bool bValue) { Pin.bDefaultValueIsReadOnly = bValue; }},
 		{TEXT("bDefaultValueIsIgnored"), [](const UEdGraphPin& Pin) -> bool { return Pin.bDefaultValueIsIgnored; }, [](UEdGraphPin& Pin, bool bValue) { Pin.bDefaultValueIsIgnored = bValue; }},
 		{TEXT("bAdvancedView"), [](const UEdGraphPin& Pin) -> bool { return Pin.bAdvancedView; }, [](UEdGraphPin& Pin, bool bValue) { Pin.bAdvancedView = bValue; }},
 		{TEXT("bOrphanedPin"), [](const UEdGraphPin& Pin) -> bool { return Pin.bOrphanedPin; }, [](UEdGraphPin& Pin, bool bValue) { Pin.bOrphanedPin = bValue; }},
-		{TEXT("bAllowFriendlyName"), [](const UEdGraphPin& Pin) -> bool { return Pin.bAllowFriendlyName; }, [](UEdGraphPin& Pin, bool bValue) { Pin.bAllowFriendlyName = bValue; }},
 	};
 
-	/** Reads a flag of the pin or of its type; false when Key names no flag. */
-	bool ReadFlag(FPinTextReader& Reader, FStringView Key, UEdGraphPin& Pin, bool& bOutRead)
+	const FPinFlag* FindFlag(FStringView Key)
 	{
+		for (const FPinFlag& Flag : TypeFlags)
+		{
+			if (Key == Flag.Name)
+			{
+				return &Flag;
+			}
+		}
 		for (const FPinFlag& Flag : PinFlags)
 		{
 			if (Key == Flag.Name)
 			{
-				bool bValue = false;
+				return &Flag;
+			}
+		}
+		return nullptr;
+	}
+
+	/** Reads a flag of the pin or of its type; false when Key names no flag. */
+	bool ReadFlag(FPinTextReader& Reader, FStringView Key, UEdGraphPin& Pin, bool& bOutRead)
+	{
+		bool bValue = false;
+		if (const FPinFlag* const Flag = FindFlag(Key))
+		{
+			bOutRead = Reader.ReadBool(bValue);
+			Flag->Set(Pin, bValue);
+			return true;
+		}
+		for (const TCHAR* const Dropped : DroppedTypeFlags)
+		{
+			if (Key == Dropped)
+			{
 				bOutRead = Reader.ReadBool(bValue);
-				Flag.Set(Pin, bValue);
 				return true;
 			}
 		}
 		return false;
+	}
+
+	UEnum* GetDirectionEnum()
+	{
+		return StaticEnum<EEdGraphPinDirection>();
 	}
 }
 
@@ -507,7 +597,10 @@ bool UEdGraphPin::ExportTextItem(FString& ValueStr, int32 PortFlags) const
 	ValueStr += TEXT("(");
 	FPinTextWriter Writer(ValueStr);
 	Writer.Raw(TEXT("PinId"), PinId.ToString());
-	Writer.String(TEXT("PinName"), PinName.ToString());
+	if (!PinName.IsNone())
+	{
+		Writer.Name(TEXT("PinName"), PinName);
+	}
 	if (!PinFriendlyName.IsEmpty())
 	{
 		Writer.Text(TEXT("PinFriendlyName"), PinFriendlyName);
@@ -516,20 +609,23 @@ bool UEdGraphPin::ExportTextItem(FString& ValueStr, int32 PortFlags) const
 	{
 		Writer.String(TEXT("PinToolTip"), PinToolTip);
 	}
-	if (Direction == EGPD_Output)
+	if (Direction != EGPD_Input)
 	{
-		Writer.String(TEXT("Direction"), TEXT("EGPD_Output"));
+		Writer.String(TEXT("Direction"), GetDirectionEnum()->GetNameStringByValue(Direction));
 	}
+
 	Writer.Name(TEXT("PinType.PinCategory"), PinType.PinCategory);
 	Writer.Name(TEXT("PinType.PinSubCategory"), PinType.PinSubCategory);
 	Writer.Object(TEXT("PinType.PinSubCategoryObject"), PinType.PinSubCategoryObject.Get());
-	if (PinType.IsMap())
-	{
-		FString Terminal;
-		WriteTerminalType(Terminal, PinType.PinValueType);
-		Writer.Raw(TEXT("PinType.PinValueType"), Terminal);
-	}
+	// Only delegate pins refer to a member, and the host has none: every pin carries the empty reference.
+	Writer.Raw(TEXT("PinType.PinSubCategoryMemberReference"), TEXT("()"));
+	Writer.Raw(TEXT("PinType.PinValueType"), TerminalTypeText(PinType.PinValueType));
 	Writer.Raw(TEXT("PinType.ContainerType"), ContainerTypeNames[(int32)PinType.ContainerType]);
+	for (const FPinFlag& Flag : TypeFlags)
+	{
+		Writer.Bool(Flag.Name, Flag.Get(*this));
+	}
+
 	if (!DefaultValue.IsEmpty())
 	{
 		Writer.String(TEXT("DefaultValue"), DefaultValue);
@@ -540,7 +636,7 @@ bool UEdGraphPin::ExportTextItem(FString& ValueStr, int32 PortFlags) const
 	}
 	if (DefaultObject)
 	{
-		Writer.Object(TEXT("DefaultObject"), DefaultObject.Get());
+		Writer.String(TEXT("DefaultObject"), DefaultObject->GetPathName());
 	}
 	if (!DefaultTextValue.IsEmpty())
 	{
@@ -559,6 +655,7 @@ bool UEdGraphPin::ExportTextItem(FString& ValueStr, int32 PortFlags) const
 		Links += TEXT(")");
 		Writer.Raw(TEXT("LinkedTo"), Links);
 	}
+	Writer.Raw(TEXT("PersistentGuid"), PersistentGuid.ToString());
 	for (const FPinFlag& Flag : PinFlags)
 	{
 		Writer.Bool(Flag.Name, Flag.Get(*this));
@@ -569,6 +666,25 @@ bool UEdGraphPin::ExportTextItem(FString& ValueStr, int32 PortFlags) const
 
 bool UEdGraphPin::ImportTextItem(const TCHAR*& Buffer, int32 PortFlags, UObject* OwnerObject, FOutputDevice* ErrorText)
 {
+	// What the text leaves out is at its default, and the links are those it names: a pin read again
+	// drops what it had. bAllowFriendlyName and bDisplayAsMutableRef are never in the text and stay.
+	BreakAllPinLinks(false, false);
+	PinId.Invalidate();
+	PinName = NAME_None;
+	PinFriendlyName = FText::GetEmpty();
+	PinToolTip.Reset();
+	Direction = EGPD_Input;
+	PinType = FEdGraphPinType();
+	DefaultValue.Reset();
+	AutogeneratedDefaultValue.Reset();
+	DefaultObject = nullptr;
+	DefaultTextValue = FText::GetEmpty();
+	PersistentGuid.Invalidate();
+	for (const FPinFlag& Flag : PinFlags)
+	{
+		Flag.Set(*this, false);
+	}
+
 	FPinTextReader Reader(Buffer);
 	if (!Reader.Open())
 	{
@@ -586,7 +702,7 @@ bool UEdGraphPin::ImportTextItem(const TCHAR*& Buffer, int32 PortFlags, UObject*
 		FString Token;
 		if (Key == TEXT("PinId"))
 		{
-			bRead = Reader.ReadToken(Token) && FGuid::Parse(Token, PinId);
+			bRead = Reader.ReadGuid(PinId);
 		}
 		else if (Key == TEXT("PinName"))
 		{
@@ -603,7 +719,14 @@ bool UEdGraphPin::ImportTextItem(const TCHAR*& Buffer, int32 PortFlags, UObject*
 		else if (Key == TEXT("Direction"))
 		{
 			bRead = Reader.ReadString(Token);
-			Direction = Token == TEXT("EGPD_Output") ? EGPD_Output : EGPD_Input;
+			const UEnum* const DirectionEnum = GetDirectionEnum();
+			int32 EnumIndex = INDEX_NONE;
+			for (int32 Index = 0; Index < DirectionEnum->NumEnums() && EnumIndex == INDEX_NONE; ++Index)
+			{
+				EnumIndex = DirectionEnum->GetNameStringByIndex(Index) == Token ? Index : INDEX_NONE;
+			}
+			bRead = bRead && EnumIndex != INDEX_NONE;
+			Direction = bRead ? (EEdGraphPinDirection)DirectionEnum->GetValueByIndex(EnumIndex) : EGPD_Input;
 		}
 		else if (Key == TEXT("PinType.PinCategory"))
 		{
@@ -618,20 +741,17 @@ bool UEdGraphPin::ImportTextItem(const TCHAR*& Buffer, int32 PortFlags, UObject*
 			bRead = Reader.ReadObject(Object);
 			PinType.PinSubCategoryObject = Object;
 		}
+		else if (Key == TEXT("PinType.PinSubCategoryMemberReference"))
+		{
+			bRead = Reader.SkipValue();
+		}
 		else if (Key == TEXT("PinType.PinValueType"))
 		{
 			bRead = ReadTerminalType(Reader, PinType.PinValueType);
 		}
 		else if (Key == TEXT("PinType.ContainerType"))
 		{
-			bRead = Reader.ReadToken(Token);
-			for (int32 Index = 0; Index < (int32)UE_ARRAY_COUNT(ContainerTypeNames); ++Index)
-			{
-				if (Token == ContainerTypeNames[Index])
-				{
-					PinType.ContainerType = (EPinContainerType)Index;
-				}
-			}
+			bRead = ReadContainerType(Reader, PinType.ContainerType);
 		}
 		else if (Key == TEXT("DefaultValue"))
 		{
@@ -643,8 +763,8 @@ bool UEdGraphPin::ImportTextItem(const TCHAR*& Buffer, int32 PortFlags, UObject*
 		}
 		else if (Key == TEXT("DefaultObject"))
 		{
-			bRead = Reader.ReadObject(Object);
-			DefaultObject = Object;
+			bRead = Reader.ReadString(Token);
+			DefaultObject = Token.IsEmpty() ? nullptr : StaticFindObject(nullptr, nullptr, *Token);
 		}
 		else if (Key == TEXT("DefaultTextValue"))
 		{
@@ -654,16 +774,22 @@ bool UEdGraphPin::ImportTextItem(const TCHAR*& Buffer, int32 PortFlags, UObject*
 		{
 			bRead = ReadLinks(Reader, *this);
 		}
+		else if (Key == TEXT("PersistentGuid"))
+		{
+			bRead = Reader.ReadGuid(PersistentGuid);
+		}
 		else if (!ReadFlag(Reader, Key, *this, bRead))
 		{
-			bRead = Reader.SkipValue();
+			// The engine refuses a pin whose text names a field it does not know.
+			return false;
 		}
-		if (!bRead || !Reader.EndField())
+		if (!bRead)
 		{
 			return false;
 		}
+		Reader.EndField();
 	}
-	if (!Reader.Close())
+	if (!Reader.Close() || !PinId.IsValid())
 	{
 		return false;
 	}
