@@ -32,6 +32,16 @@ void SGraphNode::UpdateGraphNode()
 	CreateOutputSideAddButton(RightNodeBox);
 }
 
+void SGraphNode::SetIsEditable(TAttribute<bool> InIsEditable)
+{
+	IsEditable = InIsEditable;
+}
+
+bool SGraphNode::IsNodeEditable() const
+{
+	return IsEditable.Get();
+}
+
 void SGraphNode::CreatePinWidgets()
 {
 	for (UEdGraphPin* const Pin : GraphNode->Pins)

@@ -33,6 +33,15 @@ public:
 	/** Adds the pin widget at the bottom of its column (inputs left, outputs right). */
 	virtual void AddPin(const TSharedRef<SGraphPin>& PinToAdd);
 
+	/**
+	 * Sets whether the user may edit the node through the widget. The engine's graph panel sets it
+	 * for every node it shows, false for a read-only graph and while a game is being debugged; the
+	 * host has no panel, so tools and tests set it.
+	 */
+	void SetIsEditable(TAttribute<bool> InIsEditable);
+	/** Whether the node may be edited through the widget; the engine's add-pin buttons are enabled by it. */
+	virtual bool IsNodeEditable() const;
+
 protected:
 	SGraphNode();
 
@@ -54,6 +63,8 @@ protected:
 	TSharedPtr<SVerticalBox> RightNodeBox;
 
 	const UGraphEditorSettings* Settings;
+
+	TAttribute<bool> IsEditable = true;
 
 private:
 	/** A pin widget in a column, with the name it shows: a pin renamed in place needs a new widget. */

@@ -82,3 +82,8 @@ float FWidgetInspector::GetMinDesiredWidth(const SEditableTextBox& TextBox)
 {
 	return TextBox.MinDesiredWidth.Get();
 }
+
+FText FWidgetInspector::GetErrorText(const SEditableTextBox& TextBox)
+{
+	return TextBox.ErrorText;
+}

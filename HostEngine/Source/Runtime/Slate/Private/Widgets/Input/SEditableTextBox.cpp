@@ -12,8 +12,17 @@ void SEditableTextBox::SetText(const TAttribute<FText>& InNewText)
 	EditedText = InNewText.Get();
 }
 
+void SEditableTextBox::SetError(const FText& InError)
+{
+	ErrorText = InError;
+}
+
 void SEditableTextBox::HandleUserEdit(const FText& NewText)
 {
+	if (!IsEnabled())
+	{
+		return;
+	}
 	EditedText = NewText;
 	OnTextChanged.ExecuteIfBound(EditedText);
 }

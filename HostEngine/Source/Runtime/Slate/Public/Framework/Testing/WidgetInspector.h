@@ -94,11 +94,13 @@ public:
 	static FSlateColor GetColorAndOpacity(const STextBlock& TextBlock);
 	static const FSlateBrush* GetImage(const SImage& Image);
 
-	/** Types the characters one at a time at the end of the text, each firing OnTextChanged. */
+	/** Types the characters one at a time at the end of the text, each firing OnTextChanged; a disabled box takes none. */
 	static void TypeText(SEditableTextBox& TextBox, const FString& Characters);
 	/** Pastes the text over the whole box, as select-all then paste does: one edit, firing OnTextChanged once. */
 	static void PasteText(SEditableTextBox& TextBox, const FString& Text);
 	/** Selects all text and deletes it, firing OnTextChanged once with an empty text. */
 	static void EraseText(SEditableTextBox& TextBox);
 	static float GetMinDesiredWidth(const SEditableTextBox& TextBox);
+	/** The error the box shows (SetError), empty when none. */
+	static FText GetErrorText(const SEditableTextBox& TextBox);
 };

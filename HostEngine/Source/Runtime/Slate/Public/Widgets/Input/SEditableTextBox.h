@@ -26,13 +26,18 @@ public:
 	void SetText(const TAttribute<FText>& InNewText);
 	FText GetText() const { return EditedText; }
 
+	/** Shows an error beside the text, telling the user why it was not accepted; an empty text hides it. */
+	void SetError(const FText& InError);
+	bool HasError() const { return !ErrorText.IsEmpty(); }
+
 private:
 	friend class FWidgetInspector;
 
-	/** One edit by the user: the new text, then OnTextChanged. */
+	/** One edit by the user: the new text, then OnTextChanged; a disabled box takes none. */
 	void HandleUserEdit(const FText& NewText);
 
 	FText EditedText;
+	FText ErrorText;
 	TAttribute<float> MinDesiredWidth;
 	FOnTextChanged OnTextChanged;
 };
