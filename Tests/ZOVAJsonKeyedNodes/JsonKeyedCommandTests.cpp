@@ -171,11 +171,13 @@ TEST_F(FJsonKeyedCommandTest, KeysThatMakeNoNameAreRefusedInOneShortLine)
 TEST_F(FJsonKeyedCommandTest, ARefusedKeyIsNamedWithTheReasonTheNodeRefusedIt)
 {
 	const std::pair<std::vector<std::string>, const char*> Cases[] = {
-		{{"json", "analyze", "{}", "--key", "name", "--key", "NAME"}, "the key \"NAME\": it repeats an earlier key"},
-		{{"json", "analyze", "{}", "--key", ""}, "the key \"\": a key may not be empty"},
-		{{"json", "analyze", "{}", "--key", "Success"}, "the key \"Success\": one of the node's own pins"},
-		{{"json", "analyze", "{}", "--key", "none"}, "the key \"none\": a pin name must be a name the engine can hold"},
-		{{"json", "create", "a=1", "A=2"}, "\"Json Create\" node refused the key \"A\": it repeats"},
+		{{"json", "analyze", "{}", "--key", "name", "--key", "NAME"}, "the key \"NAME\": The node already has this key; keys are compared ignoring letter case."},
+		{{"json", "analyze", "{}", "--key", ""}, "the key \"\": A key may not be empty."},
+		{{"json", "analyze", "{}", "--key", "Success"}, "the key \"Success\": One of the node's own pins on this side already has this name."},
+		{{"json", "analyze", "{}", "--key", "none"}, "the key \"none\": \"None\", in any letter case, is the engine's empty name and cannot name a pin."},
+		{{"json", "analyze", "{}", "--key", "_25"}, "the key \"_25\": An underscore and a number alone make an empty name with a number"},
+		{{"json", "create", "a=1", "A=2"}, "\"Json Create\" node refused the key \"A\": The node already has this key"},
+		{{"json", "create", std::string(1024, 'k') + "=1"}, "(1024 characters): A key may have at most 1,023 characters"},
 	};
 	for (const auto& [Words, Reason] : Cases)
 	{
@@ -194,6 +196,6 @@ TEST_F(FJsonKeyedCommandTest, AKeyLongerThanANameCanBeIsRefusedAtOnceWithItsReas
 	const FRun Run = RunZova({"json", "analyze", "{}", "--key", "short", "--key", LongKey});
 	EXPECT_EQ(Run.ExitStatus, 2);
 	EXPECT_TRUE(Run.StdOut.IsEmpty());
-	EXPECT_NE(Run.StdErr.find("(100000 characters): a pin name must be a name the engine can hold"), std::string::npos) << Run.StdErr.substr(0, 300);
+	EXPECT_NE(Run.StdErr.find("(100000 characters): A key may have at most 1,023 characters, the most a pin name holds."), std::string::npos) << Run.StdErr.substr(0, 300);
 	EXPECT_LT(Run.StdErr.size(), 400u) << "the key is shown cut short";
 }

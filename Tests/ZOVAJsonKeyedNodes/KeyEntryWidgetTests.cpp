@@ -216,4 +216,74 @@ TEST_P(FKeyEntryWidgetTest, AFixedPinsNameIsRefusedOnlyOnItsOwnSide)
 	EXPECT_EQ(Node->FindPinChecked(TEXT("Success"), EGPD_Output)->PinType.PinCategory, UEdGraphSchema_K2::PC_Boolean);
 }
 
+TEST_P(FKeyEntryWidgetTest, ARefusedKeyLeavesTheNodesReasonOnTheKeyBoxUntilTheKeyIsEdited)
+{
+	const TSharedRef<SGraphNode> NodeWidget = Widget.ToSharedRef();
+	ClickButton(NodeWidget, TEXT("Add Json Key"));
+	const TSharedPtr<SEditableTextBox> KeyBox = FindKeyBox(NodeWidget);
+	EXPECT_EQ(FWidgetInspector::GetErrorText(*KeyBox).ToString(), FString(TEXT("A key may not be empty.")));
+
+	FWidgetInspector::TypeText(*KeyBox, TEXT("n"));
+	EXPECT_FALSE(KeyBox->HasError()) << "editing the key clears the reason";
+	FWidgetInspector::PasteText(*KeyBox, TEXT("nOnE"));
+	ClickButton(NodeWidget, TEXT("Add Json Key"));
+	EXPECT_EQ(FindKeyBox(NodeWidget), KeyBox);
+	EXPECT_EQ(FWidgetInspector::GetErrorText(*KeyBox).ToString(), Node->GetKeyRefusal(TEXT("nOnE"), KeyDirection()).ToString());
+	EXPECT_TRUE(FWidgetInspector::GetErrorText(*KeyBox).ToString().Contains(TEXT("\"None\"")));
+
+	FWidgetInspector::PasteText(*KeyBox, FString::ChrN(NAME_SIZE, TEXT('k')));
+	ClickButton(NodeWidget, TEXT("Add Json Key"));
+	EXPECT_TRUE(FWidgetInspector::GetErrorText(*KeyBox).ToString().Contains(TEXT("1,023")));
+
+	TypeKeyAndAdd(NodeWidget, TEXT("name"));
+	EXPECT_FALSE(FindKeyBox(NodeWidget)->HasError()) << "an added key rebuilds the row without a reason";
+}
+
+// UE 5.4 and 5.8, Editor/GraphEditor/Private/SGraphNode.cpp: add-pin buttons are enabled by IsNodeEditable.
+TEST_P(FKeyEntryWidgetTest, ANodeThatCannotBeEditedTakesNoKey)
+{
+	bool bEditable = false;
+	Widget->SetIsEditable(TAttribute<bool>::CreateLambda([&bEditable]() { return bEditable; }));
+	const TSharedRef<SGraphNode> NodeWidget = Widget.ToSharedRef();
+	const TSharedPtr<SEditableTextBox> KeyBox = FindKeyBox(NodeWidget);
+	const TSharedPtr<SButton> Button = FindButton(NodeWidget, TEXT("Add Json Key"));
+	ASSERT_TRUE(KeyBox.IsValid() && Button.IsValid());
+	EXPECT_FALSE(KeyBox->IsEnabled());
+	EXPECT_FALSE(Button->IsEnabled());
+	const int32 PinsBefore = Node->Pins.Num();
+	FWidgetInspector::PasteText(*KeyBox, TEXT("name"));
+	EXPECT_TRUE(KeyBox->GetText().IsEmpty());
+	EXPECT_FALSE(FWidgetInspector::Click(Button.ToSharedRef()).IsEventHandled());
+	EXPECT_EQ(Node->Pins.Num(), PinsBefore);
+
+	// The widget asks each time: once the graph can be edited again the row works.
+	bEditable = true;
+	TypeKeyAndAdd(NodeWidget, TEXT("name"));
+	EXPECT_EQ(Node->Pins.Num(), PinsBefore + 1);
+	bEditable = false;
+	EXPECT_FALSE(FindButton(NodeWidget, TEXT("Add Json Key"))->IsEnabled()) << "the rebuilt row asks too";
+}
+
+TEST_P(FKeyEntryWidgetTest, EachAddedKeyIsOneUndoableStep)
+{
+	const TSharedRef<SGraphNode> NodeWidget = Widget.ToSharedRef();
+	const FString Start = DescribeNode(Node);
+	TypeKeyAndAdd(NodeWidget, TEXT("user_id"));
+	EXPECT_EQ(GetLastTransactionTitle(), FString(TEXT("Add Json Key")));
+	const FString OneKey = DescribeNode(Node);
+	TypeKeyAndAdd(NodeWidget, TEXT("USER_ID"));
+	EXPECT_EQ(GEditor->Trans->GetQueueLength(), 1) << "a refused key is no step";
+
+	ASSERT_TRUE(GEditor->UndoTransaction());
+	EXPECT_EQ(DescribeNode(Node), Start);
+	NodeWidget->UpdateGraphNode();
+	EXPECT_FALSE(PinLabelsIn(GetKeyColumn().ToSharedRef()).Contains(TEXT("user_id")));
+	ASSERT_TRUE(GEditor->RedoTransaction());
+	EXPECT_EQ(DescribeNode(Node), OneKey);
+	const UEdGraphPin* const KeyPin = Node->FindPinChecked(TEXT("user_id"), KeyDirection());
+	EXPECT_FALSE(KeyPin->bAllowFriendlyName) << "the redone pin still shows the key as typed";
+	NodeWidget->UpdateGraphNode();
+	EXPECT_TRUE(PinLabelsIn(GetKeyColumn().ToSharedRef()).Contains(TEXT("user_id")));
+}
+
 INSTANTIATE_TEST_SUITE_P(KeyedNodes, FKeyEntryWidgetTest, testing::ValuesIn(KeyWidgetCases), [](const testing::TestParamInfo<FKeyWidgetCase>& Info) { return std::string(Info.param.Label); });

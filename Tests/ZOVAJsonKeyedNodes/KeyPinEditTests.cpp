@@ -1,7 +1,5 @@
 #include "KeyedNodeTestFixture.h"
 #include "ScopedTransaction.h"
-#include "TransactionRecord.h"
-#include "UObject/TextExportImport.h"
 #include "ZOVAK2Node_Json.h"
 #include "ZOVAK2Node_JsonCreate.h"
 
@@ -19,7 +17,6 @@ namespace
 			Create = SpawnNode<UZOVAK2Node_JsonCreate>();
 			ASSERT_TRUE(Analyze && Create);
 			Graph->AddOnGraphChangedHandler(UEdGraph::FOnGraphChanged::FDelegate::CreateLambda([this](const FEdGraphEditAction&) { ++GraphNotifications; }));
-			FTransactionRecord::ClearHistory();
 		}
 
 		void TearDown() override
@@ -28,7 +25,6 @@ namespace
 			{
 				Loaded->RemoveFromRoot();
 			}
-			FTransactionRecord::ClearHistory();
 			FKeyedNodeTest::TearDown();
 		}
 
@@ -137,31 +133,45 @@ TEST_F(FKeyPinEditTest, CreateKeysMayNameItsFixedOutputsSinceKeysAreInputs)
 	EXPECT_EQ(PinNamesOf(Create, EGPD_Output), TArray<FString>({TEXT("Success"), TEXT("Out Json")}));
 }
 
-TEST_F(FKeyPinEditTest, KeysThatMakeNoNameAreRefusedBeforeTheyBecomeOne)
+TEST_F(FKeyPinEditTest, KeysThatMakeNoNameAreRefusedBeforeTheyBecomeOneWithAReasonForEach)
 {
 	const FString Longest = FString::ChrN(NAME_SIZE - 1, TEXT('k'));
-	const FAddCase Cases[] = {
-		{TEXT("_1"), false},
-		{TEXT("_25"), false},
-		{TEXT("nOnE"), false},
+	struct FNameCase
+	{
+		FString Key;
+		const TCHAR* Reason;
+	};
+	const TCHAR* const TooLong = TEXT("A key may have at most 1,023 characters, the most a pin name holds.");
+	const TCHAR* const NoneName = TEXT("\"None\", in any letter case, is the engine's empty name and cannot name a pin.");
+	const TCHAR* const NumberOnly = TEXT("An underscore and a number alone make an empty name with a number, which cannot name a pin.");
+	const FNameCase Cases[] = {
+		{TEXT("_1"), NumberOnly},
+		{TEXT("_25"), NumberOnly},
+		{TEXT("None"), NoneName},
+		{TEXT("none"), NoneName},
+		{TEXT("nOnE"), NoneName},
 		// A number suffix is split off and put back: the pin shows the key as typed.
-		{TEXT("None_0"), true},
-		{TEXT("id_1"), true},
-		{TEXT("ID_1"), false},
-		{TEXT("id_01"), true},
-		{TEXT("id"), true},
-		{Longest, true},
+		{TEXT("None_0"), nullptr},
+		{TEXT("id_1"), nullptr},
+		{TEXT("ID_1"), TEXT("The node already has this key; keys are compared ignoring letter case.")},
+		{TEXT("id_01"), nullptr},
+		{TEXT("id"), nullptr},
+		{Longest, nullptr},
 		// The engine would assert on these; even the one whose "_5" would leave 1023 characters is refused.
-		{Longest + TEXT("k"), false},
-		{Longest + TEXT("_5"), false},
-		{FString::ChrN(100000, TEXT('k')), false},
+		{Longest + TEXT("k"), TooLong},
+		{Longest + TEXT("_5"), TooLong},
+		{FString::ChrN(100000, TEXT('k')), TooLong},
+		{TEXT(""), TEXT("A key may not be empty.")},
+		{TEXT("SUCCESS"), TEXT("One of the node's own pins on this side already has this name.")},
 	};
 	TArray<FString> Added;
-	for (const FAddCase& Case : Cases)
+	for (const FNameCase& Case : Cases)
 	{
 		SCOPED_TRACE(testing::Message() << Case.Key.Len() << " characters: " << TCHAR_TO_UTF8(*Case.Key.Left(20)));
-		EXPECT_EQ(Analyze->AddKeyPin(Case.Key, EGPD_Output), Case.bAdded);
-		if (Case.bAdded)
+		const FString Refusal = Analyze->GetKeyRefusal(Case.Key, EGPD_Output).ToString();
+		EXPECT_TRUE(Refusal.Equals(Case.Reason ? Case.Reason : TEXT(""), ESearchCase::CaseSensitive)) << TCHAR_TO_UTF8(*Refusal);
+		EXPECT_EQ(Analyze->AddKeyPin(Case.Key, EGPD_Output), Case.Reason == nullptr);
+		if (!Case.Reason)
 		{
 			Added.Add(Case.Key);
 			const UEdGraphPin* const Pin = Analyze->FindPin(Case.Key, EGPD_Output);
@@ -175,42 +185,50 @@ TEST_F(FKeyPinEditTest, KeysThatMakeNoNameAreRefusedBeforeTheyBecomeOne)
 	EXPECT_EQ(PinNamesOf(Analyze, EGPD_Output), OutputPins);
 }
 
-TEST_F(FKeyPinEditTest, MovesAtEitherEndKeepTheOrderButStillMarkAStructuralChange)
+TEST_F(FKeyPinEditTest, EveryKeyMovesUpAndDownFromEveryPositionAndTheEndsStayPut)
 {
-	AddKeys(Analyze, EGPD_Output, {TEXT("a"), TEXT("b"), TEXT("c")});
 	struct FMoveCase
 	{
 		bool bUp;
-		const TCHAR* Key;
+		int32 Position;
 		TArray<FString> Expected;
 	};
 	const FMoveCase Cases[] = {
-		{true, TEXT("a"), {TEXT("a"), TEXT("b"), TEXT("c")}},
-		{false, TEXT("c"), {TEXT("a"), TEXT("b"), TEXT("c")}},
-		{true, TEXT("c"), {TEXT("a"), TEXT("c"), TEXT("b")}},
-		{false, TEXT("a"), {TEXT("c"), TEXT("a"), TEXT("b")}},
-		{true, TEXT("b"), {TEXT("c"), TEXT("b"), TEXT("a")}},
+		{true, 0, {TEXT("a"), TEXT("b"), TEXT("c"), TEXT("d")}},
+		{true, 1, {TEXT("b"), TEXT("a"), TEXT("c"), TEXT("d")}},
+		{true, 2, {TEXT("a"), TEXT("c"), TEXT("b"), TEXT("d")}},
+		{true, 3, {TEXT("a"), TEXT("b"), TEXT("d"), TEXT("c")}},
+		{false, 0, {TEXT("b"), TEXT("a"), TEXT("c"), TEXT("d")}},
+		{false, 1, {TEXT("a"), TEXT("c"), TEXT("b"), TEXT("d")}},
+		{false, 2, {TEXT("a"), TEXT("b"), TEXT("d"), TEXT("c")}},
+		{false, 3, {TEXT("a"), TEXT("b"), TEXT("c"), TEXT("d")}},
 	};
 	for (const FMoveCase& Case : Cases)
 	{
-		SCOPED_TRACE(TCHAR_TO_UTF8(*FString::Printf(TEXT("%s %s"), Case.bUp ? TEXT("up") : TEXT("down"), Case.Key)));
+		SCOPED_TRACE(testing::Message() << (Case.bUp ? "up" : "down") << " from position " << Case.Position);
+		UZOVAK2Node_Json* const Node = SpawnNode<UZOVAK2Node_Json>();
+		ASSERT_NE(Node, nullptr);
+		AddKeys(Node, EGPD_Output, {TEXT("a"), TEXT("b"), TEXT("c"), TEXT("d")});
 		ResetMarks();
-		UEdGraphPin* const Pin = Analyze->FindPinChecked(Case.Key, EGPD_Output);
+		UEdGraphPin* const Pin = Node->FindPinChecked(SavedKeys(Node)[Case.Position], EGPD_Output);
 		if (Case.bUp)
 		{
-			Analyze->MoveKeyPinUp(Pin);
+			Node->MoveKeyPinUp(Pin);
 		}
 		else
 		{
-			Analyze->MoveKeyPinDown(Pin);
+			Node->MoveKeyPinDown(Pin);
 		}
-		EXPECT_EQ(SavedKeys(Analyze), Case.Expected);
+		EXPECT_EQ(SavedKeys(Node), Case.Expected);
 		TArray<FString> ExpectedPins = {TEXT("Success")};
 		ExpectedPins.Append(Case.Expected);
-		EXPECT_EQ(PinNamesOf(Analyze, EGPD_Output), ExpectedPins);
-		EXPECT_EQ(StructuralChanges, 1);
+		EXPECT_EQ(PinNamesOf(Node, EGPD_Output), ExpectedPins);
+		EXPECT_EQ(StructuralChanges, 1) << "a move at an end still reports a structural change";
 		EXPECT_EQ(Blueprint->Status, BS_Dirty);
 		EXPECT_EQ(GraphNotifications, 1);
+
+		Node->ReconstructNode();
+		EXPECT_EQ(PinNamesOf(Node, EGPD_Output), ExpectedPins) << "the saved keys and the pins moved together";
 	}
 }
 
@@ -259,14 +277,14 @@ TEST_F(FKeyPinEditTest, FixedPinsAreNeverRemovedOrMoved)
 	}
 }
 
-TEST_F(FKeyPinEditTest, EveryEditCallsModifyBeforeItChangesTheNode)
+TEST_F(FKeyPinEditTest, EditsRecordTheNodeBeforeChangingItInTheCallersTransaction)
 {
 	AddKeys(Analyze, EGPD_Output, {TEXT("a"), TEXT("b")});
 	struct FEditCase
 	{
 		const char* Label;
 		std::function<void()> Edit;
-		bool bRecords;
+		bool bChanges;
 	};
 	const FEditCase Cases[] = {
 		{"add", [this]() { Analyze->AddKeyPin(TEXT("c"), EGPD_Output); }, true},
@@ -278,23 +296,36 @@ TEST_F(FKeyPinEditTest, EveryEditCallsModifyBeforeItChangesTheNode)
 	for (const FEditCase& Case : Cases)
 	{
 		SCOPED_TRACE(Case.Label);
-		FString StateBefore;
-		ExportObjectToText(Analyze, StateBefore);
-		FTransactionRecord::ClearHistory();
+		const FString Before = DescribeNode(Analyze);
+		const int32 QueueBefore = GEditor->Trans->GetQueueLength();
 		{
 			FScopedTransaction Transaction(FText::FromString(TEXT("Edit")));
 			Case.Edit();
 		}
-		const TArray<FTransactionRecordedObject>& Recorded = FTransactionRecord::GetHistory()[0].GetRecordedObjects();
-		if (!Case.bRecords)
+		ASSERT_EQ(GEditor->Trans->GetQueueLength(), QueueBefore + (Case.bChanges ? 1 : 0));
+		if (!Case.bChanges)
 		{
-			EXPECT_TRUE(Recorded.IsEmpty());
 			continue;
 		}
-		ASSERT_FALSE(Recorded.IsEmpty());
-		EXPECT_EQ(Recorded[0].Object.Get(), Analyze);
-		EXPECT_EQ(Recorded[0].StateBefore, StateBefore) << "the node was recorded only after it changed";
+		const FString After = DescribeNode(Analyze);
+		ASSERT_TRUE(GEditor->UndoTransaction());
+		EXPECT_EQ(DescribeNode(Analyze), Before) << "the node was recorded before it changed";
+		ASSERT_TRUE(GEditor->RedoTransaction());
+		EXPECT_EQ(DescribeNode(Analyze), After);
 	}
+
+	// The edits open none of their own: without one, nothing is recorded, and two in one undo together.
+	GEditor->ResetTransaction(FText::FromString(TEXT("Test")));
+	Analyze->AddKeyPin(TEXT("loose"), EGPD_Output);
+	EXPECT_EQ(GEditor->Trans->GetQueueLength(), 0);
+	const FString BeforeBoth = DescribeNode(Analyze);
+	{
+		FScopedTransaction Transaction(FText::FromString(TEXT("Both")));
+		Analyze->AddKeyPin(TEXT("x"), EGPD_Output);
+		Analyze->MoveKeyPinUp(Analyze->FindPinChecked(TEXT("x"), EGPD_Output));
+	}
+	ASSERT_TRUE(GEditor->UndoTransaction());
+	EXPECT_EQ(DescribeNode(Analyze), BeforeBoth);
 }
 
 TEST_F(FKeyPinEditTest, SaveLoadAndReconstructKeepTheKeyOrderAndLinks)

@@ -124,3 +124,50 @@ TEST_F(FKeyPinMenuTest, EntriesDoNothingOnceTheNodeIsGone)
 	EXPECT_FALSE(FToolMenuEntryInspector::Pick(*Remove));
 	Menu->RemoveFromRoot();
 }
+
+// UE 5.2, Editor/BlueprintGraph/Private/K2Node_MakeArray.cpp: no pin edits offered while debugging.
+TEST_F(FKeyPinMenuTest, NoKeyEntriesWhileAGameIsDebugged)
+{
+	ASSERT_TRUE(Analyze->AddKeyPin(TEXT("a"), EGPD_Output));
+	UEdGraphPin* const Pin = Analyze->FindPinChecked(TEXT("a"), EGPD_Output);
+	EXPECT_TRUE(OpenPinMenu(Pin, true)->Sections.IsEmpty());
+	EXPECT_EQ(OpenPinMenu(Pin, false)->Sections.Num(), 1);
+}
+
+TEST_F(FKeyPinMenuTest, EachEntryIsOneUndoableStepNamedForIt)
+{
+	for (const TCHAR* Key : {TEXT("a"), TEXT("b"), TEXT("c")})
+	{
+		ASSERT_TRUE(Create->AddKeyPin(Key, EGPD_Input));
+	}
+	UK2Node_HostValueSource* const Source = AddSource(UEdGraphSchema_K2::PC_String, TEXT("v"));
+	Link(Source->GetValuePin(), Create->FindPinChecked(TEXT("b"), EGPD_Input));
+	struct FStep
+	{
+		const TCHAR* Key;
+		const TCHAR* Entry;
+		const TCHAR* Title;
+	};
+	const FStep Steps[] = {
+		{TEXT("b"), TEXT("Json Key Move Up"), TEXT("Move Key Pin Up")},
+		{TEXT("a"), TEXT("Json Key Down Up"), TEXT("Move Key Pin Down")},
+		{TEXT("b"), TEXT("Json Key"), TEXT("Remove Key Pin")},
+	};
+	for (const FStep& Step : Steps)
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(Step.Title));
+		const FString NodeBefore = DescribeNode(Create);
+		const FString SourceBefore = DescribeNode(Source);
+		PickPinMenuEntry(Create->FindPinChecked(Step.Key, EGPD_Input), Step.Entry);
+		EXPECT_EQ(GetLastTransactionTitle(), FString(Step.Title));
+		const FString NodeAfter = DescribeNode(Create);
+		ASSERT_NE(NodeAfter, NodeBefore);
+		ASSERT_TRUE(GEditor->UndoTransaction());
+		EXPECT_EQ(DescribeNode(Create), NodeBefore);
+		EXPECT_EQ(DescribeNode(Source), SourceBefore);
+		ASSERT_TRUE(GEditor->RedoTransaction());
+		EXPECT_EQ(DescribeNode(Create), NodeAfter);
+	}
+	EXPECT_TRUE(Source->GetValuePin()->LinkedTo.IsEmpty());
+	EXPECT_EQ(GEditor->Trans->GetQueueLength(), 3);
+}

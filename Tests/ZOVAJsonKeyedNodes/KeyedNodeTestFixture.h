@@ -6,8 +6,10 @@
 #include "Framework/Testing/WidgetInspector.h"
 #include "Modules/ModuleManager.h"
 #include "SGraphNode.h"
+#include "ScopedTestEditor.h"
 #include "ToolMenu.h"
 #include "ToolMenuEntryInspector.h"
+#include "UObject/TextExportImport.h"
 #include "Widgets/Input/SButton.h"
 #include "Widgets/Input/SEditableTextBox.h"
 #include "Widgets/Text/STextBlock.h"
@@ -24,9 +26,9 @@ inline void PrintTo(const TArray<FString>& Values, std::ostream* Out)
 }
 
 /**
- * A Blueprint with the JSON editor module loaded, and the steps an author takes with the JSON
- * nodes: place a node from the action menu, build its widget, type a key and click a button,
- * right-click a pin and pick a menu entry.
+ * A Blueprint open in the editor with the JSON editor module loaded, and the steps an author takes
+ * with the JSON nodes: place a node from the action menu, build its widget, type a key and click a
+ * button, right-click a pin and pick a menu entry, undo and redo.
  */
 class FKeyedNodeTest : public FBlueprintTest
 {
@@ -42,6 +44,8 @@ protected:
 
 	void TearDown() override
 	{
+		// The undo buffer holds what it recorded; the test's objects go with the test.
+		GEditor->ResetTransaction(FText::FromString(TEXT("Test ended")));
 		Blueprint->RemoveFromRoot();
 		FBlueprintTest::TearDown();
 	}
@@ -109,12 +113,12 @@ protected:
 		ClickButton(Widget, TEXT("Add Json Key"));
 	}
 
-	/** Right-clicks the pin: the menu the graph editor builds for it. */
-	UToolMenu* OpenPinMenu(UEdGraphPin* Pin)
+	/** Right-clicks the pin: the menu the graph editor builds for it, while a game is debugged or not. */
+	UToolMenu* OpenPinMenu(UEdGraphPin* Pin, bool bIsDebugging = false)
 	{
 		UToolMenu* const Menu = NewObject<UToolMenu>(Package);
 		UGraphNodeContextMenuContext* const Context = NewObject<UGraphNodeContextMenuContext>(Package);
-		Context->Init(Pin->GetOwningNode()->GetGraph(), Pin->GetOwningNode(), Pin, false);
+		Context->Init(Pin->GetOwningNode()->GetGraph(), Pin->GetOwningNode(), Pin, bIsDebugging);
 		Pin->GetOwningNode()->GetNodeContextMenuActions(Menu, Context);
 		return Menu;
 	}
@@ -156,6 +160,24 @@ protected:
 		return Value.IsValid() && Value->Get<bool>();
 	}
 
+	/** Everything the node keeps: saved keys or counts, pins in order with ids, defaults, flags and links. */
+	static FString DescribeNode(const UEdGraphNode* Node)
+	{
+		FString Text;
+		ExportObjectStateToText(Node, Text);
+		return Text;
+	}
+
+	/** The title of the newest transaction in the undo buffer, or empty. */
+	static FString GetLastTransactionTitle()
+	{
+		const UTransBuffer& Trans = *GEditor->Trans;
+		const FTransaction* const Last = Trans.GetTransaction(Trans.GetQueueLength() - 1);
+		return Last ? Last->GetTitle().ToString() : FString();
+	}
+
 	/** Times the Blueprint was told of a structural change (pins added, removed or reordered). */
 	int32 StructuralChanges = 0;
+
+	FScopedTestEditor Editor;
 };

@@ -267,9 +267,9 @@ namespace
 			FZovaNodeWidget Widget(Node);
 			for (const TPair<const TCHAR*, const TCHAR*>& Value : ReplyValues)
 			{
-				if (!Widget.AddKey(Value.Key))
+				if (const FText Refusal = Widget.AddKey(Value.Key); !Refusal.IsEmpty())
 				{
-					Add(TEXT("Json Analyze"), false, FString::Printf(TEXT("the node refused the key \"%s\""), Value.Key));
+					Add(TEXT("Json Analyze"), false, FString::Printf(TEXT("the node refused the key \"%s\": %s"), Value.Key, *Refusal.ToString()));
 					return;
 				}
 			}

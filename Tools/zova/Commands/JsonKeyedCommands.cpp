@@ -42,33 +42,12 @@ namespace
 		return Values;
 	}
 
-	/**
-	 * Why the node refused Key, which came after EarlierKeys: the node says only no, so the reason is
-	 * found by elimination, last of all the engine's limits on names.
-	 */
-	FString RefusedKeyError(const UEdGraphNode& Node, EEdGraphPinDirection Direction, const TArray<FString>& EarlierKeys, const FString& Key)
+	/** The message for a key the node refused: the key, cut short when long, and the node's reason. */
+	FString RefusedKeyError(const UEdGraphNode& Node, const FString& Key, const FText& Reason)
 	{
 		constexpr int32 MaxShownCharacters = 64;
 		const FString Shown = Key.Len() > MaxShownCharacters ? FString::Printf(TEXT("\"%s...\" (%d characters)"), *Key.Left(MaxShownCharacters), Key.Len()) : FString::Printf(TEXT("\"%s\""), *Key);
-		FString Reason;
-		if (Key.IsEmpty())
-		{
-			Reason = TEXT("a key may not be empty");
-		}
-		else if (EarlierKeys.Contains(Key))
-		{
-			Reason = TEXT("it repeats an earlier key, ignoring case");
-		}
-		// Pin names are compared as text: a key too long to be a name must not be made into one.
-		else if (Node.Pins.ContainsByPredicate([&Key, Direction](const UEdGraphPin* Pin) { return Pin->Direction == Direction && Pin->PinName.ToString().Equals(Key, ESearchCase::IgnoreCase); }))
-		{
-			Reason = TEXT("one of the node's own pins on that side has this name");
-		}
-		else
-		{
-			Reason = TEXT("a pin name must be a name the engine can hold, which \"None\" and names over 1,023 characters are not");
-		}
-		return FString::Printf(TEXT("the \"%s\" node refused the key %s: %s"), *Node.GetNodeTitle(ENodeTitleType::MenuTitle).ToString(), *Shown, *Reason);
+		return FString::Printf(TEXT("the \"%s\" node refused the key %s: %s"), *Node.GetNodeTitle(ENodeTitleType::MenuTitle).ToString(), *Shown, *Reason.ToString());
 	}
 
 	/** The node's pins of one direction with these names, in that order, found in one pass over the node. */
@@ -90,15 +69,15 @@ namespace
 		return Found;
 	}
 
-	/** Adds the keys through the node's widget, in order; the reason for the first refusal, or empty. */
-	FString AddKeys(UEdGraphNode& Node, EEdGraphPinDirection Direction, const TArray<FString>& Keys)
+	/** Adds the keys through the node's widget, in order; the message for the first refusal, or empty. */
+	FString AddKeys(UEdGraphNode& Node, const TArray<FString>& Keys)
 	{
 		FZovaNodeWidget Widget(&Node);
-		for (int32 Index = 0; Index < Keys.Num(); ++Index)
+		for (const FString& Key : Keys)
 		{
-			if (!Widget.AddKey(Keys[Index]))
+			if (const FText Refusal = Widget.AddKey(Key); !Refusal.IsEmpty())
 			{
-				return RefusedKeyError(Node, Direction, TArray<FString>(Keys.GetData(), Index), Keys[Index]);
+				return RefusedKeyError(Node, Key, Refusal);
 			}
 		}
 		return FString();
@@ -135,7 +114,7 @@ namespace
 		{
 			return ZovaOutput::UsageError(Error);
 		}
-		if (const FString Refusal = AddKeys(*Node, EGPD_Output, Keys); !Refusal.IsEmpty())
+		if (const FString Refusal = AddKeys(*Node, Keys); !Refusal.IsEmpty())
 		{
 			return ZovaOutput::UsageError(Refusal);
 		}
@@ -206,7 +185,7 @@ namespace
 		{
 			Keys.Add(Member.Key);
 		}
-		if (const FString Refusal = AddKeys(*Node, EGPD_Input, Keys); !Refusal.IsEmpty())
+		if (const FString Refusal = AddKeys(*Node, Keys); !Refusal.IsEmpty())
 		{
 			return ZovaOutput::UsageError(Refusal);
 		}

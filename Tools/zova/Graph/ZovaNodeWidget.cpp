@@ -15,7 +15,7 @@ FZovaNodeWidget::FZovaNodeWidget(UEdGraphNode* InNode)
 {
 }
 
-bool FZovaNodeWidget::AddKey(const FString& Key)
+FText FZovaNodeWidget::AddKey(const FString& Key)
 {
 	const TSharedPtr<SEditableTextBox> KeyBox = StaticCastSharedPtr<SEditableTextBox>(FWidgetInspector::FindLastWidget(Widget.ToSharedRef(), [](const TSharedRef<SWidget>& Candidate) { return Candidate->GetTag() == TEXT("TextBox"); }));
 	check(KeyBox.IsValid());
@@ -23,7 +23,8 @@ bool FZovaNodeWidget::AddKey(const FString& Key)
 	FWidgetInspector::PasteText(*KeyBox, Key);
 	const int32 PinsBefore = Node->Pins.Num();
 	Click(TEXT("Add Json Key"));
-	return Node->Pins.Num() > PinsBefore;
+	// An added key rebuilds the row; a refused one leaves its reason on the box.
+	return Node->Pins.Num() > PinsBefore ? FText::GetEmpty() : FWidgetInspector::GetErrorText(*KeyBox);
 }
 
 void FZovaNodeWidget::Click(const TCHAR* Label)

@@ -11,8 +11,11 @@ class FZovaNodeWidget
 public:
 	explicit FZovaNodeWidget(UEdGraphNode* InNode);
 
-	/** Pastes the key over the key box's text and clicks "Add Json Key"; false when the node refused it. */
-	bool AddKey(const FString& Key);
+	/**
+	 * Pastes the key over the key box's text and clicks "Add Json Key". Empty when the node added
+	 * the key; otherwise the reason it gave, as the key box shows it.
+	 */
+	FText AddKey(const FString& Key);
 
 	/** Clicks the button labelled Label; the widget must have one. */
 	void Click(const TCHAR* Label);

@@ -6,13 +6,14 @@
 #include "Widgets/SBoxPanel.h"
 #include "Widgets/Text/STextBlock.h"
 
-TSharedRef<SButton> MakeZOVAGraphNodeButton(const FString& Label, const FName IconName, const FText& ToolTipText, FOnClicked OnClicked)
+TSharedRef<SButton> MakeZOVAGraphNodeButton(const FString& Label, const FName IconName, const FText& ToolTipText, FOnClicked OnClicked, const TAttribute<bool>& IsEnabled)
 {
 	const TSharedRef<SButton> Button = SNew(SButton)
 		.ButtonStyle(&FAppStyle::GetWidgetStyle<FButtonStyle>(TEXT("NoBorder")))
 		.ContentPadding(FMargin(0))
 		.OnClicked(OnClicked)
 		.ToolTipText(ToolTipText)
+		.IsEnabled(IsEnabled)
 		[
 			SNew(SHorizontalBox)
 			+ SHorizontalBox::Slot()

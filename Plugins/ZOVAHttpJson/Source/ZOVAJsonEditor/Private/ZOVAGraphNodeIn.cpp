@@ -2,6 +2,7 @@
 
 #include "GraphEditorSettings.h"
 #include "Templates/Casts.h"
+#include "Widgets/Input/SEditableTextBox.h"
 #include "Widgets/SBoxPanel.h"
 #include "ZOVAGraphNodeKeyRow.h"
 #include "ZOVAK2Node_JsonBase.h"
@@ -18,6 +19,7 @@ void SZOVAGraphNodeIn::Construct(const FArguments& InArgs, UZOVAK2Node_JsonBase*
 void SZOVAGraphNodeIn::OnKeyTextChanged(const FText& NewText)
 {
 	KeyText = NewText.ToString();
+	KeyBox->SetError(FText::GetEmpty());
 }
 
 void SZOVAGraphNodeIn::CreateInputSideAddButton(TSharedPtr<SVerticalBox> InputBox)
@@ -33,14 +35,16 @@ void SZOVAGraphNodeIn::CreateInputSideAddButton(TSharedPtr<SVerticalBox> InputBo
 		MakeZOVAGraphNodeKeyRow(
 			LOCTEXT("Add Json Generate Key", "Add Json Generate Key"),
 			FOnTextChanged::CreateSP(this, &SZOVAGraphNodeIn::OnKeyTextChanged),
-			FOnClicked::CreateSP(this, &SZOVAGraphNodeIn::OnAddPin))
+			FOnClicked::CreateSP(this, &SZOVAGraphNodeIn::OnAddPin),
+			TAttribute<bool>::Create(TAttribute<bool>::FGetter::CreateSP(this, &SZOVAGraphNodeIn::IsNodeEditable)),
+			KeyBox)
 	];
 }
 
 FReply SZOVAGraphNodeIn::OnAddPin()
 {
 	UZOVAK2Node_JsonBase* const Node = CastChecked<UZOVAK2Node_JsonBase>(GraphNode);
-	if (Node->AddKeyPin(KeyText, EGPD_Input))
+	if (AddZOVAGraphNodeKey(*Node, KeyText, EGPD_Input, *KeyBox))
 	{
 		UpdateGraphNode();
 	}

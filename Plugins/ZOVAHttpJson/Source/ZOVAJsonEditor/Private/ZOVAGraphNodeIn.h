@@ -3,6 +3,7 @@
 #include "CoreMinimal.h"
 #include "KismetNodes/SGraphNodeK2Base.h"
 
+class SEditableTextBox;
 class UZOVAK2Node_JsonBase;
 
 /** The Json Create node's widget: a key box and an "Add Json Key" button under the input pins. */
@@ -16,7 +17,7 @@ public:
 
 	void Construct(const FArguments& InArgs, UZOVAK2Node_JsonBase* InNode);
 
-	/** Keeps the text of the key box for the next click. */
+	/** Keeps the text of the key box for the next click; an edit clears the reason a key was refused. */
 	void OnKeyTextChanged(const FText& NewText);
 
 protected:
@@ -27,4 +28,5 @@ protected:
 
 private:
 	FString KeyText;
+	TSharedPtr<SEditableTextBox> KeyBox;
 };

@@ -2,6 +2,7 @@
 
 #include "GraphEditorSettings.h"
 #include "Templates/Casts.h"
+#include "Widgets/Input/SEditableTextBox.h"
 #include "Widgets/SBoxPanel.h"
 #include "ZOVAGraphNodeKeyRow.h"
 #include "ZOVAK2Node_JsonBase.h"
@@ -18,6 +19,7 @@ void SZOVAGraphNodeOutput::Construct(const FArguments& InArgs, UZOVAK2Node_JsonB
 void SZOVAGraphNodeOutput::OnKeyTextChanged(const FText& NewText)
 {
 	KeyText = NewText.ToString();
+	KeyBox->SetError(FText::GetEmpty());
 }
 
 void SZOVAGraphNodeOutput::CreateOutputSideAddButton(TSharedPtr<SVerticalBox> OutputBox)
@@ -33,14 +35,16 @@ void SZOVAGraphNodeOutput::CreateOutputSideAddButton(TSharedPtr<SVerticalBox> Ou
 		MakeZOVAGraphNodeKeyRow(
 			LOCTEXT("Add Json Parsing Key", "Add Json Parsing Key"),
 			FOnTextChanged::CreateSP(this, &SZOVAGraphNodeOutput::OnKeyTextChanged),
-			FOnClicked::CreateSP(this, &SZOVAGraphNodeOutput::OnAddPin))
+			FOnClicked::CreateSP(this, &SZOVAGraphNodeOutput::OnAddPin),
+			TAttribute<bool>::Create(TAttribute<bool>::FGetter::CreateSP(this, &SZOVAGraphNodeOutput::IsNodeEditable)),
+			KeyBox)
 	];
 }
 
 FReply SZOVAGraphNodeOutput::OnAddPin()
 {
 	UZOVAK2Node_JsonBase* const Node = CastChecked<UZOVAK2Node_JsonBase>(GraphNode);
-	if (Node->AddKeyPin(KeyText, EGPD_Output))
+	if (AddZOVAGraphNodeKey(*Node, KeyText, EGPD_Output, *KeyBox))
 	{
 		UpdateGraphNode();
 	}

@@ -6,6 +6,7 @@
 #include "EdGraphSchema_K2.h"
 #include "Framework/Commands/UIAction.h"
 #include "Kismet2/BlueprintEditorUtils.h"
+#include "ScopedTransaction.h"
 #include "ToolMenu.h"
 
 namespace ZOVAJsonBaseMenuNames
@@ -17,13 +18,28 @@ namespace ZOVAJsonBaseMenuNames
 	static const FName RemoveEntryName(TEXT("Json Key"));
 }
 
+#define LOCTEXT_NAMESPACE "ZOVA_Json"
+
 /////////////////////////////////////////////////////
 // UZOVAK2Node_JsonBase
+
+void UZOVAK2Node_JsonBase::PostEditImport()
+{
+	Super::PostEditImport();
+	ShowKeyPinNamesAsTyped();
+}
+
+void UZOVAK2Node_JsonBase::PostEditUndo()
+{
+	Super::PostEditUndo();
+	ShowKeyPinNamesAsTyped();
+}
 
 void UZOVAK2Node_JsonBase::GetNodeContextMenuActions(UToolMenu* Menu, UGraphNodeContextMenuContext* Context) const
 {
 	Super::GetNodeContextMenuActions(Menu, Context);
-	if (!IsKeyPin(Context->Pin))
+	// While a game runs in the editor the graph is only looked at, as engine nodes have it.
+	if (Context->bIsDebugging || !IsKeyPin(Context->Pin))
 	{
 		return;
 	}
@@ -45,24 +61,24 @@ void UZOVAK2Node_JsonBase::GetNodeContextMenuActions(UToolMenu* Menu, UGraphNode
 		FText::FromString(TEXT("Move Up")),
 		FText::FromString(TEXT("Move Up Current Json Key Pin")),
 		FSlateIcon(),
-		FUIAction(FExecuteAction::CreateUObject(MutableThis, &UZOVAK2Node_JsonBase::MoveKeyPinUp, Pin)));
+		FUIAction(FExecuteAction::CreateUObject(MutableThis, &UZOVAK2Node_JsonBase::EditKeyPinFromMenu, Pin, &UZOVAK2Node_JsonBase::MoveKeyPinUp, LOCTEXT("MoveKeyPinUp_Transaction", "Move Key Pin Up"))));
 	Section.AddMenuEntry(
 		ZOVAJsonBaseMenuNames::MoveDownEntryName,
 		FText::FromString(TEXT("Move Down")),
 		FText::FromString(TEXT("Move Down Current Json Key Pin")),
 		FSlateIcon(),
-		FUIAction(FExecuteAction::CreateUObject(MutableThis, &UZOVAK2Node_JsonBase::MoveKeyPinDown, Pin)));
+		FUIAction(FExecuteAction::CreateUObject(MutableThis, &UZOVAK2Node_JsonBase::EditKeyPinFromMenu, Pin, &UZOVAK2Node_JsonBase::MoveKeyPinDown, LOCTEXT("MoveKeyPinDown_Transaction", "Move Key Pin Down"))));
 	Section.AddMenuEntry(
 		ZOVAJsonBaseMenuNames::RemoveEntryName,
 		FText::FromString(TEXT("Remove Key Pin")),
 		FText::FromString(TEXT("Remove Current Json Key Pin")),
 		FSlateIcon(),
-		FUIAction(FExecuteAction::CreateUObject(MutableThis, &UZOVAK2Node_JsonBase::RemoveKeyPin, Pin)));
+		FUIAction(FExecuteAction::CreateUObject(MutableThis, &UZOVAK2Node_JsonBase::EditKeyPinFromMenu, Pin, &UZOVAK2Node_JsonBase::RemoveKeyPin, LOCTEXT("RemoveKeyPin_Transaction", "Remove Key Pin"))));
 }
 
 bool UZOVAK2Node_JsonBase::AddKeyPin(const FString& Key, EEdGraphPinDirection Direction)
 {
-	if (!CanAddKey(Key, Direction))
+	if (!GetKeyRefusal(Key, Direction).IsEmpty())
 	{
 		return false;
 	}
@@ -151,16 +167,36 @@ void UZOVAK2Node_JsonBase::CreateKeyPin(const FString& Key, EEdGraphPinDirection
 	Pin->bAllowFriendlyName = false;
 }
 
-bool UZOVAK2Node_JsonBase::CanAddKey(const FString& Key, EEdGraphPinDirection Direction) const
+FText UZOVAK2Node_JsonBase::GetKeyRefusal(const FString& Key, EEdGraphPinDirection Direction) const
 {
-	// A key named like a fixed pin of the same direction would be mistaken for it by every name
-	// lookup; "None" and "_1" make no pin name at all. The engine asserts on a name of NAME_SIZE
-	// characters or more, so such a key never reaches FName (even one whose "_<n>" would shorten it).
-	return !Key.IsEmpty()
-		&& Key.Len() < NAME_SIZE
-		&& !PinNames.Contains(Key)
-		&& FindPin(Key, Direction) == nullptr
-		&& !FName(*Key).IsNone();
+	if (Key.IsEmpty())
+	{
+		return LOCTEXT("KeyEmpty_Error", "A key may not be empty.");
+	}
+	// The engine asserts on a name of NAME_SIZE characters or more, so such a key never reaches FName,
+	// not even one whose "_<n>" would shorten it.
+	if (Key.Len() >= NAME_SIZE)
+	{
+		return LOCTEXT("KeyTooLong_Error", "A key may have at most 1,023 characters, the most a pin name holds.");
+	}
+	if (Key.Equals(TEXT("None"), ESearchCase::IgnoreCase))
+	{
+		return LOCTEXT("KeyNone_Error", "\"None\", in any letter case, is the engine's empty name and cannot name a pin.");
+	}
+	if (FName(*Key).IsNone())
+	{
+		return LOCTEXT("KeyNumberOnly_Error", "An underscore and a number alone make an empty name with a number, which cannot name a pin.");
+	}
+	if (PinNames.Contains(Key))
+	{
+		return LOCTEXT("KeyRepeated_Error", "The node already has this key; keys are compared ignoring letter case.");
+	}
+	// Every name lookup would take a key named like a fixed pin of its side for that pin.
+	if (FindPin(Key, Direction))
+	{
+		return LOCTEXT("KeyNamesFixedPin_Error", "One of the node's own pins on this side already has this name.");
+	}
+	return FText::GetEmpty();
 }
 
 bool UZOVAK2Node_JsonBase::IsKeyPin(const UEdGraphPin* Pin) const
@@ -172,8 +208,25 @@ bool UZOVAK2Node_JsonBase::IsKeyPin(const UEdGraphPin* Pin) const
 		&& PinNames.Contains(Pin->PinName.ToString());
 }
 
+void UZOVAK2Node_JsonBase::EditKeyPinFromMenu(UEdGraphPin* Pin, FKeyPinEdit Edit, FText Title)
+{
+	const FScopedTransaction Transaction(Title);
+	(this->*Edit)(Pin);
+}
+
 void UZOVAK2Node_JsonBase::NotifyKeyPinsRearranged()
 {
 	FBlueprintEditorUtils::MarkBlueprintAsStructurallyModified(GetBlueprint());
 	GetGraph()->NotifyGraphChanged();
 }
+
+void UZOVAK2Node_JsonBase::ShowKeyPinNamesAsTyped()
+{
+	// Every pin after the fixed ones is a key pin.
+	for (int32 Index = NumFixedPins; Index < Pins.Num(); ++Index)
+	{
+		Pins[Index]->bAllowFriendlyName = false;
+	}
+}
+
+#undef LOCTEXT_NAMESPACE

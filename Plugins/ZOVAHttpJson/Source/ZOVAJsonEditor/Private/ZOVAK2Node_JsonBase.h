@@ -13,6 +13,11 @@ class UZOVAK2Node_JsonBase : public UK2Node
 	GENERATED_BODY()
 
 public:
+	//~ Begin UObject Interface
+	virtual void PostEditImport() override;
+	virtual void PostEditUndo() override;
+	//~ End UObject Interface
+
 	//~ Begin UEdGraphNode Interface
 	virtual void GetNodeContextMenuActions(UToolMenu* Menu, UGraphNodeContextMenuContext* Context) const override;
 	//~ End UEdGraphNode Interface
@@ -34,6 +39,9 @@ public:
 	/** Whether the node is offered in the Blueprint action menu; the base is not. */
 	virtual bool ShouldRegisterMenuAction() const { return false; }
 
+	/** Why AddKeyPin would refuse the key on that side, in words for the author; empty when it would add it. */
+	FText GetKeyRefusal(const FString& Key, EEdGraphPinDirection Direction) const;
+
 protected:
 	/** The two pins every keyed node creates before its key pins. */
 	static constexpr int32 NumFixedPins = 2;
@@ -45,10 +53,14 @@ protected:
 	TArray<FString> PinNames;
 
 private:
-	/** Whether the key may become a pin: a name that is not None, not a key already, not a fixed pin's name. */
-	bool CanAddKey(const FString& Key, EEdGraphPinDirection Direction) const;
+	using FKeyPinEdit = void (UZOVAK2Node_JsonBase::*)(UEdGraphPin*);
+
+	/** Runs an edit picked in a key pin's menu as one undoable step named Title. */
+	void EditKeyPinFromMenu(UEdGraphPin* Pin, FKeyPinEdit Edit, FText Title);
 	/** Whether the pin is one of the key pins, never one of the fixed pins. */
 	bool IsKeyPin(const UEdGraphPin* Pin) const;
 	/** Marks the Blueprint for a changed pin set and refreshes the graph's editors. */
 	void NotifyKeyPinsRearranged();
+	/** Shows the key pins' names as typed again; pins read back from text (a paste, an undo) lose that. */
+	void ShowKeyPinNamesAsTyped();
 };
