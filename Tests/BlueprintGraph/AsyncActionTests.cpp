@@ -160,3 +160,16 @@ TEST_F(FAsyncActionNodeTest, FunctionEntriesShowTheFunctionsOwnDescription)
 	EXPECT_EQ(Exact(SayNothing.MenuName), "Say Nothing");
 	EXPECT_EQ(Exact(SayNothing.Tooltip), "Say Nothing") << "without a tooltip the name stands in, without a target";
 }
+
+// UE 5.2 and 5.8, Runtime/Engine/Classes/Kismet/BlueprintAsyncActionBase.h: only Activate is reflected,
+// hidden from the action menu; registering and SetReadyToDestroy are C++ only.
+TEST_F(FAsyncActionNodeTest, TheBaseActionShowsBlueprintsOnlyItsHiddenActivate)
+{
+	const UClass* const Base = UBlueprintAsyncActionBase::StaticClass();
+	const UFunction* const Activate = Base->FindFunctionByName(TEXT("Activate"));
+	ASSERT_NE(Activate, nullptr);
+	EXPECT_EQ(Activate->GetMetaData(TEXT("BlueprintInternalUseOnly")), FString(TEXT("true")));
+	EXPECT_EQ(Base->FindFunctionByName(TEXT("SetReadyToDestroy")), nullptr);
+	EXPECT_EQ(Base->FindFunctionByName(TEXT("RegisterWithGameInstance")), nullptr);
+	EXPECT_TRUE(FindLatentEntries(Base).IsEmpty());
+}

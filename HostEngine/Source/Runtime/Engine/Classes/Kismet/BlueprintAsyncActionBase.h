@@ -16,20 +16,21 @@ class UBlueprintAsyncActionBase : public UObject
 {
 	GENERATED_UCLASS_BODY()
 
-	/** Called to trigger the action once the delegates have been bound */
+	/** Starts the action; the latent node calls it once the output pins are bound. Does nothing in the base. */
 	UFUNCTION(BlueprintCallable, meta = (BlueprintInternalUseOnly = "true"))
 	ENGINE_API virtual void Activate();
 
 	/**
-	 * Keeps the action alive until SetReadyToDestroy. The host runs no worlds and has no game
-	 * instance: a registration holds the action in the root set instead, with the same effect.
+	 * Keeps the action alive, even when nothing refers to it, until SetReadyToDestroy. The host runs
+	 * no worlds and has no game instance: a registration holds the action in the root set instead.
 	 */
 	ENGINE_API virtual void RegisterWithGameInstance(const UObject* WorldContextObject);
-	ENGINE_API virtual void RegisterWithGameInstance(UGameInstance* GameInstance);
 
-	/** Call when the action is completely done, this makes the action free to delete, and will unregister it with the game instance */
-	UFUNCTION(BlueprintCallable, Category = "Async Action")
+	/** Ends a registration, so that the finished action can be collected once nothing refers to it. */
 	ENGINE_API virtual void SetReadyToDestroy();
+
+protected:
+	ENGINE_API virtual void RegisterWithGameInstance(UGameInstance* GameInstance);
 
 private:
 	void Register();
