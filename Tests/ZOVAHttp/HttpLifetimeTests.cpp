@@ -1,3 +1,4 @@
+#include "Containers/Ticker.h"
 #include "LogCapture.h"
 #include "LoopbackHttpServer.h"
 #include "UObject/UObjectGlobals.h"
@@ -96,4 +97,56 @@ TEST_F(FHttpLifetimeTest, AResultThatArrivesBeforeActivateIsHeldForIt)
 		CollectGarbage();
 		EXPECT_FALSE(Weak.IsValid());
 	}
+}
+
+// UE 5.2 and 5.8, Runtime/Engine/Private/Kismet/BlueprintAsyncActionBase.cpp: nothing keeps an action
+// that was never activated unless it is registered with a game instance, and then only until the game
+// instance goes. These actions root themselves, so they bound the wait for Activate themselves.
+TEST_F(FHttpLifetimeTest, AnActionNeverActivatedReportsItsHeldResultAfterTheWaitAndIsCollected)
+{
+	struct FCase
+	{
+		const char* Name;
+		UZOVAHttpRequest* (*Send)();
+	};
+	const FCase Cases[] = {
+		{"no URL", []() { return UZOVAHttpRequest::HttpGetRequest(FString()); }},
+		{"a refused scheme", []() { return UZOVAHttpRequest::HttpPostRequest(TEXT("ftp://127.0.0.1/upload"), TEXT("{}")); }},
+	};
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(Case.Name);
+		const FLogCapture Log;
+		UZOVAHttpRequest* const Action = Case.Send();
+		const TWeakObjectPtr<UZOVAHttpRequest> Weak(Action);
+		// A C++ caller that binds the outputs and forgets Activate.
+		UZOVAHttpTestListener* const Listener = NewObject<UZOVAHttpTestListener>();
+		Listener->AddToRoot();
+		Listeners.Add(Listener);
+		Listener->Listen(Action);
+
+		FTSTicker::GetCoreTicker().Tick(UZOVAHttpRequest::UnactivatedResultSeconds - 1.0f);
+		CollectGarbage();
+		ASSERT_TRUE(Weak.IsValid());
+		EXPECT_TRUE(Action->IsRooted());
+		EXPECT_TRUE(Listener->Reports.IsEmpty()) << "the result still waits for Activate";
+
+		FTSTicker::GetCoreTicker().Tick(2.0f);
+		ExpectOneReport(Listener, false, -1, FString());
+		EXPECT_FALSE(Action->IsRooted());
+		Action->Activate();
+		EXPECT_EQ(Listener->Reports.Num(), 1) << "a late Activate reports nothing more";
+		CollectGarbage();
+		EXPECT_FALSE(Weak.IsValid());
+	}
+}
+
+TEST_F(FHttpLifetimeTest, ActivatingInTimeReportsOnceAndTheWaitEndsWithIt)
+{
+	UZOVAHttpRequest* const Action = UZOVAHttpRequest::HttpGetRequest(FString());
+	UZOVAHttpTestListener* const Listener = Activate(Action);
+	ExpectOneReport(Listener, false, -1, FString());
+	FTSTicker::GetCoreTicker().Tick(UZOVAHttpRequest::UnactivatedResultSeconds + 1.0f);
+	EXPECT_EQ(Listener->Reports.Num(), 1);
+	EXPECT_FALSE(Action->IsRooted());
 }

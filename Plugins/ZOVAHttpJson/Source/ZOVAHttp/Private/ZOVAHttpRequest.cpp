@@ -32,9 +32,8 @@ void UZOVAHttpRequest::Activate()
 	bActivated = true;
 	if (bHoldingResult)
 	{
-		bHoldingResult = false;
-		const FHttpResponsePtr Response = MoveTemp(HeldResponse);
-		Report(Response, bHeldConnectedSuccessfully);
+		FTSTicker::RemoveTicker(HeldResultTicker);
+		ReportHeldResult(0.0f);
 	}
 }
 
@@ -80,13 +79,23 @@ void UZOVAHttpRequest::OnHttpResponse(FHttpRequestPtr Request, FHttpResponsePtr 
 	if (!bActivated)
 	{
 		// A refused URL, and the requests the engine fails inside ProcessRequest (no URL, no verb), fail
-		// inside the factory, before the node has bound its pins: hold the result, and the root, for Activate.
+		// inside the factory, before the node has bound its pins: hold the result, and the root, for Activate;
+		// a caller that never activates gets it after UnactivatedResultSeconds.
 		bHoldingResult = true;
 		bHeldConnectedSuccessfully = bConnectedSuccessfully;
 		HeldResponse = Response;
+		HeldResultTicker = FTSTicker::GetCoreTicker().AddTicker(FTickerDelegate::CreateUObject(this, &UZOVAHttpRequest::ReportHeldResult), UnactivatedResultSeconds);
 		return;
 	}
 	Report(Response, bConnectedSuccessfully);
+}
+
+bool UZOVAHttpRequest::ReportHeldResult(float DeltaTime)
+{
+	bHoldingResult = false;
+	const FHttpResponsePtr Response = MoveTemp(HeldResponse);
+	Report(Response, bHeldConnectedSuccessfully);
+	return false;
 }
 
 void UZOVAHttpRequest::Report(const FHttpResponsePtr& Response, bool bConnectedSuccessfully)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Containers/Ticker.h"
 #include "CoreMinimal.h"
 #include "HttpFwd.h"
 #include "Kismet/BlueprintAsyncActionBase.h"
@@ -42,6 +43,13 @@ public:
 	virtual void Activate() override;
 	//~ End UBlueprintAsyncActionBase Interface
 
+	/**
+	 * How long a result that came before Activate waits for it. The async node activates the action as
+	 * soon as the factory returns; a C++ caller that never does still gets the result, through whatever
+	 * it bound, once this time has passed, and the action then leaves the root set.
+	 */
+	static constexpr float UnactivatedResultSeconds = 60.0f;
+
 private:
 	void SendGETRequest(const FString& Url);
 	void SendPOSTRequest(const FString& Url, const FString& Json);
@@ -52,10 +60,13 @@ private:
 	void OnHttpResponse(FHttpRequestPtr Request, FHttpResponsePtr Response, bool bConnectedSuccessfully);
 	/** Broadcasts the one delegate for the result and leaves the root set. */
 	void Report(const FHttpResponsePtr& Response, bool bConnectedSuccessfully);
+	/** Reports the held result; a ticker calls it once when the action was never activated. */
+	bool ReportHeldResult(float DeltaTime);
 
 	/** Set by Activate; a result that comes before it is held until then. */
 	bool bActivated = false;
 	bool bHoldingResult = false;
 	bool bHeldConnectedSuccessfully = false;
 	FHttpResponsePtr HeldResponse;
+	FTSTicker::FDelegateHandle HeldResultTicker;
 };
