@@ -4,6 +4,16 @@
 #include "UObject/UObjectGlobals.h"
 #include "ZOVAHttpTestFixture.h"
 
+namespace
+{
+	/** A factory call, named for the trace. */
+	struct FSendCase
+	{
+		const char* Name;
+		UZOVAHttpRequest* (*Send)();
+	};
+}
+
 class FHttpLifetimeTest : public FZOVAHttpTestBase
 {
 protected:
@@ -57,17 +67,12 @@ TEST_F(FHttpLifetimeTest, RequestsStartedInTheSameFrameReportIndependently)
 // UE 5.4 and 5.8 HttpRequestCommon.cpp; 5.8 Editor/BlueprintGraph/Private/K2Node_BaseAsyncTask.cpp
 TEST_F(FHttpLifetimeTest, AResultThatArrivesBeforeActivateIsHeldForIt)
 {
-	struct FCase
-	{
-		const char* Name;
-		UZOVAHttpRequest* (*Send)();
-	};
-	const FCase Cases[] = {
+	const FSendCase Cases[] = {
 		{"GET", []() { return UZOVAHttpRequest::HttpGetRequest(FString()); }},
 		{"POST Json", []() { return UZOVAHttpRequest::HttpPostRequest(FString(), TEXT("{}")); }},
 		{"POST Form", []() { return UZOVAHttpRequest::HttpPostFormRequest(FString(), TEXT("a=1")); }},
 	};
-	for (const FCase& Case : Cases)
+	for (const FSendCase& Case : Cases)
 	{
 		SCOPED_TRACE(Case.Name);
 		const FLogCapture Log;
@@ -78,10 +83,7 @@ TEST_F(FHttpLifetimeTest, AResultThatArrivesBeforeActivateIsHeldForIt)
 		ASSERT_TRUE(Weak.IsValid());
 		EXPECT_TRUE(Action->IsRooted());
 
-		UZOVAHttpTestListener* const Listener = NewObject<UZOVAHttpTestListener>();
-		Listener->AddToRoot();
-		Listeners.Add(Listener);
-		Listener->Listen(Action);
+		UZOVAHttpTestListener* const Listener = Listen(Action);
 		for (int32 Frame = 0; Frame < 3; ++Frame)
 		{
 			GEngineLoop.Tick();
@@ -104,26 +106,18 @@ TEST_F(FHttpLifetimeTest, AResultThatArrivesBeforeActivateIsHeldForIt)
 // instance goes. These actions root themselves, so they bound the wait for Activate themselves.
 TEST_F(FHttpLifetimeTest, AnActionNeverActivatedReportsItsHeldResultAfterTheWaitAndIsCollected)
 {
-	struct FCase
-	{
-		const char* Name;
-		UZOVAHttpRequest* (*Send)();
-	};
-	const FCase Cases[] = {
+	const FSendCase Cases[] = {
 		{"no URL", []() { return UZOVAHttpRequest::HttpGetRequest(FString()); }},
 		{"a refused scheme", []() { return UZOVAHttpRequest::HttpPostRequest(TEXT("ftp://127.0.0.1/upload"), TEXT("{}")); }},
 	};
-	for (const FCase& Case : Cases)
+	for (const FSendCase& Case : Cases)
 	{
 		SCOPED_TRACE(Case.Name);
 		const FLogCapture Log;
 		UZOVAHttpRequest* const Action = Case.Send();
 		const TWeakObjectPtr<UZOVAHttpRequest> Weak(Action);
 		// A C++ caller that binds the outputs and forgets Activate.
-		UZOVAHttpTestListener* const Listener = NewObject<UZOVAHttpTestListener>();
-		Listener->AddToRoot();
-		Listeners.Add(Listener);
-		Listener->Listen(Action);
+		const UZOVAHttpTestListener* const Listener = Listen(Action);
 
 		FTSTicker::GetCoreTicker().Tick(UZOVAHttpRequest::UnactivatedResultSeconds - 1.0f);
 		CollectGarbage();

@@ -32,13 +32,20 @@ protected:
 		return FString::ConstructFromPtrSize(Converted.Get(), Converted.Length());
 	}
 
-	/** Binds a new listener to the action the factory returned, then activates it. */
-	UZOVAHttpTestListener* Activate(UZOVAHttpRequest* Action)
+	/** Binds a new listener to the action the factory returned, as the node binds its pins. */
+	UZOVAHttpTestListener* Listen(UZOVAHttpRequest* Action)
 	{
 		UZOVAHttpTestListener* const Listener = NewObject<UZOVAHttpTestListener>();
 		Listener->AddToRoot();
 		Listeners.Add(Listener);
 		Listener->Listen(Action);
+		return Listener;
+	}
+
+	/** Binds a new listener to the action, then activates it. */
+	UZOVAHttpTestListener* Activate(UZOVAHttpRequest* Action)
+	{
+		UZOVAHttpTestListener* const Listener = Listen(Action);
 		Action->Activate();
 		return Listener;
 	}

@@ -7,15 +7,12 @@
 
 namespace
 {
-	class FKeyPinEditTest : public FKeyedNodeTest
+	class FKeyPinEditTest : public FKeyedNodePairTest
 	{
 	protected:
 		void SetUp() override
 		{
-			FKeyedNodeTest::SetUp();
-			Analyze = SpawnNode<UZOVAK2Node_Json>();
-			Create = SpawnNode<UZOVAK2Node_JsonCreate>();
-			ASSERT_TRUE(Analyze && Create);
+			FKeyedNodePairTest::SetUp();
 			Graph->AddOnGraphChangedHandler(UEdGraph::FOnGraphChanged::FDelegate::CreateLambda([this](const FEdGraphEditAction&) { ++GraphNotifications; }));
 		}
 
@@ -25,7 +22,7 @@ namespace
 			{
 				Loaded->RemoveFromRoot();
 			}
-			FKeyedNodeTest::TearDown();
+			FKeyedNodePairTest::TearDown();
 		}
 
 		/** The node's saved keys, read through reflection as the asset saver reads them. */
@@ -61,8 +58,6 @@ namespace
 			return Cast<UBlueprint>(ImportObjectFromText(*Text, LoadPackage));
 		}
 
-		UZOVAK2Node_Json* Analyze = nullptr;
-		UZOVAK2Node_JsonCreate* Create = nullptr;
 		int32 GraphNotifications = 0;
 		TArray<UPackage*> LoadedPackages;
 	};

@@ -4,20 +4,7 @@
 
 namespace
 {
-	class FKeyPinMenuTest : public FKeyedNodeTest
-	{
-	protected:
-		void SetUp() override
-		{
-			FKeyedNodeTest::SetUp();
-			Analyze = SpawnNode<UZOVAK2Node_Json>();
-			Create = SpawnNode<UZOVAK2Node_JsonCreate>();
-			ASSERT_TRUE(Analyze && Create);
-		}
-
-		UZOVAK2Node_Json* Analyze = nullptr;
-		UZOVAK2Node_JsonCreate* Create = nullptr;
-	};
+	using FKeyPinMenuTest = FKeyedNodePairTest;
 
 	struct FExpectedEntry
 	{

@@ -13,6 +13,8 @@
 #include "Widgets/Input/SButton.h"
 #include "Widgets/Input/SEditableTextBox.h"
 #include "Widgets/Text/STextBlock.h"
+#include "ZOVAK2Node_Json.h"
+#include "ZOVAK2Node_JsonCreate.h"
 
 /** Shows string arrays as text when an expectation fails. */
 inline void PrintTo(const TArray<FString>& Values, std::ostream* Out)
@@ -180,4 +182,20 @@ protected:
 	int32 StructuralChanges = 0;
 
 	FScopedTestEditor Editor;
+};
+
+/** The two keyed nodes, placed from the action menu: Json Analyze (output keys) and Json Create (input keys). */
+class FKeyedNodePairTest : public FKeyedNodeTest
+{
+protected:
+	void SetUp() override
+	{
+		FKeyedNodeTest::SetUp();
+		Analyze = SpawnNode<UZOVAK2Node_Json>();
+		Create = SpawnNode<UZOVAK2Node_JsonCreate>();
+		ASSERT_TRUE(Analyze && Create);
+	}
+
+	UZOVAK2Node_Json* Analyze = nullptr;
+	UZOVAK2Node_JsonCreate* Create = nullptr;
 };

@@ -8,15 +8,12 @@
 
 namespace
 {
-	class FKeyedNodeUndoTest : public FKeyedNodeTest
+	class FKeyedNodeUndoTest : public FKeyedNodePairTest
 	{
 	protected:
 		void SetUp() override
 		{
-			FKeyedNodeTest::SetUp();
-			Analyze = SpawnNode<UZOVAK2Node_Json>();
-			Create = SpawnNode<UZOVAK2Node_JsonCreate>();
-			ASSERT_TRUE(Analyze && Create);
+			FKeyedNodePairTest::SetUp();
 			ASSERT_TRUE(Create->AddKeyPin(TEXT("x"), EGPD_Input));
 			Widget = BuildWidget(Analyze);
 		}
@@ -33,8 +30,6 @@ namespace
 			}
 		}
 
-		UZOVAK2Node_Json* Analyze = nullptr;
-		UZOVAK2Node_JsonCreate* Create = nullptr;
 		TSharedPtr<SGraphNode> Widget;
 	};
 
