@@ -4,6 +4,7 @@
 #include "Editor.h"
 #include "Editor/TransBuffer.h"
 #include "UObject/Package.h"
+#include "UObject/UObjectGlobals.h"
 
 /**
  * The editor for the length of a test, as it starts and ends: GEditor with its undo buffer. Edits
@@ -20,10 +21,12 @@ public:
 		GEditor->Trans = GEditor->CreateTrans();
 	}
 
+	/** Ends the editor; it goes with what its undo buffer still held. */
 	~FScopedTestEditor()
 	{
 		GEditor->RemoveFromRoot();
 		GEditor = nullptr;
+		CollectGarbage();
 	}
 
 	FScopedTestEditor(const FScopedTestEditor&) = delete;
