@@ -2,6 +2,7 @@
 
 #include "HAL/PlatformProcess.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -119,6 +120,20 @@ bool FZovaChild::HasEnded()
 		bEnded = true;
 	}
 	return bEnded;
+}
+
+bool FZovaChild::Stop()
+{
+	if (HasEnded() || kill(Pid, SIGSTOP) != 0)
+	{
+		return false;
+	}
+	// WNOWAIT leaves an end to be collected by HasEnded or Wait.
+	siginfo_t Info = {};
+	while (waitid(P_PID, Pid, &Info, WSTOPPED | WEXITED | WNOWAIT) != 0 && errno == EINTR)
+	{
+	}
+	return Info.si_code == CLD_STOPPED;
 }
 
 FZovaRun FZovaChild::Wait()

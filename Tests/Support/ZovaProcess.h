@@ -45,6 +45,11 @@ public:
 	pid_t GetPid() const { return Pid; }
 	/** Whether the process has ended, without waiting; Wait then returns at once. */
 	bool HasEnded();
+	/**
+	 * Stops the process (SIGSTOP) and waits until it really is stopped, which kill() alone does not
+	 * promise; false when it ended first. SIGCONT lets it go on.
+	 */
+	bool Stop();
 	/** Waits for the process to end. */
 	FZovaRun Wait();
 

@@ -187,8 +187,7 @@ TEST_F(FZovaDemoCommandTest, CtrlCAndSigtermRemoveTheTemporaryFolder)
 				std::this_thread::sleep_for(std::chrono::milliseconds(1));
 			}
 			// Stopped, it cannot remove its folder by finishing; the signal waits for it to go on.
-			kill(Demo.GetPid(), SIGSTOP);
-			const bool bCaughtWithFolder = !Demo.HasEnded() && !Work.List().empty();
+			const bool bCaughtWithFolder = Demo.Stop() && !Work.List().empty();
 			if (bCaughtWithFolder)
 			{
 				kill(Demo.GetPid(), Signal);

@@ -79,12 +79,13 @@ namespace
 				return;
 			}
 			std::string Template = (Parent / "zova-demo-XXXXXX").string();
+			// Locked from before the folder exists until its path is known, so an interrupt in between waits to remove it.
+			const std::lock_guard<std::mutex> Lock(Mutex);
 			if (!mkdtemp(Template.data()))
 			{
 				Problem = FString::Printf(TEXT("cannot make a folder in %s: %s"), UTF8_TO_TCHAR(Parent.c_str()), UTF8_TO_TCHAR(std::strerror(errno)));
 				return;
 			}
-			const std::lock_guard<std::mutex> Lock(Mutex);
 			Path = std::filesystem::path(Template);
 		}
 
