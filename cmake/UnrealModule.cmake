@@ -5,9 +5,24 @@
 set(UE_HEADER_TOOL ${CMAKE_SOURCE_DIR}/HostEngine/Programs/HeaderTool/HeaderTool.py)
 file(GLOB UE_HEADER_TOOL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/HostEngine/Programs/HeaderTool/*.py)
 
+# Sanitizer builds use the C library's allocator and the C++ runtime's operator new, as the engine's
+# build does for them, so that the sanitizer sees every allocation.
+if(CMAKE_CXX_FLAGS MATCHES "-fsanitize=([a-z,-]*,)?(address|thread|memory|fuzzer)")
+	set(UE_FORCE_ANSI_ALLOCATOR ON)
+	add_compile_definitions(FORCE_ANSI_ALLOCATOR=1)
+else()
+	set(UE_FORCE_ANSI_ALLOCATOR OFF)
+endif()
+
 # Third-party names that Build.cs files pass to AddEngineThirdPartyPrivateStaticDependencies.
 function(ue_resolve_third_party Target Name)
-	if(Name STREQUAL "OpenSSL")
+	if(Name STREQUAL "mimalloc")
+		if(NOT UE_FORCE_ANSI_ALLOCATOR)
+			find_package(mimalloc REQUIRED)
+			target_link_libraries(${Target} PRIVATE mimalloc)
+			target_compile_definitions(${Target} PRIVATE PLATFORM_BUILDS_MIMALLOC=1)
+		endif()
+	elseif(Name STREQUAL "OpenSSL")
 		pkg_check_modules(UE_OPENSSL REQUIRED IMPORTED_TARGET libcrypto)
 		target_link_libraries(${Target} PRIVATE PkgConfig::UE_OPENSSL)
 	elseif(Name STREQUAL "libcurl")

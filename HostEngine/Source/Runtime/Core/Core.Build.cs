@@ -6,5 +6,6 @@ public class Core : ModuleRules
 	{
 		PublicDependencyModuleNames.AddRange(new string[] { });
 		PrivateDependencyModuleNames.AddRange(new string[] { });
+		AddEngineThirdPartyPrivateStaticDependencies(Target, "mimalloc");
 	}
 }

@@ -36,7 +36,8 @@ namespace
 				Line += FString(ToString(Level)) + TEXT(": ");
 			}
 			Line += V;
-			fprintf(stderr, "%s\n", TCHAR_TO_UTF8(*Line));
+			Line += TEXT("\n");
+			fputs(TCHAR_TO_UTF8(*Line), stderr);
 		}
 
 		virtual bool CanBeUsedOnMultipleThreads() const override { return true; }

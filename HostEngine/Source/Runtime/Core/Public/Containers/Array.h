@@ -3,6 +3,7 @@
 #include "HAL/Platform.h"
 #include "Misc/AssertionMacros.h"
 #include "Containers/ContainerAllocationPolicies.h"
+#include "HAL/UnrealMemory.h"
 
 #include <algorithm>
 #include <cstring>
@@ -58,7 +59,7 @@ public:
 	~TArray()
 	{
 		DestructAll();
-		::operator delete(static_cast<void*>(Data));
+		FMemory::Free(Data);
 	}
 
 	TArray& operator=(const TArray& Other)
@@ -389,7 +390,7 @@ public:
 		ArrayNum = 0;
 		if (Slack != ArrayMax)
 		{
-			Reallocate(Slack);
+			Resize(Slack);
 		}
 	}
 
@@ -441,7 +442,7 @@ public:
 	{
 		if (ArrayMax != ArrayNum)
 		{
-			Reallocate(ArrayNum);
+			Resize(ArrayNum);
 		}
 	}
 
@@ -507,16 +508,45 @@ private:
 		}
 	}
 
+	/** Gives the elements a block of NewMax, or frees the block for none. */
+	void Resize(int32 NewMax)
+	{
+		if (NewMax > 0)
+		{
+			Reallocate(NewMax);
+			return;
+		}
+		check(ArrayNum == 0);
+		FMemory::Free(Data);
+		Data = nullptr;
+		ArrayMax = 0;
+	}
+
+	/** Moves the elements to a block of NewMax elements, which is never null. */
 	void Reallocate(int32 NewMax)
 	{
-		InElementType* NewData = NewMax > 0 ? static_cast<InElementType*>(::operator new(sizeof(InElementType) * (size_t)NewMax)) : nullptr;
-		for (int32 Index = 0; Index < ArrayNum; ++Index)
+		check(NewMax > 0 && NewMax >= ArrayNum);
+		if (Data == nullptr)
 		{
-			new (NewData + Index) InElementType(std::move(Data[Index]));
-			Data[Index].~InElementType();
+			Data = static_cast<InElementType*>(FMemory::Malloc(sizeof(InElementType) * (size_t)NewMax, alignof(InElementType)));
 		}
-		::operator delete(static_cast<void*>(Data));
-		Data = NewData;
+		else if constexpr (std::is_trivially_copyable_v<InElementType>)
+		{
+			// Plain bytes move with the block, which the allocator can often grow where it is.
+			Data = static_cast<InElementType*>(FMemory::Realloc(Data, sizeof(InElementType) * (size_t)NewMax, alignof(InElementType)));
+			check(Data != nullptr);
+		}
+		else
+		{
+			InElementType* NewData = static_cast<InElementType*>(FMemory::Malloc(sizeof(InElementType) * (size_t)NewMax, alignof(InElementType)));
+			for (int32 Index = 0; Index < ArrayNum; ++Index)
+			{
+				new (NewData + Index) InElementType(std::move(Data[Index]));
+				Data[Index].~InElementType();
+			}
+			FMemory::Free(Data);
+			Data = NewData;
+		}
 		ArrayMax = NewMax;
 	}
 

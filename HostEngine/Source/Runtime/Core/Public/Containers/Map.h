@@ -41,7 +41,15 @@ public:
 		Buckets.Reset();
 	}
 
-	void Reserve(int32 Number) { Pairs.Reserve(Number); }
+	/** Makes room for Number pairs, the index included, so that adding them allocates nothing more. */
+	void Reserve(int32 Number)
+	{
+		Pairs.Reserve(Number);
+		if (Number > MaxPairsWithoutIndex && Number > Buckets.Num())
+		{
+			Rehash(Number);
+		}
+	}
 
 	/** Adds a pair, or replaces the value of an existing key in place. */
 	template <typename K, typename V>
@@ -223,41 +231,41 @@ private:
 
 	void Index(int32 PairIndex)
 	{
-		if (Pairs.Num() <= MaxPairsWithoutIndex)
-		{
-			return;
-		}
-		if (Pairs.Num() > Buckets.Num())
+		if (Buckets.IsEmpty() ? Pairs.Num() > MaxPairsWithoutIndex : Pairs.Num() > Buckets.Num())
 		{
 			Rehash();
 			return;
 		}
-		NextInBucket.SetNum(Pairs.Num());
+		if (Buckets.IsEmpty())
+		{
+			return;
+		}
+		NextInBucket.SetNumUninitialized(Pairs.Num());
 		int32& Head = Buckets[GetTypeHash(Pairs[PairIndex].Key) & (Buckets.Num() - 1)];
 		NextInBucket[PairIndex] = Head;
 		Head = PairIndex;
 	}
 
-	void Rehash()
+	/** Builds the index for the pairs there are, with room for ExpectedPairs; small maps go without one. */
+	void Rehash(int32 ExpectedPairs = 0)
 	{
-		if (Pairs.Num() <= MaxPairsWithoutIndex)
+		const int32 Capacity = std::max(Pairs.Num(), ExpectedPairs);
+		if (Capacity <= MaxPairsWithoutIndex)
 		{
 			Buckets.Empty();
 			NextInBucket.Empty();
 			return;
 		}
 		int32 BucketCount = 16;
-		while (BucketCount < Pairs.Num())
+		while (BucketCount < Capacity)
 		{
 			BucketCount *= 2;
 		}
 		Buckets.Reset(BucketCount);
-		for (int32 Slot = 0; Slot < BucketCount; ++Slot)
-		{
-			Buckets.Add(INDEX_NONE);
-		}
-		NextInBucket.Reset(Pairs.Num());
-		NextInBucket.SetNum(Pairs.Num());
+		Buckets.SetNumUninitialized(BucketCount);
+		std::fill(Buckets.begin(), Buckets.end(), INDEX_NONE);
+		NextInBucket.Reset(Capacity);
+		NextInBucket.SetNumUninitialized(Pairs.Num());
 		for (int32 PairIndex = 0; PairIndex < Pairs.Num(); ++PairIndex)
 		{
 			int32& Head = Buckets[GetTypeHash(Pairs[PairIndex].Key) & (BucketCount - 1)];

@@ -6,6 +6,7 @@
 #include "Containers/UnrealString.h"
 #include "Delegates/Delegate.h"
 #include "Logging/LogMacros.h"
+#include "Modules/Boilerplate/ModuleBoilerplate.h"
 #include "Modules/ModuleInterface.h"
 #include "Templates/SharedPointer.h"
 #include "UObject/NameTypes.h"
@@ -18,14 +19,16 @@ class FDefaultModuleImpl : public IModuleInterface
 };
 
 /**
- * Exports the function through which the module manager creates the module object. Every module
- * library exports the same name; the manager looks it up in the library it has just loaded.
+ * Exports the function through which the module manager creates the module object, and carries the
+ * module's boilerplate. Every module library exports the same name; the manager looks it up in the
+ * library it has just loaded.
  */
 #define IMPLEMENT_MODULE(ModuleImplClass, ModuleName) \
 	extern "C" DLLEXPORT IModuleInterface* InitializeModule() \
 	{ \
 		return new ModuleImplClass(); \
-	}
+	} \
+	PER_MODULE_BOILERPLATE
 
 /**
  * Loads modules by name from the libraries "libUnrealEditor-<ModuleName>.so" in the binaries
