@@ -164,8 +164,9 @@ public:
 	friend FString operator+(const TCHAR* Lhs, const FString& Rhs);
 	friend FString operator/(const FString& Lhs, const FString& Rhs);
 
-	bool operator==(const FString& Rhs) const { return Equals(Rhs, ESearchCase::IgnoreCase); }
-	bool operator!=(const FString& Rhs) const { return !Equals(Rhs, ESearchCase::IgnoreCase); }
+	// Lengths first: most keys a map compares differ in length, and then no call is needed.
+	bool operator==(const FString& Rhs) const { return Len() == Rhs.Len() && Equals(Rhs, ESearchCase::IgnoreCase); }
+	bool operator!=(const FString& Rhs) const { return !(*this == Rhs); }
 	bool operator==(const TCHAR* Rhs) const { return FCString::Stricmp(**this, Rhs ? Rhs : TEXT("")) == 0; }
 	bool operator!=(const TCHAR* Rhs) const { return !(*this == Rhs); }
 	bool operator<(const FString& Rhs) const { return FCString::Stricmp(**this, *Rhs) < 0; }

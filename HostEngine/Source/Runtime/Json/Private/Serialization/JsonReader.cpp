@@ -88,12 +88,80 @@ namespace
 	}
 
 	/**
+	 * The value of a checked number token whose digits fit a double exactly and whose decimal exponent
+	 * is small: then one multiplication or division by an exact power of ten rounds correctly. False
+	 * for any other number.
+	 */
+	template <class CharType>
+	bool TryParseExactNumber(const CharType* Chars, int32 Count, double& OutValue)
+	{
+		static constexpr double PowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11,
+			1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+		constexpr uint64 MaxExactMantissa = uint64(1) << 53;
+		constexpr int32 MaxExactPower = UE_ARRAY_COUNT(PowersOfTen) - 1;
+
+		int32 Index = 0;
+		const bool bNegative = Chars[Index] == '-';
+		Index += bNegative;
+		uint64 Mantissa = 0;
+		int32 Exponent = 0;
+		for (bool bFraction = false; Index < Count; ++Index)
+		{
+			const CharType Char = Chars[Index];
+			if (Char == '.')
+			{
+				bFraction = true;
+				continue;
+			}
+			if (!IsDigit(Char))
+			{
+				break;
+			}
+			Mantissa = Mantissa * 10 + uint64(Char - '0');
+			if (Mantissa > MaxExactMantissa)
+			{
+				return false;
+			}
+			Exponent -= bFraction;
+		}
+		if (Index < Count)
+		{
+			// An exponent mark: at most three digits keep the sum far from overflowing.
+			const bool bNegativeExponent = Chars[++Index] == '-';
+			Index += Chars[Index] == '-' || Chars[Index] == '+';
+			if (Count - Index > 3)
+			{
+				return false;
+			}
+			int32 Written = 0;
+			for (; Index < Count; ++Index)
+			{
+				Written = Written * 10 + int32(Chars[Index] - '0');
+			}
+			Exponent += bNegativeExponent ? -Written : Written;
+		}
+		if (Exponent < -MaxExactPower || Exponent > MaxExactPower)
+		{
+			return false;
+		}
+		const double Value = Exponent < 0 ? double(Mantissa) / PowersOfTen[-Exponent] : double(Mantissa) * PowersOfTen[Exponent];
+		OutValue = bNegative ? -Value : Value;
+		return true;
+	}
+
+	/**
 	 * The nearest double, whatever the process's locale; out of range gives infinity or zero as strtod
 	 * does, without an error. The text is a checked number token, so it is ASCII.
 	 */
 	template <class CharType>
 	double ParseNumber(const CharType* Chars, int32 Count)
 	{
+		double Value = 0.0;
+		if (TryParseExactNumber(Chars, Count, Value))
+		{
+			return Value;
+		}
+
 		char Small[64];
 		std::string Large;
 		char* Narrow = Small;
@@ -108,7 +176,6 @@ namespace
 		}
 		Narrow[Count] = 0;
 
-		double Value = 0.0;
 		if (std::from_chars(Narrow, Narrow + Count, Value).ec == std::errc::result_out_of_range)
 		{
 			static const locale_t CLocale = newlocale(LC_ALL_MASK, "C", (locale_t)0);
@@ -322,7 +389,7 @@ inline bool TJsonReader<CharType>::ReadArrayValue()
 {
 	// Whatever closes the array, a comma before it is allowed: "[1,]" is [1].
 	const bool bCommaFirst = CurrentToken != EJsonToken::SquareOpen;
-	if (!NextToken(CurrentToken))
+	if (!(bCommaFirst ? NextTokenExpecting(',', CurrentToken) : NextToken(CurrentToken)))
 	{
 		return false;
 	}
@@ -342,7 +409,7 @@ template <class CharType>
 inline bool TJsonReader<CharType>::ReadObjectValue()
 {
 	const bool bCommaFirst = CurrentToken != EJsonToken::CurlyOpen;
-	if (!NextToken(CurrentToken))
+	if (!NextTokenExpecting(bCommaFirst ? ',' : '"', CurrentToken))
 	{
 		return false;
 	}
@@ -357,7 +424,7 @@ inline bool TJsonReader<CharType>::ReadObjectValue()
 			SetErrorMessage(TEXT("Comma token expected, but not found."));
 			return false;
 		}
-		if (!NextToken(CurrentToken))
+		if (!NextTokenExpecting('"', CurrentToken))
 		{
 			return false;
 		}
@@ -368,7 +435,7 @@ inline bool TJsonReader<CharType>::ReadObjectValue()
 		return false;
 	}
 	MoveStringValueTo(Identifier);
-	if (!NextToken(CurrentToken))
+	if (!NextTokenExpecting(':', CurrentToken))
 	{
 		return false;
 	}
@@ -458,6 +525,30 @@ inline bool TJsonReader<CharType>::NextToken(EJsonToken& OutToken)
 	}
 	SetErrorMessage(TEXT("Invalid Json Token."));
 	return false;
+}
+
+template <class CharType>
+inline bool TJsonReader<CharType>::NextTokenExpecting(CharType Likely, EJsonToken& OutToken)
+{
+	// Exactly what NextToken does for these characters, without its dispatch on every character.
+	if (Position >= Length || Text[Position] != Likely)
+	{
+		return NextToken(OutToken);
+	}
+	++Position;
+	switch (Likely)
+	{
+	case ',':
+		OutToken = EJsonToken::Comma;
+		return true;
+	case ':':
+		OutToken = EJsonToken::Colon;
+		return true;
+	default:
+		check(Likely == '"');
+		OutToken = EJsonToken::String;
+		return ReadStringToken();
+	}
 }
 
 template <class CharType>

@@ -63,6 +63,8 @@ private:
 	bool ReadArrayValue();
 	bool ReadObjectValue();
 	bool NextToken(EJsonToken& OutToken);
+	/** NextToken, with a quick path for the comma, colon or string quote that usually comes next. */
+	bool NextTokenExpecting(CharType Likely, EJsonToken& OutToken);
 	bool ReadStringToken();
 	bool ReadNumberToken(int32 Start);
 	bool ReadWordToken(int32 Start, EJsonToken& OutToken);
