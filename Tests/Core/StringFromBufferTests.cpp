@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace
 {
 	class FStringFromBufferTest : public ::testing::Test
@@ -25,12 +27,36 @@ TEST_F(FStringFromBufferTest, EveryCharacterOfTheBufferIsKeptZerosIncluded)
 	EXPECT_EQ(ExactText(FString::ConstructFromPtrSize(Buffer + 1, 2)), std::u16string(u"x\0", 2));
 	EXPECT_EQ(ExactText(FString::ConstructFromPtrSize(TEXT("xyz"), 2)), u"xy");
 	EXPECT_TRUE(FString::ConstructFromPtrSize(Buffer, 0).IsEmpty());
-	EXPECT_TRUE(FString::ConstructFromPtrSize(nullptr, 0).IsEmpty());
+	EXPECT_TRUE(FString::ConstructFromPtrSize(static_cast<const TCHAR*>(nullptr), 0).IsEmpty());
+}
+
+// UE 5.4, 5.5 and 5.7, Core/Public/Containers/UnrealString.h.inl (ConstructFromPtrSize for UTF8CHAR)
+TEST_F(FStringFromBufferTest, UtfEightBuffersConvertAsTheConverterDoesZerosIncluded)
+{
+	const std::string Cases[] = {
+		std::string("\0x\0y", 4),
+		"plain ascii",
+		"\xE4\xBD\xA0\xE5\xA5\xBD \xF0\x9F\x98\x80 wide",
+		"broken \xC3 and \xE4\xBD and \xFF tail",
+		std::string(5000, '\xE5') + "end",
+		std::string(3000, 'a') + "\xF0\x9F\x98\x80",
+	};
+	for (const std::string& Bytes : Cases)
+	{
+		SCOPED_TRACE(Bytes.substr(0, 40));
+		const UTF8CHAR* const Ptr = reinterpret_cast<const UTF8CHAR*>(Bytes.data());
+		const FUTF8ToTCHAR Converted(Ptr, (int32)Bytes.size());
+		const FString Text = FString::ConstructFromPtrSize(Ptr, (int32)Bytes.size());
+		EXPECT_EQ(ExactText(Text), std::u16string(Converted.Get(), Converted.Length()));
+		EXPECT_EQ(Text.GetCharArray().Num(), Converted.Length() + 1) << "one terminator, nothing after it";
+	}
+	EXPECT_TRUE(FString::ConstructFromPtrSize(static_cast<const UTF8CHAR*>(nullptr), 0).IsEmpty());
 }
 
 TEST_F(FStringFromBufferTest, ANullBufferOrANegativeSizeAsserts)
 {
-	EXPECT_DEATH((void)FString::ConstructFromPtrSize(nullptr, 1), "null buffer");
+	EXPECT_DEATH((void)FString::ConstructFromPtrSize(static_cast<const TCHAR*>(nullptr), 1), "null buffer");
+	EXPECT_DEATH((void)FString::ConstructFromPtrSize(static_cast<const UTF8CHAR*>(nullptr), 1), "null buffer");
 	EXPECT_DEATH((void)FString::ConstructFromPtrSize(TEXT("xyz"), -1), "-1 characters");
 }
 

@@ -34,6 +34,39 @@ TEST_F(FCipherDecodingTest, Base64StopsAtForeignBytesButSkipsBlanks)
 	}
 }
 
+TEST_F(FCipherDecodingTest, Base64BlanksAndForeignCharactersCountWhereverTheyFallInAGroup)
+{
+	// Every byte value, encoded by openssl in one line without padding: 64 whole groups of four digits.
+	const FTempFolder Work;
+	std::string Bytes;
+	for (int32 Value = 0; Value < 192; ++Value)
+	{
+		Bytes += (char)(uint8)(Value * 37 + 11);
+	}
+	const FProcessResult Encoded = RunProcess({"openssl", "base64", "-A", "-in", Utf8(Work.WriteFile(TEXT("bytes"), Bytes))});
+	ASSERT_EQ(Encoded.ExitCode, 0);
+	const std::string Base64 = Encoded.StdOut;
+	ASSERT_EQ(Base64.size(), size_t(256));
+	ASSERT_EQ(Base64Decode(Base64.data(), (int32)Base64.size()), Bytes);
+
+	for (size_t Place = 0; Place <= Base64.size(); ++Place)
+	{
+		SCOPED_TRACE(Place);
+		// A blank anywhere is skipped.
+		const std::string WithBlank = Base64.substr(0, Place) + "\n" + Base64.substr(Place);
+		EXPECT_EQ(Base64Decode(WithBlank.data(), (int32)WithBlank.size()), Bytes);
+		EXPECT_EQ(Base64Decode(*FromUtf8(WithBlank), FromUtf8(WithBlank).Len()), Bytes);
+
+		// A foreign character ends the text: what came before it decodes, a lone last digit gives nothing.
+		const std::string Before = Bytes.substr(0, Place / 4 * 3 + std::max<size_t>(Place % 4, 1) - 1);
+		const std::string WithForeign = Base64.substr(0, Place) + "-" + Base64.substr(Place);
+		EXPECT_EQ(Base64Decode(WithForeign.data(), (int32)WithForeign.size()), Before);
+		// Outside ASCII, even where the character's low byte is a digit ('Q' in U+0151).
+		const FString WithWide = FromUtf8(Base64.substr(0, Place)) + TEXT("\u0151") + FromUtf8(Base64.substr(Place));
+		EXPECT_EQ(Base64Decode(*WithWide, WithWide.Len()), Before);
+	}
+}
+
 TEST_F(FCipherDecodingTest, DesDecryptsWholeBlocksAndLeavesTheLastCipherBlockAsIv)
 {
 	const std::string Plain = "0123456789abcdefXYZWVUTS";

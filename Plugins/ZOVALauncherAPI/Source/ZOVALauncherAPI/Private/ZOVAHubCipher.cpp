@@ -35,6 +35,44 @@ namespace UE::ZOVALauncherAPI::Private
 
 		constexpr std::array<uint8, 256> Base64Digits = MakeBase64Digits();
 
+		/** Marks a group of four characters that is not four digits; every whole group decodes below it. */
+		constexpr uint32 NotFourDigits = 1u << 24;
+
+		/**
+		 * For each place in a group of four ASCII characters, every character's digit already shifted to
+		 * where its six bits go in the group's 24, or NotFourDigits: a group decodes with four lookups.
+		 */
+		constexpr std::array<std::array<uint32, 128>, 4> MakeGroupDigits()
+		{
+			std::array<std::array<uint32, 128>, 4> Places{};
+			for (int32 Place = 0; Place < 4; ++Place)
+			{
+				for (int32 Char = 0; Char < 128; ++Char)
+				{
+					const uint8 Digit = Base64Digits[Char];
+					Places[Place][Char] = Digit < 64 ? uint32(Digit) << (18 - 6 * Place) : NotFourDigits;
+				}
+			}
+			return Places;
+		}
+
+		constexpr std::array<std::array<uint32, 128>, 4> GroupDigits = MakeGroupDigits();
+
+		/** The 24 bits of four Base64 digits, or NotFourDigits or more when any character is not one. */
+		template <typename CharType>
+		uint32 DecodeGroup(const CharType* Chars)
+		{
+			const uint32 First = (std::make_unsigned_t<CharType>)Chars[0];
+			const uint32 Second = (std::make_unsigned_t<CharType>)Chars[1];
+			const uint32 Third = (std::make_unsigned_t<CharType>)Chars[2];
+			const uint32 Fourth = (std::make_unsigned_t<CharType>)Chars[3];
+			if ((First | Second | Third | Fourth) >= 128)
+			{
+				return NotFourDigits;
+			}
+			return GroupDigits[0][First] | GroupDigits[1][Second] | GroupDigits[2][Third] | GroupDigits[3][Fourth];
+		}
+
 		/**
 		 * The first 8 bytes of Text in UTF-8. A shorter text is zero-filled, never read past: the IV
 		 * as well as the key, since a token key file may hold fewer than 8 bytes.
@@ -63,12 +101,11 @@ namespace UE::ZOVALauncherAPI::Private
 			return Plain.size() - PaddingLength;
 		}
 
-		/** The bytes before the first zero byte, as UTF-8 text. */
+		/** The bytes before the first zero byte, as UTF-8 text, converted straight into the string. */
 		FString Utf8BytesToText(std::string_view Bytes)
 		{
 			const std::string_view Text = Bytes.substr(0, Bytes.find('\0'));
-			const FUTF8ToTCHAR Converted(Text.data(), (int32)Text.size());
-			return FString::ConstructFromPtrSize(Converted.Get(), Converted.Length());
+			return FString::ConstructFromPtrSize(reinterpret_cast<const UTF8CHAR*>(Text.data()), (int32)Text.size());
 		}
 	}
 
@@ -85,12 +122,33 @@ namespace UE::ZOVALauncherAPI::Private
 	std::string Base64Decode(const CharType* Encoded, int32 Length)
 	{
 		std::string Decoded(Length / 4 * 3 + 2, '\0');
-		size_t DecodedLength = 0;
-		uint8 Group[4] = {};
-		int32 GroupSize = 0;
-		for (int32 Index = 0; Index < Length; ++Index)
+		char* Out = Decoded.data();
+		const auto WriteGroup = [&Out](uint32 Bits)
 		{
-			const uint32 Unit = (std::make_unsigned_t<CharType>)Encoded[Index];
+			Out[0] = (char)(uint8)(Bits >> 16);
+			Out[1] = (char)(uint8)(Bits >> 8);
+			Out[2] = (char)(uint8)Bits;
+			Out += 3;
+		};
+		uint32 GroupBits = 0;
+		int32 GroupSize = 0;
+		const CharType* Cursor = Encoded;
+		const CharType* const End = Encoded + Length;
+		while (Cursor < End)
+		{
+			// Four digits in a row, as nearly all of a data file is, decode at once; anything else goes
+			// one character at a time until a group is complete again.
+			if (GroupSize == 0 && End - Cursor >= 4)
+			{
+				const uint32 Bits = DecodeGroup(Cursor);
+				if (Bits < NotFourDigits)
+				{
+					WriteGroup(Bits);
+					Cursor += 4;
+					continue;
+				}
+			}
+			const uint32 Unit = (std::make_unsigned_t<CharType>)*Cursor++;
 			const uint8 Digit = Unit < 0x80 ? Base64Digits[Unit] : Base64Invalid;
 			if (Digit == Base64Blank)
 			{
@@ -100,25 +158,25 @@ namespace UE::ZOVALauncherAPI::Private
 			{
 				break;
 			}
-			Group[GroupSize++] = Digit;
-			if (GroupSize == 4)
+			GroupBits = (GroupBits << 6) | Digit;
+			if (++GroupSize == 4)
 			{
-				Decoded[DecodedLength++] = (char)(uint8)((Group[0] << 2) | (Group[1] >> 4));
-				Decoded[DecodedLength++] = (char)(uint8)((Group[1] << 4) | (Group[2] >> 2));
-				Decoded[DecodedLength++] = (char)(uint8)((Group[2] << 6) | Group[3]);
+				WriteGroup(GroupBits);
+				GroupBits = 0;
 				GroupSize = 0;
 			}
 		}
 		// A final group of n digits carries n - 1 whole bytes; a lone digit carries none.
 		if (GroupSize >= 2)
 		{
-			Decoded[DecodedLength++] = (char)(uint8)((Group[0] << 2) | (Group[1] >> 4));
+			const uint32 Bits = GroupBits << (6 * (4 - GroupSize));
+			*Out++ = (char)(uint8)(Bits >> 16);
+			if (GroupSize == 3)
+			{
+				*Out++ = (char)(uint8)(Bits >> 8);
+			}
 		}
-		if (GroupSize == 3)
-		{
-			Decoded[DecodedLength++] = (char)(uint8)((Group[1] << 4) | (Group[2] >> 2));
-		}
-		Decoded.erase(DecodedLength);
+		Decoded.erase(Out - Decoded.data());
 		return Decoded;
 	}
 

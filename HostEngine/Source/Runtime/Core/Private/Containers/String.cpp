@@ -96,6 +96,24 @@ FString FString::ConstructFromPtrSize(const TCHAR* Ptr, int32 Size)
 	return Result;
 }
 
+FString FString::ConstructFromPtrSize(const UTF8CHAR* Ptr, int32 Size)
+{
+	checkf(Ptr || Size == 0, TEXT("A string cannot be made from a null buffer"));
+	checkf(Size >= 0, TEXT("A string cannot be made of %d characters"), Size);
+	FString Result;
+	if (Size > 0)
+	{
+		// No UTF-8 byte gives more than one UTF-16 unit: the text converts in one pass straight into
+		// its place, then gives the slack back, which the allocator does in place where it can.
+		Result.Data.SetNumUninitialized(Size + 1);
+		const int32 Converted = UE::Core::Private::ConvertInOnePass(Result.Data.GetData(), Ptr, Size);
+		Result.Data[Converted] = 0;
+		Result.Data.SetNumUninitialized(Converted + 1);
+		Result.Data.Shrink();
+	}
+	return Result;
+}
+
 FString::FString(FString&& Other, int32 ExtraSlack)
 	: Data(std::move(Other.Data))
 {

@@ -143,6 +143,8 @@ public:
 	static FString Format(const TCHAR* InFormatString, const FStringFormatOrderedArguments& InOrderedArguments);
 	/** Every character of the buffer, zeros included (the FString(int32, const TCHAR*) constructor gives an empty string for a leading zero). */
 	static FString ConstructFromPtrSize(const TCHAR* Ptr, int32 Size);
+	/** Size bytes of UTF-8, zeros included, converted as FUTF8ToTCHAR converts them. */
+	static FString ConstructFromPtrSize(const UTF8CHAR* Ptr, int32 Size);
 
 	template <typename FmtType, typename... Types>
 	static FString Printf(const FmtType& Fmt, Types... Args)
