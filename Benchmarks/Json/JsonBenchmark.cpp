@@ -1,14 +1,17 @@
 // Reading 1 MB of JSON into an FJsonObject and looking up 10 keys, beside a plain RapidJSON DOM parse
-// of the same UTF-16 text in the same run. Target: at most 5x the plain parse, the ratio of the
-// RapidJSON-based reader that the engine-faithful one replaced.
+// of the same UTF-16 text in the same run (target: at most 2.5x the plain parse), and the allocations
+// that reading makes per JSON value.
 
 #include "CoreMinimal.h"
 #include "Dom/JsonObject.h"
 #include "MegabyteJsonDocument.h"
 #include "Policies/CondensedJsonPrintPolicy.h"
+#include "ScopedMallocTracker.h"
 #include "Serialization/JsonReader.h"
 #include "Serialization/JsonSerializer.h"
 #include "Serialization/JsonWriter.h"
+
+#include <vector>
 
 namespace
 {
@@ -16,10 +19,11 @@ namespace
 
 	void DeserializeObjectAndLookUpKeys(benchmark::State& State)
 	{
+		const FString& Document = MegabyteJsonDocument();
 		for (auto _ : State)
 		{
 			TSharedPtr<FJsonObject> Object;
-			const bool bRead = FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(MegabyteJsonDocument()), Object);
+			const bool bRead = FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Document), Object);
 			int32 Found = 0;
 			for (const TCHAR* Key : Keys)
 			{
@@ -30,12 +34,62 @@ namespace
 		SetDocumentBytesProcessed(State);
 	}
 
+	/** The JSON values in a tree: the root, every member and element, scalars and containers alike. */
+	int64 CountValues(const FJsonObject& Root)
+	{
+		int64 Count = 1;
+		std::vector<TSharedPtr<FJsonValue>> Pending;
+		for (const TPair<FString, TSharedPtr<FJsonValue>>& Member : Root.Values)
+		{
+			Pending.push_back(Member.Value);
+		}
+		while (!Pending.empty())
+		{
+			const TSharedPtr<FJsonValue> Value = Pending.back();
+			Pending.pop_back();
+			++Count;
+			if (Value->Type == EJson::Array)
+			{
+				Pending.insert(Pending.end(), Value->AsArray().begin(), Value->AsArray().end());
+			}
+			else if (Value->Type == EJson::Object)
+			{
+				for (const TPair<FString, TSharedPtr<FJsonValue>>& Member : Value->AsObject()->Values)
+				{
+					Pending.push_back(Member.Value);
+				}
+			}
+		}
+		return Count;
+	}
+
+	/** Heap blocks that reading the document takes (the reader's copy of the text included), per JSON value. */
+	void DeserializeAllocationsPerValue(benchmark::State& State)
+	{
+		const FString& Document = MegabyteJsonDocument();
+		int64 Values = 0;
+		int64 Allocations = 0;
+		for (auto _ : State)
+		{
+			TSharedPtr<FJsonObject> Object;
+			{
+				const FScopedMallocTracker Tracker;
+				FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Document), Object);
+				Allocations = Tracker.NumAllocations();
+			}
+			Values = CountValues(*Object);
+		}
+		State.counters["AllocationsPerValue"] = double(Allocations) / double(Values);
+		State.counters["Values"] = double(Values);
+	}
+
 	void DeserializeNumbersAsStrings(benchmark::State& State)
 	{
+		const FString& Document = MegabyteJsonDocument();
 		for (auto _ : State)
 		{
 			TSharedPtr<FJsonValue> Value;
-			benchmark::DoNotOptimize(FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(MegabyteJsonDocument()), Value, FJsonSerializer::EFlags::StoreNumbersAsStrings));
+			benchmark::DoNotOptimize(FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Document), Value, FJsonSerializer::EFlags::StoreNumbersAsStrings));
 		}
 		SetDocumentBytesProcessed(State);
 	}
@@ -55,6 +109,7 @@ namespace
 
 BENCHMARK(PlainRapidJsonParse)->Unit(benchmark::kMillisecond);
 BENCHMARK(DeserializeObjectAndLookUpKeys)->Unit(benchmark::kMillisecond);
+BENCHMARK(DeserializeAllocationsPerValue)->Unit(benchmark::kMillisecond);
 BENCHMARK(DeserializeNumbersAsStrings)->Unit(benchmark::kMillisecond);
 BENCHMARK(SerializeCondensed)->Unit(benchmark::kMillisecond);
 

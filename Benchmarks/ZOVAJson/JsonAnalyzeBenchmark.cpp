@@ -21,20 +21,22 @@ namespace
 
 	void OnJsonAnalyze(benchmark::State& State)
 	{
+		const FString& Document = MegabyteJsonDocument();
 		TArray<FString> Values;
 		for (auto _ : State)
 		{
-			benchmark::DoNotOptimize(UZOVABlueprintFunctionLibrary::OnJsonAnalyze(MegabyteJsonDocument(), Keys(), Values));
+			benchmark::DoNotOptimize(UZOVABlueprintFunctionLibrary::OnJsonAnalyze(Document, Keys(), Values));
 		}
 		SetDocumentBytesProcessed(State);
 	}
 
 	void HostDeserialize(benchmark::State& State)
 	{
+		const FString& Document = MegabyteJsonDocument();
 		for (auto _ : State)
 		{
 			TSharedPtr<FJsonValue> Root;
-			benchmark::DoNotOptimize(FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(MegabyteJsonDocument()), Root, FJsonSerializer::EFlags::StoreNumbersAsStrings));
+			benchmark::DoNotOptimize(FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Document), Root, FJsonSerializer::EFlags::StoreNumbersAsStrings));
 		}
 		SetDocumentBytesProcessed(State);
 	}
