@@ -30,7 +30,7 @@ TEST_F(FStringFromBufferTest, EveryCharacterOfTheBufferIsKeptZerosIncluded)
 	EXPECT_TRUE(FString::ConstructFromPtrSize(static_cast<const TCHAR*>(nullptr), 0).IsEmpty());
 }
 
-// UE 5.4, 5.5 and 5.7, Core/Public/Containers/UnrealString.h.inl (ConstructFromPtrSize for UTF8CHAR)
+// UE 5.4, Core/Public/Containers/UnrealString.h.inl (ConstructFromPtrSize for UTF8CHAR keeps zeros)
 TEST_F(FStringFromBufferTest, UtfEightBuffersConvertAsTheConverterDoesZerosIncluded)
 {
 	const std::string Cases[] = {

@@ -1,5 +1,6 @@
 #include "CoreMinimal.h"
 #include "HAL/UnrealMemory.h"
+#include "Modules/Boilerplate/ModuleBoilerplate.h"
 #include "ScopedMallocTracker.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +46,7 @@ namespace
 	};
 }
 
+// UE 5.4, Programs/UnrealBuildTool/Platform/Linux/LinuxToolChain.cs (sanitizers add FORCE_ANSI_ALLOCATOR=1)
 TEST_F(FUnrealMemoryTest, SanitizerBuildsRunOnTheSystemAllocatorAndOthersOnMimalloc)
 {
 	FMemory::Free(FMemory::Malloc(1));
@@ -63,7 +65,7 @@ TEST_F(FUnrealMemoryTest, SanitizerBuildsRunOnTheSystemAllocatorAndOthersOnMimal
 	EXPECT_EQ(std::u16string(GMalloc->GetDescriptiveName()), Expected);
 }
 
-// UE 5.4 and 5.8, Core/Public/HAL/MemoryBase.h (DEFAULT_ALIGNMENT)
+// UE 5.4, Core/Public/HAL/MemoryBase.h (DEFAULT_ALIGNMENT); UE 5.2 and 5.8, Core/Private/HAL/MallocAnsi.cpp
 TEST_F(FUnrealMemoryTest, DefaultAlignmentIsSixteenFromSixteenBytesAndEightBelow)
 {
 	for (SIZE_T Size = 1; Size <= 300; ++Size)
@@ -93,7 +95,7 @@ TEST_F(FUnrealMemoryTest, ExplicitAlignmentHoldsThroughReallocAndTheContentsMove
 	}
 }
 
-// UE 5.4 and 5.8, Core/Private/HAL/MallocAnsi.cpp (Realloc)
+// UE 5.2 and 5.8, Core/Private/HAL/MallocAnsi.cpp (Realloc)
 TEST_F(FUnrealMemoryTest, ReallocOfNothingAllocatesAndReallocToZeroFrees)
 {
 	const FScopedMallocTracker Tracker;
@@ -109,6 +111,7 @@ TEST_F(FUnrealMemoryTest, ReallocOfNothingAllocatesAndReallocToZeroFrees)
 	EXPECT_EQ(Tracker.NumUntrackedFrees(), 0);
 }
 
+// UE 5.4, Core/Public/Modules/Boilerplate/ModuleBoilerplate.h (REPLACEMENT_OPERATOR_NEW_AND_DELETE)
 TEST_F(FUnrealMemoryTest, OperatorNewGoesThroughGMallocUnlessTheSanitizerOwnsIt)
 {
 	const FScopedMallocTracker Tracker;
@@ -129,6 +132,7 @@ TEST_F(FUnrealMemoryTest, OperatorNewGoesThroughGMallocUnlessTheSanitizerOwnsIt)
 	EXPECT_EQ(Tracker.NumUntrackedFrees(), 0);
 }
 
+// UE 5.2 and 5.8, Core/Private/HAL/MallocAnsi.cpp (Malloc calls FPlatformMemory::OnOutOfMemory)
 TEST_F(FUnrealMemoryTest, RunningOutOfMemoryEndsTheProcess)
 {
 	// The engine never hands back null; under a sanitizer, its allocator is the one that gives up.
