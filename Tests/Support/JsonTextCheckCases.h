@@ -39,7 +39,7 @@ namespace JsonTextCheckCases
 	inline TArray<FCase> Cases()
 	{
 		const FString Deep = FString::ChrN(1000, '[') + FString::ChrN(1000, '{');
-		return {
+		TArray<FCase> Result = {
 			{"empty text", TEXT(""), false},
 			{"flat object", TEXT("{\"a\":[1,{}]}"), false},
 			{"at the limit", NestedArrays(Limit), false},
@@ -64,5 +64,15 @@ namespace JsonTextCheckCases
 			{"opened and never closed, within the limit", FString::ChrN(Limit, '{'), false},
 			{"lenient text the engine reads sanely", TEXT("{\"a\":TRUE,\"b\":[1,2,],\"c\":}"), false},
 		};
+		// Strings are scanned several characters at a time: put the escape, the closing quote and the
+		// text's end at every position within a group.
+		for (int32 Offset = 0; Offset < 9; ++Offset)
+		{
+			const FString Lead = FString::ChrN(Offset, 'x');
+			Result.Add({"an escaped quote anywhere in a long string", TEXT("[\"") + Lead + TEXT("\\\"") + Deep + TEXT("\"]"), false});
+			Result.Add({"a long string's closing quote ends it", TEXT("[\"") + Lead + TEXT("\",") + NestedArrays(Limit) + TEXT("]"), true});
+			Result.Add({"a long string that never ends", TEXT("[\"") + Lead + TEXT("\\\\") + Lead, true});
+		}
+		return Result;
 	}
 }

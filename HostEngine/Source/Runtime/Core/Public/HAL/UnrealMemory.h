@@ -4,6 +4,7 @@
 #include "HAL/MemoryBase.h"
 
 #include <cstdlib>
+#include <cstring>
 
 /**
  * The engine's allocation functions: everything goes to GMalloc, which the first call creates.
@@ -33,6 +34,11 @@ struct FMemory
 		{
 			GetMalloc().Free(Original);
 		}
+	}
+
+	static FORCEINLINE void* Memcpy(void* Dest, const void* Src, SIZE_T Count)
+	{
+		return std::memcpy(Dest, Src, Count);
 	}
 
 	/** The usable size of a block from Malloc or Realloc, or 0 when the allocator cannot tell. */
