@@ -1,5 +1,6 @@
 #include "ZOVADesLibrary.h"
 
+#include "Dom/JsonObject.h"
 #include "ZOVAHubFiles.h"
 #include "ZOVAHubJson.h"
 #include "ZOVAHubSession.h"
@@ -14,15 +15,15 @@ namespace
 	 */
 	FString ReadHubString(const FString& Member)
 	{
-		const FString Value = GetJsonStringField(GetHubJson(), Member);
+		const FString Value = GetJsonStringField(GetHubJsonObject(), Member);
 		return IsHubReady() ? Value : GHubMissingDataText;
 	}
 
 	/** One boolean member of the session document; false while the store is not ready or when it is missing. */
 	bool ReadHubBool(const FString& Member)
 	{
-		const FString Json = GetHubJson();
-		return IsHubReady() && GetJsonBoolField(Json, Member, false);
+		const TSharedPtr<FJsonObject> Document = GetHubJsonObject();
+		return IsHubReady() && GetJsonBoolField(Document, Member, false);
 	}
 
 	/** The token for the application's service; Blueprints cannot see it, ZOVA_Login puts it in the URL. */
@@ -140,9 +141,9 @@ FString UZOVADesLibrary::ZOVA_APPaths()
 
 FString UZOVADesLibrary::ZOVA_Login()
 {
-	const FString Json = GetHubJson();
-	const FString Password = GetJsonStringField(Json, TEXT("Password"));
-	const FString User = GetJsonStringField(Json, TEXT("Username"));
+	const TSharedPtr<FJsonObject> Document = GetHubJsonObject();
+	const FString Password = GetJsonStringField(Document, TEXT("Password"));
+	const FString User = GetJsonStringField(Document, TEXT("Username"));
 	const FString Token = GetHubSpaceToken();
 	const FString Base = APIPort();
 	const FString Url = TEXT("https://") + Base + TEXT("/wp-json/zova/api/user-login?token=") + EncodeQueryValue(Token)

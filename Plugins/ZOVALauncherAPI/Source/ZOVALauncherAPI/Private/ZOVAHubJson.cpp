@@ -24,18 +24,22 @@ namespace UE::ZOVALauncherAPI::Private
 
 	FString GetHubJson()
 	{
-		FString Json = GHubDataJson;
-		if (!ParseJsonObject(Json).IsValid())
-		{
-			return TEXT("{}");
-		}
-		return Json;
+		return GetHubJsonObject().IsValid() ? GHubDataJson : FString(TEXT("{}"));
+	}
+
+	TSharedPtr<FJsonObject> GetHubJsonObject()
+	{
+		return ParseJsonObject(GHubDataJson);
 	}
 
 	FString GetJsonStringField(const FString& JsonText, const FString& Key)
 	{
+		return GetJsonStringField(ParseJsonObject(JsonText), Key);
+	}
+
+	FString GetJsonStringField(const TSharedPtr<FJsonObject>& Object, const FString& Key)
+	{
 		FString Value;
-		const TSharedPtr<FJsonObject> Object = ParseJsonObject(JsonText);
 		if (!Object.IsValid() || !Object->TryGetStringField(Key, Value))
 		{
 			return FString();
@@ -45,8 +49,12 @@ namespace UE::ZOVALauncherAPI::Private
 
 	bool GetJsonBoolField(const FString& JsonText, const FString& Key, bool Default)
 	{
+		return GetJsonBoolField(ParseJsonObject(JsonText), Key, Default);
+	}
+
+	bool GetJsonBoolField(const TSharedPtr<FJsonObject>& Object, const FString& Key, bool Default)
+	{
 		bool bValue = false;
-		const TSharedPtr<FJsonObject> Object = ParseJsonObject(JsonText);
 		if (!Object.IsValid() || !Object->TryGetBoolField(Key, bValue))
 		{
 			return Default;
