@@ -94,7 +94,8 @@ TEST_F(FGraphNodeWidgetTest, AddedPinsJoinTheirColumnAndShownPinsKeepTheirWidget
 	EXPECT_EQ(DescribeColumn(Widget->GetInputColumn()), std::vector<std::string>({"pin a", "pin b", "AddRow"}));
 	const SWidget* const PinA = PinWidgetAt(Widget->GetInputColumn(), 0);
 	const SWidget* const PinB = PinWidgetAt(Widget->GetInputColumn(), 1);
-	const SWidget* const OldRow = PinWidgetAt(Widget->GetInputColumn(), 2);
+	// Held, so that the new row cannot be allocated where the old one was.
+	const TSharedRef<SWidget> OldRow = Widget->GetInputColumn().GetSlot(2).GetWidget();
 
 	Node->CreatePin(EGPD_Input, UEdGraphSchema_K2::PC_String, FName(TEXT("c")));
 	Node->CreatePin(EGPD_Output, UEdGraphSchema_K2::PC_String, FName(TEXT("out2")));
@@ -104,7 +105,7 @@ TEST_F(FGraphNodeWidgetTest, AddedPinsJoinTheirColumnAndShownPinsKeepTheirWidget
 	EXPECT_EQ(DescribeColumn(Widget->GetOutputColumn()), std::vector<std::string>({"pin out", "pin out2"}));
 	EXPECT_EQ(PinWidgetAt(Widget->GetInputColumn(), 0), PinA);
 	EXPECT_EQ(PinWidgetAt(Widget->GetInputColumn(), 1), PinB);
-	EXPECT_NE(PinWidgetAt(Widget->GetInputColumn(), 3), OldRow) << "the hooks add their controls anew";
+	EXPECT_NE(PinWidgetAt(Widget->GetInputColumn(), 3), &OldRow.Get()) << "the hooks add their controls anew";
 	EXPECT_EQ(Widget->NumAddRowsMade, 2);
 	ExpectSameAsANewWidget(*Widget, Node);
 }

@@ -50,7 +50,7 @@ TEST_F(FArrayCreateNodeTest, AddAndRemoveButtonsSitUnderTheInputPins)
 	EXPECT_EQ(Widget->GetCursor().Get(EMouseCursor::Default), EMouseCursor::CardinalCross);
 	const TSharedRef<SVerticalBox> Column = GetInputColumn();
 	ASSERT_EQ(Column->NumSlots(), 3);
-	EXPECT_EQ(Column->GetSlot(0).GetWidget()->GetType(), FName(TEXT("SGraphPin")));
+	EXPECT_NE(dynamic_cast<const SGraphPin*>(&Column->GetSlot(0).GetWidget().Get()), nullptr) << "the input pin comes first";
 
 	FMargin ExpectedPadding = GetDefault<UGraphEditorSettings>()->GetInputPinPadding();
 	ExpectedPadding.Top += 6.0f;

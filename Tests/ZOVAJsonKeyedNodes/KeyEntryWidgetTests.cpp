@@ -69,9 +69,10 @@ namespace
 			TArray<FString> Labels;
 			for (int32 Index = 0; Index < Column->NumSlots(); ++Index)
 			{
-				if (Column->GetSlot(Index).GetWidget()->GetType() == TEXT("SGraphPin"))
+				// Pin widgets are SGraphPin or the engine's widget of the pin's type derived from it.
+				if (const SGraphPin* const Pin = dynamic_cast<const SGraphPin*>(&Column->GetSlot(Index).GetWidget().Get()))
 				{
-					Labels.Add(StaticCastSharedRef<SGraphPin>(Column->GetSlot(Index).GetWidget())->GetPinObj()->PinName.ToString());
+					Labels.Add(Pin->GetPinObj()->PinName.ToString());
 				}
 			}
 			return Labels;
@@ -167,7 +168,7 @@ TEST_P(FKeyEntryWidgetTest, AnAddedKeyBecomesTheLastPinOfItsColumn)
 	ASSERT_GE(Labels.Num(), 2);
 	EXPECT_EQ(Labels.Last(1), FString(TEXT("name")));
 	EXPECT_EQ(Labels.Last(), FString(TEXT("age")));
-	EXPECT_EQ(Column->GetSlot(Column->NumSlots() - 2).GetWidget()->GetType(), FName(TEXT("SGraphPin"))) << "the new pin sits right above the key row";
+	EXPECT_NE(dynamic_cast<const SGraphPin*>(&Column->GetSlot(Column->NumSlots() - 2).GetWidget().Get()), nullptr) << "the new pin sits right above the key row";
 	EXPECT_TRUE(FindKeyBox(Widget.ToSharedRef())->GetText().IsEmpty()) << "the rebuilt row starts empty";
 	EXPECT_EQ(PinLabelsIn(GetOtherColumn().ToSharedRef()), PinNamesOf(Node, GetParam().bInputSide ? EGPD_Output : EGPD_Input));
 }

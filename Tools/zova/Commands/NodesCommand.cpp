@@ -1,6 +1,6 @@
 // zova nodes: the Blueprint action-menu entries of the plug-ins, as the editor's menu gathers them
 // from every node class (the latent node of async actions among them) and every function that
-// Blueprints may call.
+// Blueprints may call; with --svg, pictures of the nodes drawn from their widgets.
 
 #include "BlueprintActionDatabase.h"
 #include "BlueprintNodeSpawner.h"
@@ -9,11 +9,15 @@
 #include "Dom/JsonObject.h"
 #include "Dom/JsonValue.h"
 #include "EdGraph/EdGraphNode.h"
+#include "Graph/ZovaNodePictures.h"
 #include "K2Node.h"
+#include "K2Node_CallFunction.h"
+#include "Misc/Paths.h"
 #include "Modules/ModuleManager.h"
 #include "ZovaArguments.h"
 #include "ZovaCommand.h"
 #include "ZovaOutput.h"
+#include "ZovaStagedFiles.h"
 
 namespace
 {
@@ -28,6 +32,9 @@ namespace
 		FString Tooltip;
 		FString Class;
 		TArray<UEdGraphPin*> Pins;
+		UBlueprintNodeSpawner* Spawner = nullptr;
+		/** A node of its own class, not a call of a function. */
+		bool bIsNodeClass = false;
 	};
 
 	/** Loads the plug-in modules that are present; returns their script packages. */
@@ -67,6 +74,8 @@ namespace
 				Entry.Tooltip = MenuSignature.Tooltip.ToString();
 				Entry.Class = Template->GetClass()->GetName();
 				Entry.Pins = Template->Pins.FilterByPredicate([](const UEdGraphPin* Pin) { return !Pin->bHidden; });
+				Entry.Spawner = Spawner;
+				Entry.bIsNodeClass = !Template->IsA<UK2Node_CallFunction>();
 			}
 		}
 		Entries.Sort([](const FMenuEntry& A, const FMenuEntry& B)
@@ -110,6 +119,56 @@ namespace
 		return FString::Join(Pins, TEXT(", "));
 	}
 
+	/** Draws the node classes' entries and writes the pictures into Folder, replacing earlier ones. */
+	int32 WritePictures(const TArray<FMenuEntry>& Entries, const FString& Folder, bool bJson)
+	{
+		TArray<TPair<FString, UBlueprintNodeSpawner*>> NodeEntries;
+		for (const FMenuEntry& Entry : Entries)
+		{
+			if (Entry.bIsNodeClass)
+			{
+				NodeEntries.Add({Entry.Title, Entry.Spawner});
+			}
+		}
+		TArray<FZovaNodePicture> Pictures;
+		FString Error;
+		if (!DrawNodePictures(NodeEntries, Pictures, Error))
+		{
+			ZovaOutput::PrintError(Error);
+			return EZovaExit::Failure;
+		}
+		const FString FullFolder = FPaths::ConvertRelativePathToFull(FPaths::LaunchDir(), Folder);
+		FZovaStagedFiles Files(FullFolder);
+		for (const FZovaNodePicture& Picture : Pictures)
+		{
+			Files.Add(Picture.FileName, Picture.Svg);
+		}
+		if (!Files.Commit(true, Error))
+		{
+			return ZovaOutput::UsageError(Error);
+		}
+
+		if (bJson)
+		{
+			TArray<TSharedPtr<FJsonValue>> Paths;
+			for (const FZovaNodePicture& Picture : Pictures)
+			{
+				Paths.Add(MakeShared<FJsonValueString>(FPaths::Combine(FullFolder, Picture.FileName)));
+			}
+			const TSharedRef<FJsonObject> Object = MakeShared<FJsonObject>();
+			Object->SetArrayField(TEXT("pictures"), Paths);
+			ZovaOutput::PrintJson(Object);
+			return EZovaExit::Success;
+		}
+		TArray<TArray<FString>> Rows = {{TEXT("Picture"), TEXT("Path")}};
+		for (const FZovaNodePicture& Picture : Pictures)
+		{
+			Rows.Add({Picture.Title, FPaths::Combine(FullFolder, Picture.FileName)});
+		}
+		ZovaOutput::PrintTable(Rows);
+		return EZovaExit::Success;
+	}
+
 	int32 RunNodes(const FZovaArguments& Arguments)
 	{
 		if (Arguments.NumPositional() != 0)
@@ -117,6 +176,11 @@ namespace
 			return ZovaOutput::UsageError(TEXT("nodes takes no arguments (see zova nodes --help)"));
 		}
 		const TArray<FMenuEntry> Entries = GatherEntries(LoadPluginModules());
+		FString PictureFolder;
+		if (Arguments.GetOption(TEXT("svg"), PictureFolder))
+		{
+			return WritePictures(Entries, PictureFolder, Arguments.WantsJson());
+		}
 		if (Arguments.WantsJson())
 		{
 			TArray<TSharedPtr<FJsonValue>> Nodes;
@@ -141,14 +205,22 @@ namespace
 	const FZovaCommandRegistration NodesRegistration({
 		TEXT("nodes"),
 		TEXT("lists the Blueprint action-menu entries of the plug-ins: category, title, tooltip, pins"),
-		TEXT("Usage: zova nodes [--json]\n\n")
+		TEXT("Usage: zova nodes [--svg DIR] [--json]\n\n")
 		TEXT("Loads the plug-in modules by name and lists what the Blueprint action menu offers from them: the\n")
 		TEXT("nodes that register themselves and the functions Blueprints may call, with their visible pins.\n\n")
+		TEXT("--svg DIR  instead of listing, draws a picture of each node (the function calls aside) from the\n")
+		TEXT("           widget the graph editor shows for it, and writes them into DIR as <Title>.svg, letters\n")
+		TEXT("           and digits of the title only; a node with a key box again as <Title>WithKeys.svg, with\n")
+		TEXT("           the keys name, age and city added through the box. Existing pictures are replaced;\n")
+		TEXT("           the files are written all or none. --json prints {\"pictures\": [paths]}.\n\n")
 		TEXT("Example:\n")
 		TEXT("  $ zova nodes | grep 'Json To Array'\n")
-		TEXT("  ZOVA Http Json  Json To Array              ZOVAK2Node_JsonToArray      in In Json: string, out Success: bool, out String Array: string (array)                                                                    Parse Json To Array String"),
+		TEXT("  ZOVA Http Json  Json To Array              ZOVAK2Node_JsonToArray      in In Json: string, out Success: bool, out String Array: string (array)                                                                    Parse Json To Array String\n")
+		TEXT("  $ zova nodes --svg docs/nodes | grep 'Json Create'\n")
+		TEXT("  Json Create                  /home/me/zova/docs/nodes/JsonCreate.svg\n")
+		TEXT("  Json Create with three keys  /home/me/zova/docs/nodes/JsonCreateWithKeys.svg"),
 		{},
-		{},
+		{{TEXT("svg"), EZovaValue::Word}},
 		{},
 		&RunNodes,
 	});

@@ -52,12 +52,17 @@ UEdGraphNode* FZovaGraphSession::SpawnNode(const FString& Category, const FStrin
 			const UK2Node* const Template = Cast<UK2Node>(Spawner->GetTemplateNode());
 			if (Template && Template->GetMenuCategory().ToString().Equals(Category, ESearchCase::CaseSensitive) && Template->GetNodeTitle(ENodeTitleType::MenuTitle).ToString().Equals(Title, ESearchCase::CaseSensitive))
 			{
-				return Spawner->Invoke(Graph, IBlueprintNodeBinder::FBindingSet(), FVector2D(0.0, 0.0));
+				return SpawnNode(*Spawner);
 			}
 		}
 	}
 	OutError = FString::Printf(TEXT("the action menu has no \"%s\" under \"%s\""), *Title, *Category);
 	return nullptr;
+}
+
+UEdGraphNode* FZovaGraphSession::SpawnNode(UBlueprintNodeSpawner& Spawner)
+{
+	return Spawner.Invoke(Graph, IBlueprintNodeBinder::FBindingSet(), FVector2D(0.0, 0.0));
 }
 
 void FZovaGraphSession::TypeDefaultValue(UEdGraphPin* Pin, const FString& Value)

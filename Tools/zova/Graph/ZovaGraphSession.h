@@ -8,6 +8,7 @@
 class FCompilerResultsLog;
 class FKismetCompilerContext;
 class UBlueprint;
+class UBlueprintNodeSpawner;
 class UEdGraph;
 class UEdGraphNode;
 class UEdGraphPin;
@@ -28,6 +29,8 @@ public:
 	bool Open(FString& OutError);
 	/** Places the node that the action menu lists under Category with Title. */
 	UEdGraphNode* SpawnNode(const FString& Category, const FString& Title, FString& OutError);
+	/** Places the node of an action-menu entry, as choosing the entry does. */
+	UEdGraphNode* SpawnNode(UBlueprintNodeSpawner& Spawner);
 	/** Types a value into the box of an input pin. */
 	void TypeDefaultValue(UEdGraphPin* Pin, const FString& Value);
 	/** Compiles the Blueprint; false with the compiler's errors when it fails. */

@@ -2,6 +2,7 @@
 
 #include "EdGraph/EdGraphNode.h"
 #include "Framework/Testing/WidgetInspector.h"
+#include "NodeFactory.h"
 #include "SGraphNode.h"
 #include "Widgets/Input/SButton.h"
 #include "Widgets/Input/SEditableTextBox.h"
@@ -11,7 +12,7 @@
 
 FZovaNodeWidget::FZovaNodeWidget(UEdGraphNode* InNode)
 	: Node(InNode)
-	, Widget(InNode->CreateVisualWidget())
+	, Widget(FNodeFactory::CreateNodeWidget(InNode))
 {
 }
 

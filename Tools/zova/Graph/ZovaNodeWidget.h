@@ -5,7 +5,7 @@
 class SGraphNode;
 class UEdGraphNode;
 
-/** The widget the editor shows for a node; the commands edit the node through it, as an author does. */
+/** The widget the graph panel shows for a node; the commands edit the node through it, as an author does. */
 class FZovaNodeWidget
 {
 public:
@@ -19,6 +19,8 @@ public:
 
 	/** Clicks the button labelled Label; the widget must have one. */
 	void Click(const TCHAR* Label);
+
+	TSharedRef<SGraphNode> GetWidget() const { return Widget.ToSharedRef(); }
 
 private:
 	UEdGraphNode* Node;

@@ -2,11 +2,23 @@
 #include "EdGraph/EdGraphNode.h"
 #include "EdGraph/EdGraphPin.h"
 #include "GraphEditorSettings.h"
+#include "K2Node.h"
+#include "Templates/Casts.h"
+#include "NodeFactory.h"
 #include "SGraphPin.h"
+#include "Styling/AppStyle.h"
 #include "UObject/Class.h"
 #include "UObject/UObjectGlobals.h"
+#include "Widgets/Images/SImage.h"
+#include "Widgets/Layout/SBorder.h"
 #include "Widgets/SBoxPanel.h"
 #include "Widgets/Text/STextBlock.h"
+
+namespace
+{
+	/** The space inside the title bar; the wide right side lets the colour fade out past the title. */
+	const FMargin TitleBorderMargin(10.0f, 5.0f, 30.0f, 3.0f);
+}
 
 SGraphNode::SGraphNode()
 	: Settings(GetDefault<UGraphEditorSettings>())
@@ -62,9 +74,24 @@ void SGraphNode::CreatePinWidgets()
 		}
 		else
 		{
-			AddPin(SNew(SGraphPin, Pin));
+			AddPin(CreatePinWidget(Pin).ToSharedRef());
 		}
 	}
+}
+
+TSharedPtr<SGraphPin> SGraphNode::CreatePinWidget(UEdGraphPin* Pin) const
+{
+	return FNodeFactory::CreatePinWidget(Pin);
+}
+
+FSlateColor SGraphNode::GetNodeTitleColor() const
+{
+	const UGraphEditorSettings* const EditorSettings = GetDefault<UGraphEditorSettings>();
+	if (const UK2Node* const K2Node = Cast<UK2Node>(GraphNode))
+	{
+		return K2Node->IsNodePure() ? EditorSettings->PureFunctionCallNodeTitleColor : EditorSettings->FunctionCallNodeTitleColor;
+	}
+	return FLinearColor(0.4f, 0.62f, 1.0f);
 }
 
 void SGraphNode::AddPin(const TSharedRef<SGraphPin>& PinToAdd)
@@ -110,23 +137,65 @@ void SGraphNode::BuildFrame()
 		+ SVerticalBox::Slot()
 		.AutoHeight()
 		[
-			SAssignNew(TitleText, STextBlock)
-		]
-		+ SVerticalBox::Slot()
-		.AutoHeight()
-		[
-			SNew(SHorizontalBox)
-			+ SHorizontalBox::Slot()
-			.HAlign(HAlign_Left)
-			.FillWidth(1.0f)
+			SNew(SBorder)
+			.BorderImage(FAppStyle::GetBrush(TEXT("Graph.Node.Body")))
+			.Padding(0.0f)
 			[
-				SAssignNew(LeftNodeBox, SVerticalBox)
-			]
-			+ SHorizontalBox::Slot()
-			.AutoWidth()
-			.HAlign(HAlign_Right)
-			[
-				SAssignNew(RightNodeBox, SVerticalBox)
+				SNew(SVerticalBox)
+				+ SVerticalBox::Slot()
+				.AutoHeight()
+				.HAlign(HAlign_Fill)
+				.VAlign(VAlign_Top)
+				[
+					SNew(SBorder)
+					.BorderImage(FAppStyle::GetBrush(TEXT("Graph.Node.ColorSpill")))
+					.Padding(TitleBorderMargin)
+					.BorderBackgroundColor_Lambda([this]() { return GetNodeTitleColor(); })
+					[
+						SNew(SHorizontalBox)
+						+ SHorizontalBox::Slot()
+						.AutoWidth()
+						.VAlign(VAlign_Top)
+						.Padding(0.0f, 0.0f, 4.0f, 0.0f)
+						[
+							// Every node of the host shows the default node glyph: none overrides its icon.
+							SNew(SImage)
+							.Image(FAppStyle::GetBrush(TEXT("GraphEditor.Default_16x")))
+						]
+						+ SHorizontalBox::Slot()
+						[
+							SAssignNew(TitleText, STextBlock)
+							.TextStyle(&FAppStyle::Get().GetWidgetStyle<FTextBlockStyle>(TEXT("Graph.Node.NodeTitle")))
+							.ColorAndOpacity(FLinearColor::White)
+						]
+					]
+				]
+				+ SVerticalBox::Slot()
+				.AutoHeight()
+				.HAlign(HAlign_Fill)
+				.VAlign(VAlign_Top)
+				[
+					SNew(SBorder)
+					.BorderImage(FAppStyle::GetBrush(TEXT("NoBorder")))
+					.HAlign(HAlign_Fill)
+					.VAlign(VAlign_Fill)
+					.Padding(FMargin(0.0f, 3.0f))
+					[
+						SNew(SHorizontalBox)
+						+ SHorizontalBox::Slot()
+						.HAlign(HAlign_Left)
+						.FillWidth(1.0f)
+						[
+							SAssignNew(LeftNodeBox, SVerticalBox)
+						]
+						+ SHorizontalBox::Slot()
+						.AutoWidth()
+						.HAlign(HAlign_Right)
+						[
+							SAssignNew(RightNodeBox, SVerticalBox)
+						]
+					]
+				]
 			]
 		]
 	];

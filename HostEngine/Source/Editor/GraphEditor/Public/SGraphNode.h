@@ -2,6 +2,7 @@
 
 #include "CoreMinimal.h"
 #include "Input/Reply.h"
+#include "Styling/SlateColor.h"
 #include "Widgets/DeclarativeSyntaxSupport.h"
 #include "Widgets/SCompoundWidget.h"
 
@@ -14,10 +15,13 @@ class UGraphEditorSettings;
 enum EEdGraphPinDirection : int;
 
 /**
- * The widget of a graph node: the title above a body with the input pins in a left column and the
- * output pins in a right column. Node widgets add their own controls under a column through the
- * add-button hooks. The engine derives this from the node panel's node widget, which places and
- * drags nodes; the host shows nodes one at a time, so it derives from SCompoundWidget.
+ * The widget of a graph node: on the node body, the title bar above the input pins in a left column
+ * and the output pins in a right column. Node widgets add their own controls under a column through
+ * the add-button hooks. The engine derives this from the node panel's node widget, which places and
+ * drags nodes; the host shows nodes one at a time, so it derives from SCompoundWidget. The engine
+ * lays the body's image under the content in an overlay; the host draws it as the border around
+ * the content, which covers the same area. It leaves out the engine's error banner, comment bubble
+ * and the title's gloss and highlight layers, which an untouched node does not show.
  */
 class GRAPHEDITOR_API SGraphNode : public SCompoundWidget
 {
@@ -47,6 +51,17 @@ protected:
 
 	/** Makes a pin widget for every pin of the node that is not hidden, in pin order. */
 	virtual void CreatePinWidgets();
+
+	/** The widget for one pin; the node factory's by default. */
+	virtual TSharedPtr<SGraphPin> CreatePinWidget(UEdGraphPin* Pin) const;
+
+	/**
+	 * The colour of the title bar: the graph editor settings' colour for a pure Blueprint node, or
+	 * for a Blueprint node with execution pins, else the engine's default node title colour. The
+	 * engine asks the node (UK2Node reads the same settings); in the host the editor modules cannot
+	 * reference each other both ways, so the node widget decides.
+	 */
+	FSlateColor GetNodeTitleColor() const;
 
 	/** Hook for extra controls under the input pins; nothing by default. */
 	virtual void CreateInputSideAddButton(TSharedPtr<SVerticalBox> InputBox) {}

@@ -42,6 +42,8 @@ public:
 
 	virtual FChildren* GetChildren() override { return &Children; }
 
+	EOrientation GetOrientation() const { return Orientation; }
+
 	int32 NumSlots() const { return Children.Num(); }
 	const FSlot& GetSlot(int32 SlotIndex) const { return Children[SlotIndex]; }
 	/** Removes the slot that holds the widget; returns its index, or INDEX_NONE when no slot holds it. */
@@ -49,9 +51,22 @@ public:
 	void ClearChildren() { Children.Empty(); }
 
 protected:
-	SBoxPanel() = default;
+	explicit SBoxPanel(EOrientation InOrientation)
+		: Orientation(InOrientation)
+	{
+	}
+
+	/**
+	 * Across the box, the widest child with its padding; along it, every child's desired length and
+	 * padding added up, stretched slots included. Collapsed children take no space.
+	 */
+	virtual FVector2D ComputeDesiredSize(float LayoutScaleMultiplier) const override;
+	virtual void OnArrangeChildren(const FGeometry& AllottedGeometry, FArrangedChildren& ArrangedChildren) const override;
 
 	TPanelChildren<FSlot> Children;
+
+private:
+	EOrientation Orientation;
 };
 
 class SLATE_API SHorizontalBox : public SBoxPanel
@@ -103,6 +118,11 @@ public:
 	SLATE_END_ARGS()
 
 	static FSlot::FSlotArguments Slot() { return FSlot::FSlotArguments(); }
+
+	SHorizontalBox()
+		: SBoxPanel(Orient_Horizontal)
+	{
+	}
 
 	void Construct(const FArguments& InArgs);
 
@@ -160,6 +180,11 @@ public:
 	SLATE_END_ARGS()
 
 	static FSlot::FSlotArguments Slot() { return FSlot::FSlotArguments(); }
+
+	SVerticalBox()
+		: SBoxPanel(Orient_Vertical)
+	{
+	}
 
 	void Construct(const FArguments& InArgs);
 

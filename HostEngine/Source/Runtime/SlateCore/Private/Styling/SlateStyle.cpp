@@ -36,6 +36,11 @@ void FSlateStyleSet::Set(const FName PropertyName, FSlateBrush* InBrush)
 	BrushResources.Add(PropertyName, InBrush);
 }
 
+void FSlateStyleSet::Set(const FName PropertyName, const FLinearColor& InColor)
+{
+	ColorValues.Add(PropertyName, InColor);
+}
+
 const FName& FSlateStyleSet::GetStyleSetName() const
 {
 	return StyleSetName;
@@ -55,6 +60,22 @@ const FSlateBrush* FSlateStyleSet::GetBrush(const FName PropertyName, const ANSI
 const FSlateBrush* FSlateStyleSet::GetDefaultBrush() const
 {
 	return DefaultBrush;
+}
+
+const FLinearColor& FSlateStyleSet::GetColor(const FName PropertyName, const ANSICHAR* Specifier) const
+{
+	const FName StyleName = Join(PropertyName, Specifier);
+	if (const FLinearColor* const Found = ColorValues.Find(StyleName))
+	{
+		return *Found;
+	}
+	UE_LOG(LogSlateStyle, Warning, TEXT("Style set '%s' has no color '%s'; using white."), *StyleSetName.ToString(), *StyleName.ToString());
+	return FLinearColor::White;
+}
+
+const FSlateColor FSlateStyleSet::GetSlateColor(const FName PropertyName, const ANSICHAR* Specifier) const
+{
+	return GetColor(PropertyName, Specifier);
 }
 
 const FSlateWidgetStyle* FSlateStyleSet::GetWidgetStyleInternal(const FName DesiredTypeName, const FName StyleName, const FSlateWidgetStyle* DefaultStyle, bool bWarnIfNotFound) const

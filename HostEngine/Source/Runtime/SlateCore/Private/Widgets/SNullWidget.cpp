@@ -10,6 +10,10 @@ namespace
 		{
 			SetDebugInfo("SNullWidgetContent", __FILE__, __LINE__, sizeof(SNullWidgetContent));
 		}
+
+	protected:
+		/** The empty widget takes no space and draws nothing. */
+		virtual FVector2D ComputeDesiredSize(float LayoutScaleMultiplier) const override { return FVector2D(0.0, 0.0); }
 	};
 }
 

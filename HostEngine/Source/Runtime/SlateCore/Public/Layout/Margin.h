@@ -1,6 +1,8 @@
 #pragma once
 
 #include "HAL/Platform.h"
+#include "Math/Vector2D.h"
+#include "Types/SlateEnums.h"
 
 /** Space around a widget inside its slot, in slate units. */
 struct FMargin
@@ -34,6 +36,19 @@ struct FMargin
 		, Right(InRight)
 		, Bottom(InBottom)
 	{
+	}
+
+	/** The space the margin takes: left and right across, top and bottom down. */
+	FVector2D GetDesiredSize() const
+	{
+		return FVector2D(Left + Right, Top + Bottom);
+	}
+
+	/** The space the margin takes along one direction. */
+	template <EOrientation Orientation>
+	float GetTotalSpaceAlong() const
+	{
+		return Orientation == Orient_Horizontal ? Left + Right : Top + Bottom;
 	}
 
 	bool operator==(const FMargin& Other) const

@@ -15,10 +15,15 @@ struct SLATECORE_API EVisibility
 	{
 	}
 
+	/** Whether the widget is drawn. */
+	bool IsVisible() const { return (Value & VISPRIVATE_Visible) != 0; }
+
 	bool operator==(const EVisibility& Other) const { return Value == Other.Value; }
 	bool operator!=(const EVisibility& Other) const { return Value != Other.Value; }
 
 private:
+	friend class FArrangedChildren;
+
 	enum Private
 	{
 		VISPRIVATE_Visible = 0x1 << 0,

@@ -22,6 +22,16 @@ public:
 		return Get().GetWidgetStyle<T>(PropertyName, Specifier);
 	}
 
+	static const FLinearColor& GetColor(FName PropertyName, const ANSICHAR* Specifier = nullptr)
+	{
+		return Get().GetColor(PropertyName, Specifier);
+	}
+
+	static const FSlateColor GetSlateColor(FName PropertyName, const ANSICHAR* Specifier = nullptr)
+	{
+		return Get().GetSlateColor(PropertyName, Specifier);
+	}
+
 	static const FSlateBrush* GetDefaultBrush()
 	{
 		return Get().GetDefaultBrush();

@@ -2,6 +2,8 @@
 
 #include "HAL/Platform.h"
 #include "UObject/NameTypes.h"
+#include "Math/Color.h"
+#include "Styling/SlateColor.h"
 #include "Styling/SlateWidgetStyle.h"
 
 struct FSlateBrush;
@@ -18,6 +20,10 @@ public:
 	virtual const FSlateBrush* GetBrush(const FName PropertyName, const ANSICHAR* Specifier = nullptr) const = 0;
 
 	virtual const FSlateBrush* GetDefaultBrush() const = 0;
+
+	/** The colour of that name; white, with a warning, when there is none. */
+	virtual const FLinearColor& GetColor(const FName PropertyName, const ANSICHAR* Specifier = nullptr) const = 0;
+	virtual const FSlateColor GetSlateColor(const FName PropertyName, const ANSICHAR* Specifier = nullptr) const = 0;
 
 	/** The widget style of that name and type; the type's default style when there is none. */
 	template <typename WidgetStyleType>

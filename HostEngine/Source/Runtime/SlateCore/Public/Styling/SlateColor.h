@@ -24,6 +24,10 @@ struct FSlateColor
 		return Color;
 	}
 
+	/** Whether the colour is given outright rather than taken from the parent's foreground. */
+	bool IsColorSpecified() const { return !bUseForeground; }
+	const FLinearColor& GetSpecifiedColor() const { return SpecifiedColor; }
+
 	bool operator==(const FSlateColor& Other) const
 	{
 		return bUseForeground == Other.bUseForeground && (bUseForeground || SpecifiedColor == Other.SpecifiedColor);

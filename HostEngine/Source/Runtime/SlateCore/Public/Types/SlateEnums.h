@@ -21,3 +21,10 @@ enum EVerticalAlignment : int
 	VAlign_Center,
 	VAlign_Bottom,
 };
+
+/** The direction a panel lays its children out in. */
+enum EOrientation : int
+{
+	Orient_Horizontal,
+	Orient_Vertical,
+};

@@ -13,3 +13,22 @@ struct FSizeParam
 		SizeRule_Stretch,
 	};
 };
+
+/** A length that may be left unset. */
+struct FOptionalSize
+{
+	FOptionalSize() = default;
+
+	FOptionalSize(float InSize)
+		: Size(InSize)
+		, bIsSet(true)
+	{
+	}
+
+	bool IsSet() const { return bIsSet; }
+	float Get() const { return Size; }
+
+private:
+	float Size = 0.0f;
+	bool bIsSet = false;
+};

@@ -52,5 +52,9 @@ public:
 protected:
 	SCompoundWidget() = default;
 
+	/** The child's desired size and the slot's padding; nothing when the child is collapsed. */
+	virtual FVector2D ComputeDesiredSize(float LayoutScaleMultiplier) const override;
+	virtual void OnArrangeChildren(const FGeometry& AllottedGeometry, FArrangedChildren& ArrangedChildren) const override;
+
 	FCompoundWidgetOneChildSlot ChildSlot;
 };

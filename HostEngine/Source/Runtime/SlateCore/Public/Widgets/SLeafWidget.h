@@ -7,4 +7,8 @@ class SLATECORE_API SLeafWidget : public SWidget
 {
 public:
 	virtual FChildren* GetChildren() override;
+
+protected:
+	/** A leaf has no children to place. */
+	virtual void OnArrangeChildren(const FGeometry& AllottedGeometry, FArrangedChildren& ArrangedChildren) const override {}
 };

@@ -6,8 +6,13 @@
 #include "Templates/SharedPointer.h"
 #include "GenericPlatform/ICursor.h"
 #include "Layout/Visibility.h"
+#include "Math/Vector2D.h"
 
+class FArrangedChildren;
 class FChildren;
+class FSlateWindowElementList;
+class FWidgetStyle;
+struct FGeometry;
 struct FSlateBaseNamedArgs;
 
 /** The base of every widget: identity, the arguments every widget takes, and its children. */
@@ -44,8 +49,40 @@ public:
 	void SetEnabled(TAttribute<bool> InEnabledState);
 	bool IsEnabled() const { return EnabledState.Get(); }
 
+	/**
+	 * Asks every widget of the tree that takes space for its desired size, children before their
+	 * parents, and keeps the answers for GetDesiredSize and for arranging.
+	 */
+	void SlatePrepass(float InLayoutScaleMultiplier = 1.0f);
+
+	/** The size the widget asked for at the last prepass. */
+	FVector2D GetDesiredSize() const { return DesiredSize; }
+
+	/** Places the children within AllottedGeometry; ArrangedChildren keeps those its filter accepts. */
+	void ArrangeChildren(const FGeometry& AllottedGeometry, FArrangedChildren& ArrangedChildren) const;
+
+	/**
+	 * Draws the widget and the visible children within AllottedGeometry, from LayerId up.
+	 * @return the highest layer drawn on
+	 */
+	int32 Paint(const FGeometry& AllottedGeometry, FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle) const;
+
 protected:
 	SWidget();
+
+	/** The size the widget asks for, its children's desired sizes being known. */
+	virtual FVector2D ComputeDesiredSize(float LayoutScaleMultiplier) const = 0;
+
+	virtual void OnArrangeChildren(const FGeometry& AllottedGeometry, FArrangedChildren& ArrangedChildren) const = 0;
+
+	/**
+	 * Draws what the widget itself shows, then its children. The default draws nothing of its own:
+	 * it paints the visible children one layer up.
+	 */
+	virtual int32 OnPaint(const FGeometry& AllottedGeometry, FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle) const;
+
+	/** Paints every visible child, each from LayerId; returns the highest layer drawn on. */
+	int32 PaintArrangedChildren(const FGeometry& AllottedGeometry, FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle) const;
 
 private:
 	friend class FWidgetInspector;
@@ -57,4 +94,5 @@ private:
 	TAttribute<TOptional<EMouseCursor::Type>> Cursor;
 	TAttribute<EVisibility> Visibility;
 	TAttribute<bool> EnabledState;
+	FVector2D DesiredSize;
 };

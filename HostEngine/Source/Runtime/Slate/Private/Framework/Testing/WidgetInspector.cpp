@@ -52,12 +52,17 @@ FMargin FWidgetInspector::GetContentPadding(const SButton& Button)
 
 FSlateColor FWidgetInspector::GetColorAndOpacity(const STextBlock& TextBlock)
 {
-	return TextBlock.ColorAndOpacity.Get();
+	return TextBlock.GetColorAndOpacity();
 }
 
 const FSlateBrush* FWidgetInspector::GetImage(const SImage& Image)
 {
 	return Image.Image.Get();
+}
+
+FSlateColor FWidgetInspector::GetColorAndOpacity(const SImage& Image)
+{
+	return Image.ColorAndOpacity.Get();
 }
 
 void FWidgetInspector::TypeText(SEditableTextBox& TextBox, const FString& Characters)

@@ -93,6 +93,7 @@ public:
 
 	static FSlateColor GetColorAndOpacity(const STextBlock& TextBlock);
 	static const FSlateBrush* GetImage(const SImage& Image);
+	static FSlateColor GetColorAndOpacity(const SImage& Image);
 
 	/** Types the characters one at a time at the end of the text, each firing OnTextChanged; a disabled box takes none. */
 	static void TypeText(SEditableTextBox& TextBox, const FString& Characters);

@@ -22,6 +22,11 @@ public:
 
 	void Construct(const FArguments& InArgs);
 
+protected:
+	/** The brush's image size; nothing without a brush. */
+	virtual FVector2D ComputeDesiredSize(float LayoutScaleMultiplier) const override;
+	virtual int32 OnPaint(const FGeometry& AllottedGeometry, FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle) const override;
+
 private:
 	friend class FWidgetInspector;
 
