@@ -180,36 +180,48 @@ TEST_F(LayoutTest, WrapBoxesStartANewLineForAChildThatWouldEndPastThePreferredSi
 	EXPECT_EQ(Size.Y, 20.0 + 6.0 + 8.0);
 }
 
-TEST_F(LayoutTest, TextCountsWideCharactersTwiceAndAlwaysTakesOneLine)
+TEST_F(LayoutTest, TextIsMeasuredCharacterByCharacterOnOneLine)
 {
 	const FSlateFontInfo Font(TEXT("Regular"), 9.0f);
 	const FSlateFontMeasure& Measure = FSlateFontMeasure::Get();
-	const double Narrow = Measure.Measure(TEXT("a"), Font).X;
-	ASSERT_GT(Narrow, 0.0);
+	const auto Width = [&Measure, &Font](const TCHAR* Text) { return Measure.Measure(Text, Font).X; };
+	// Widths add up, whatever the characters: the layout of a label is the sum of its glyphs.
 	struct FCase
 	{
-		const TCHAR* Text;
-		int32 Units;
+		const TCHAR* Whole;
+		const TCHAR* Left;
+		const TCHAR* Right;
 	};
 	const FCase Cases[] = {
-		{TEXT(""), 0},
-		{TEXT("In Json"), 7},
-		{TEXT("中文"), 4},
-		{TEXT("Request（Json）"), 7 + 4 + 4},
-		{TEXT("키"), 2},
-		{TEXT("\U0001F600"), 1},
+		{TEXT("In Json"), TEXT("In "), TEXT("Json")},
+		{TEXT("Request（Json）"), TEXT("Request（"), TEXT("Json）")},
+		{TEXT("键key"), TEXT("键"), TEXT("key")},
+		{TEXT("a\U0001F600"), TEXT("a"), TEXT("\U0001F600")},
 	};
 	for (const FCase& Case : Cases)
 	{
-		SCOPED_TRACE(TCHAR_TO_UTF8(Case.Text));
-		const FVector2D Size = Measure.Measure(Case.Text, Font);
-		EXPECT_DOUBLE_EQ(Size.X, Case.Units * Narrow);
-		EXPECT_EQ(Size.Y, Measure.GetMaxCharacterHeight(Font)) << "one line, also when empty";
+		SCOPED_TRACE(TCHAR_TO_UTF8(Case.Whole));
+		EXPECT_DOUBLE_EQ(Width(Case.Whole), Width(Case.Left) + Width(Case.Right));
+		EXPECT_EQ(Measure.Measure(Case.Whole, Font).Y, Measure.GetMaxCharacterHeight(Font)) << "one line";
 	}
+	EXPECT_EQ(Width(TEXT("")), 0.0);
+	EXPECT_EQ(Measure.Measure(TEXT(""), Font).Y, Measure.GetMaxCharacterHeight(Font)) << "an empty text still takes a line";
+
+	// Proportional, as the editor's font is; bold is wider; CJK, kana, hangul and the full-width
+	// forms take twice a narrow character outside ASCII; a surrogate pair is one glyph.
+	EXPECT_GT(Width(TEXT("m")), Width(TEXT("i")));
+	EXPECT_GT(Measure.Measure(TEXT("Json Create"), FSlateFontInfo(TEXT("Bold"), 9.0f)).X, Width(TEXT("Json Create")));
+	const double Narrow = Width(TEXT("é"));
+	ASSERT_GT(Narrow, 0.0);
+	for (const TCHAR* Wide : {TEXT("中"), TEXT("か"), TEXT("키"), TEXT("（")})
+	{
+		EXPECT_DOUBLE_EQ(Width(Wide), 2.0 * Narrow) << TCHAR_TO_UTF8(Wide);
+	}
+	EXPECT_DOUBLE_EQ(Width(TEXT("\U0001F600")), Narrow);
 	EXPECT_GT(Measure.GetMaxCharacterHeight(FSlateFontInfo(TEXT("Regular"), 10.0f)), Measure.GetMaxCharacterHeight(Font));
 
 	const TSharedRef<STextBlock> Label = SNew(STextBlock).Text(FText::FromString(TEXT("中文"))).Font(Font);
-	EXPECT_DOUBLE_EQ(DesiredSizeOf(Label).X, 4 * Narrow);
+	EXPECT_DOUBLE_EQ(DesiredSizeOf(Label).X, 4.0 * Narrow);
 }
 
 TEST_F(LayoutTest, TextBoxesAreAtLeastTheirMinimumWidthInsideTheirStylesPadding)

@@ -1,9 +1,10 @@
 #pragma once
 
 // Host engine: the engine measures text with the glyphs of the font files, through the renderer's
-// font cache. The host has neither, so it measures with a fixed metric of its own: every character
-// takes the same advance of its font, and a wide character (CJK ideographs, kana, hangul, the
-// full-width forms) two. Sizes follow the engine's convention of points at 96 dots per inch.
+// font cache. The host has neither, so it measures with a fixed metric of its own: the printable
+// ASCII characters take their advances in the editor's font (Roboto, regular or bold), any other
+// character half an em, and a wide one (CJK ideographs, kana, hangul, the full-width forms) double
+// that. Sizes follow the engine's convention of points at 96 dots per inch.
 
 #include "HAL/Platform.h"
 #include "Containers/UnrealString.h"
@@ -21,7 +22,4 @@ public:
 
 	/** The height of one line of the font. */
 	float GetMaxCharacterHeight(const FSlateFontInfo& InFontInfo) const;
-
-	/** How many advances of a narrow character the character takes: 2 for a wide one, else 1. */
-	static int32 GetCharacterAdvanceUnits(TCHAR Character);
 };
