@@ -1,9 +1,16 @@
+#include "AsyncActionTestTypes.h"
+#include "BlueprintActionDatabase.h"
+#include "BlueprintNodeSpawner.h"
 #include "BlueprintTestFixture.h"
 #include "Framework/Testing/WidgetInspector.h"
 #include "GraphEditorSettings.h"
 #include "GraphTestTypes.h"
+#include "K2Node_AsyncAction.h"
 #include "K2Node_MakeArray.h"
+#include "Layout/Geometry.h"
+#include "Layout/WidgetStyle.h"
 #include "NodeFactory.h"
+#include "Rendering/DrawElements.h"
 #include "SGraphNode.h"
 #include "SGraphPin.h"
 #include "Styling/AppStyle.h"
@@ -148,5 +155,52 @@ TEST_F(FGraphNodeLookTest, TitleBarsTakeTheCallOrThePureFunctionColour)
 		ASSERT_EQ(TitleTexts.Num(), 1);
 		EXPECT_TRUE(TitleTexts[0]->GetText().EqualTo(Case.Node->GetNodeTitle(ENodeTitleType::FullTitle)));
 		EXPECT_TRUE(TitleTexts[0]->GetFont() == FSlateFontInfo(TEXT("Bold"), 10.0f)) << "the graph's node title font";
+	}
+}
+
+// UE 5.4, GraphEditor/Private/KismetNodes/SGraphNodeK2Base.cpp (GetOverlayBrushes, the corner icon's place);
+// UE 5.2, BlueprintGraph/Classes/K2Node_BaseAsyncTask.h (GetCornerIcon); UE 5.4, EditorStyle/Private/StarshipStyle.cpp (its 32x32 image)
+TEST_F(FGraphNodeLookTest, LatentNodesShowTheClockOverTheirTopRightCorner)
+{
+	const FBlueprintActionDatabase::FActionList* const Actions = FBlueprintActionDatabase::Get().GetAllActions().Find(UAsyncTestAction::StaticClass());
+	ASSERT_NE(Actions, nullptr);
+	const TArray<UBlueprintNodeSpawner*> Latent = Actions->FilterByPredicate([](const UBlueprintNodeSpawner* Spawner) { return Spawner->NodeClass.Get() == UK2Node_AsyncAction::StaticClass(); });
+	ASSERT_EQ(Latent.Num(), 1);
+	const FSlateBrush* const Clock = FAppStyle::GetBrush(TEXT("Graph.Latent.LatentIcon"));
+	struct FCase
+	{
+		const char* Name;
+		UEdGraphNode* Node;
+		bool bShowsClock;
+	};
+	const FCase Cases[] = {
+		{"latent node", Latent[0]->Invoke(Graph, IBlueprintNodeBinder::FBindingSet(), FVector2D(0.0, 0.0)), true},
+		{"node with execution", AddNode<UGraphTestNode>(), false},
+		{"pure node", AddNode<UK2Node_MakeArray>(), false},
+	};
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(Case.Name);
+		ASSERT_NE(Case.Node, nullptr);
+		const TSharedRef<SGraphNode> Widget = BuildWidget(Case.Node);
+		Widget->SlatePrepass();
+		const FVector2D NodeSize = Widget->GetDesiredSize();
+		const FVector2D NodePosition(100.0, 50.0);
+		FSlateWindowElementList Elements;
+		const int32 TopLayer = Widget->Paint(FGeometry::MakeRoot(FVector2D(400.0, 400.0)).MakeChild(NodePosition, NodeSize), Elements, 0, FWidgetStyle(FLinearColor::White));
+		const TArray<FSlateDrawElement>& Drawn = Elements.GetUncachedDrawElements();
+		const TArray<FSlateDrawElement> Clocks = Drawn.FilterByPredicate([Clock](const FSlateDrawElement& Element) { return Element.GetBrush() == Clock; });
+		if (!Case.bShowsClock)
+		{
+			EXPECT_TRUE(Clocks.IsEmpty());
+			continue;
+		}
+		ASSERT_EQ(Clocks.Num(), 1);
+		const FGeometry& Place = Clocks[0].GetGeometry();
+		EXPECT_EQ(Place.GetLocalSize(), FVector2D(32.0, 32.0));
+		// Centred 3 units inside the right edge and 2 below the top, so that it stands out of the corner.
+		EXPECT_EQ(Place.GetAbsolutePosition().X + 16.0, NodePosition.X + NodeSize.X - 3.0);
+		EXPECT_EQ(Place.GetAbsolutePosition().Y + 16.0, NodePosition.Y + 2.0);
+		EXPECT_EQ(Clocks[0].GetLayer(), TopLayer) << "over everything the node draws";
 	}
 }

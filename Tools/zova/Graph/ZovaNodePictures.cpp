@@ -15,8 +15,8 @@ const TCHAR* const ZovaExamplePictureKeys[3] = {TEXT("name"), TEXT("age"), TEXT(
 
 namespace
 {
-	/** The space of graph around the node. */
-	constexpr float PictureMargin = 12.0f;
+	/** The space of graph around the node, room enough for a corner icon that stands out of it. */
+	constexpr float PictureMargin = 16.0f;
 
 	/** The title's letters and digits. */
 	FString ToFileStem(const FString& Title)

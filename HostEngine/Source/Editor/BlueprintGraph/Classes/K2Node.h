@@ -37,6 +37,8 @@ public:
 	virtual void NotifyPinConnectionListChanged(UEdGraphPin* Pin) {}
 	BLUEPRINTGRAPH_API virtual void ReallocatePinsDuringReconstruction(TArray<UEdGraphPin*>& OldPins);
 	virtual void PostReconstructNode() {}
+	/** The style name of the icon the graph editor draws over the node's top-right corner; none by default. */
+	virtual FName GetCornerIcon() const { return FName(); }
 	//~ End UK2Node Interface
 
 	/** The Blueprint the node belongs to, through its outers; null for a node outside any Blueprint. */

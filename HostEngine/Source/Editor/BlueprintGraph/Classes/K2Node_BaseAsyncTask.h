@@ -32,6 +32,8 @@ public:
 	//~ Begin UK2Node Interface
 	/** The factory's category. */
 	BLUEPRINTGRAPH_API virtual FText GetMenuCategory() const override;
+	/** The latent clock, as on every node that finishes later. */
+	BLUEPRINTGRAPH_API virtual FName GetCornerIcon() const override;
 	//~ End UK2Node Interface
 
 protected:

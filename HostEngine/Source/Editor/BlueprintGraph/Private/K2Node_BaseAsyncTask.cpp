@@ -85,6 +85,11 @@ FText UK2Node_BaseAsyncTask::GetMenuCategory() const
 	return Factory ? UK2Node_CallFunction::GetDefaultCategoryForFunction(Factory, FText::GetEmpty()) : FText::GetEmpty();
 }
 
+FName UK2Node_BaseAsyncTask::GetCornerIcon() const
+{
+	return FName(TEXT("Graph.Latent.LatentIcon"));
+}
+
 UFunction* UK2Node_BaseAsyncTask::GetFactoryFunction() const
 {
 	if (!ProxyFactoryClass)

@@ -6,7 +6,10 @@
 #include "Templates/Casts.h"
 #include "NodeFactory.h"
 #include "SGraphPin.h"
+#include "Layout/Geometry.h"
+#include "Rendering/DrawElements.h"
 #include "Styling/AppStyle.h"
+#include "Styling/SlateBrush.h"
 #include "UObject/Class.h"
 #include "UObject/UObjectGlobals.h"
 #include "Widgets/Images/SImage.h"
@@ -221,4 +224,19 @@ void SGraphNode::TrimColumn(SVerticalBox& Box, FPinColumn& Column)
 		Box.RemoveSlot(Box.GetSlot(Box.NumSlots() - 1).GetWidget());
 	}
 	Column.Pins.RemoveAt(Column.NumPlaced, Column.Pins.Num() - Column.NumPlaced);
+}
+
+int32 SGraphNode::OnPaint(const FGeometry& AllottedGeometry, FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle) const
+{
+	const int32 NodeLayer = SCompoundWidget::OnPaint(AllottedGeometry, OutDrawElements, LayerId, InWidgetStyle);
+	TArray<FOverlayBrushInfo> Overlays;
+	GetOverlayBrushes(false, AllottedGeometry.GetLocalSize(), Overlays);
+	for (const FOverlayBrushInfo& Overlay : Overlays)
+	{
+		if (Overlay.Brush)
+		{
+			FSlateDrawElement::MakeBox(OutDrawElements, NodeLayer + 1, AllottedGeometry.MakeChild(Overlay.OverlayOffset, Overlay.Brush->ImageSize), Overlay.Brush, Overlay.Brush->TintColor.GetSpecifiedColor());
+		}
+	}
+	return Overlays.IsEmpty() ? NodeLayer : NodeLayer + 1;
 }

@@ -2,6 +2,7 @@
 
 #include "CoreMinimal.h"
 #include "Input/Reply.h"
+#include "SNodePanel.h"
 #include "Styling/SlateColor.h"
 #include "Widgets/DeclarativeSyntaxSupport.h"
 #include "Widgets/SCompoundWidget.h"
@@ -46,6 +47,9 @@ public:
 	/** Whether the node may be edited through the widget; the engine's add-pin buttons are enabled by it. */
 	virtual bool IsNodeEditable() const;
 
+	/** The images to draw over the node, WidgetSize being the node's size; none by default. */
+	virtual void GetOverlayBrushes(bool bSelected, const FVector2D WidgetSize, TArray<FOverlayBrushInfo>& Brushes) const {}
+
 protected:
 	SGraphNode();
 
@@ -70,6 +74,12 @@ protected:
 
 	/** Handler for an add-pin button; does nothing by default. */
 	virtual FReply OnAddPin() { return FReply::Handled(); }
+
+	/**
+	 * The node, then its overlay images of an unselected node above it. The engine's graph panel
+	 * draws the overlays after each node widget; the host has no panel, so the node widget does.
+	 */
+	virtual int32 OnPaint(const FGeometry& AllottedGeometry, FSlateWindowElementList& OutDrawElements, int32 LayerId, const FWidgetStyle& InWidgetStyle) const override;
 
 	/** The node shown; a derived widget sets it in Construct before calling UpdateGraphNode. */
 	UEdGraphNode* GraphNode = nullptr;

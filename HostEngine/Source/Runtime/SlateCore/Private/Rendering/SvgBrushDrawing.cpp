@@ -163,6 +163,17 @@ namespace
 		Canvas.Write(RectMarkup({Rect.X + 2.0 * ScaleX, Rect.Y + 3.0 * ScaleY, 12.0 * ScaleX, 3.5 * ScaleY}, 1.0, FSvgCanvas::Fill(Tint)));
 	}
 
+	/** The latent clock: a light face with a dark rim and two dark hands, in the middle of its image. */
+	void DrawLatentIcon(FSvgCanvas& Canvas, const FSlateBrush& Brush, const FSvgRect& Rect, const FLinearColor& Tint)
+	{
+		const FVector2D& Size = Brush.ImageSize;
+		const double Scale = Rect.Width / Size.X;
+		const std::string Centre = Point(Rect, Size, 16.0, 16.0);
+		const FLinearColor Ink(0.02f, 0.02f, 0.02f, Tint.A);
+		Canvas.Write("<circle cx=\"" + FSvgCanvas::Number(Rect.X + 16.0 * Scale) + "\" cy=\"" + FSvgCanvas::Number(Rect.Y + 16.0 * Rect.Height / Size.Y) + "\" r=\"" + FSvgCanvas::Number(9.0 * Scale) + "\"" + FSvgCanvas::Fill(Tint) + Stroke(Ink, 1.5 * Scale) + "/>\n");
+		Canvas.Write("<path d=\"M" + Point(Rect, Size, 16.0, 10.0) + "L" + Centre + "L" + Point(Rect, Size, 20.0, 18.0) + "\"" + Outline(Ink, 1.6 * Scale) + " stroke-linecap=\"round\" stroke-linejoin=\"round\"/>\n");
+	}
+
 	using FImageDrawing = std::function<void(FSvgCanvas&, const FSlateBrush&, const FSvgRect&, const FLinearColor&)>;
 
 	/** The images of the host's style set, by the engine's resource names. */
@@ -183,6 +194,7 @@ namespace
 			{"Starship/Common/plus", &DrawPlus},
 			{"Starship/Common/minus", &DrawMinus},
 			{"Starship/GraphEditors/Node", &DrawNodeGlyph},
+			{"Graph/LatentIcon", &DrawLatentIcon},
 		};
 		return Drawings;
 	}

@@ -76,6 +76,7 @@ void FHostEditorStyle::SetupGraphNodeStyles()
 	Set(TEXT("Graph.Node.Body"), new FSlateBoxBrush(TEXT("Graph/RegularNode_body"), FMargin(16.0f / 64.0f, 25.0f / 64.0f, 16.0f / 64.0f, 16.0f / 64.0f)));
 	Set(TEXT("Graph.Node.ColorSpill"), new FSlateBoxBrush(TEXT("Graph/RegularNode_color_spill"), FMargin(8.0f / 64.0f, 3.0f / 32.0f, 0.0f, 0.0f)));
 	Set(TEXT("GraphEditor.Default_16x"), new FSlateImageBrush(TEXT("Starship/GraphEditors/Node"), Icon16x16));
+	Set(TEXT("Graph.Latent.LatentIcon"), new FSlateImageBrush(TEXT("Graph/LatentIcon"), FVector2D(32.0, 32.0)));
 
 	Set(TEXT("Graph.Node.NodeTitle"), FTextBlockStyle()
 		.SetFont(FSlateFontInfo(TEXT("Bold"), 10.0f))
