@@ -105,3 +105,110 @@ TEST_F(FTextExportTest, MalformedTextImportsNothing)
 	ASSERT_NE(Partial, nullptr);
 	EXPECT_EQ(Cast<UTestReflected>(Partial)->GetNumInputs(), 1);
 }
+
+// UE 5.8, UnrealEd/Private/UnrealExporter.cpp (ExportProperties): an array property is written one
+// line per element, "Name(Index)=Value", only elements that differ from the defaults.
+TEST_F(FTextExportTest, ArrayPropertiesAreWrittenOneElementPerLine)
+{
+	UTestReflected* const Object = NewObject<UTestReflected>(Package, TEXT("Arrays"));
+	Object->GetPinNames() = {TEXT("name"), TEXT("a \"quoted\" key")};
+	FString Text;
+	ExportObjectStateToText(Object, Text);
+	EXPECT_NE(Text.Find(TEXT("\n   PinNames(0)=\"name\"\n   PinNames(1)=\"a \\\"quoted\\\" key\"\n")), INDEX_NONE) << TCHAR_TO_UTF8(*Text);
+	EXPECT_EQ(Text.Find(TEXT("PinNames=")), INDEX_NONE);
+	// Properties at their defaults are left out, an empty array as well.
+	EXPECT_EQ(Text.Find(TEXT(" Names(")), INDEX_NONE);
+	EXPECT_EQ(Text.Find(TEXT(" Count=")), INDEX_NONE);
+
+	UTestReflected* const Imported = Cast<UTestReflected>(ImportObjectFromText(*Text, Package, TEXT("ArraysCopy")));
+	ASSERT_NE(Imported, nullptr);
+	EXPECT_EQ(Imported->GetPinNames(), Object->GetPinNames());
+}
+
+TEST_F(FTextExportTest, ArrayLinesSetElementsByIndexAndRemoveThem)
+{
+	struct FCase
+	{
+		const TCHAR* Lines;
+		TArray<FString> Expected;
+	};
+	const FCase Cases[] = {
+		{TEXT("Names(1)=\"b\"\n   Names(0)=\"a\""), {TEXT("a"), TEXT("b")}},
+		// A gap is filled with empty elements, as the array grows to the index.
+		{TEXT("Names(2)=\"c\""), {TEXT(""), TEXT(""), TEXT("c")}},
+		{TEXT("Names(0)=\"a\"\n   Names(1)=\"b\"\n   Names.RemoveIndex(0)"), {TEXT("b")}},
+		{TEXT("Names(0)=\"a\"\n   Names="), {}},
+		// A negative or huge index is not a size to grow to.
+		{TEXT("Names(-1)=\"a\"\n   Names(99999999)=\"b\""), {}},
+	};
+	int32 Number = 0;
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(Case.Lines));
+		const FString Text = FString::Printf(TEXT("Begin Object Class=/Script/CoreUObjectTests.TestReflected Name=\"A%d\"\n   %s\nEnd Object\n"), ++Number, Case.Lines);
+		const UTestReflected* const Imported = Cast<UTestReflected>(ImportObjectFromText(*Text, Package));
+		ASSERT_NE(Imported, nullptr);
+		EXPECT_EQ(Imported->Names, Case.Expected);
+	}
+}
+
+// UE 5.8, UnrealEd/Private/UnrealExporter.cpp: a struct writes only its members that differ from
+// the defaults, and a reference is quoted ("/Script/CoreUObject.Class'/Script/...'") in delimited text.
+TEST_F(FTextExportTest, StructsWriteChangedMembersAndReferencesAreQuoted)
+{
+	UTestReflected* const Object = NewObject<UTestReflected>(Package, TEXT("Structs"));
+	Object->Pair.Label = TEXT("only the label");
+	Object->Other = Package;
+	FString Text;
+	ExportObjectStateToText(Object, Text);
+	EXPECT_NE(Text.Find(TEXT("\n   Pair=(Label=\"only the label\")\n")), INDEX_NONE) << TCHAR_TO_UTF8(*Text);
+	EXPECT_NE(Text.Find(TEXT("\n   Other=\"/Script/CoreUObject.Package'/Temp/TextExportTest'\"\n")), INDEX_NONE) << TCHAR_TO_UTF8(*Text);
+
+	// Members this version does not have are skipped, not refused.
+	const UTestReflected* const Imported = Cast<UTestReflected>(ImportObjectFromText(TEXT("Begin Object Class=/Script/CoreUObjectTests.TestReflected Name=\"S\"\n   Pair=(Label=\"x\",MemberGuid=00000000000000000000000000000001,Nested=(A=\"),\",B=1),Count=7)\nEnd Object\n"), Package));
+	ASSERT_NE(Imported, nullptr);
+	EXPECT_EQ(Imported->Pair.Label, TEXT("x"));
+	EXPECT_EQ(Imported->Pair.Count, 7);
+}
+
+TEST_F(FTextExportTest, BlocksParseWithoutRecursionAndNameTheirFirstProblem)
+{
+	// Nesting far deeper than any stack would allow for one frame per block.
+	constexpr int32 Depth = 200000;
+	FString Deep;
+	for (int32 Index = 0; Index < Depth; ++Index)
+	{
+		Deep += TEXT("Begin Object Class=/Script/X.Y Name=\"N\"\n");
+	}
+	for (int32 Index = 0; Index < Depth; ++Index)
+	{
+		Deep += TEXT("End Object\n");
+	}
+	FObjectTextBlocks Blocks;
+	FString Problem;
+	ParseObjectTextBlocks(*Deep, Blocks, &Problem);
+	EXPECT_EQ(Blocks.Blocks.Num(), Depth);
+	ASSERT_EQ(Blocks.Roots.Num(), 1);
+	EXPECT_TRUE(Problem.IsEmpty()) << TCHAR_TO_UTF8(*Problem);
+
+	struct FCase
+	{
+		const TCHAR* Text;
+		const TCHAR* Problem;
+	};
+	const FCase Cases[] = {
+		{TEXT("Begin Object Class=/Script/X.Y Name=\"A\"\r\n   Count=1\r\nEnd Object\r\n"), TEXT("")},
+		{TEXT("Count=1\n"), TEXT("line 1: expected Begin Object Class=... Name=\"...\"")},
+		{TEXT("Begin Object Name=\"A\"\nEnd Object\n"), TEXT("line 1: expected Class=/Script/<Module>.<Class> on the Begin Object line")},
+		{TEXT("Begin Object Class=/Script/X.Y Name=\"A\"\n\n   this is not a property\nEnd Object\n"), TEXT("line 3: expected Name=Value, Name(Index)=Value, CustomProperties or End Object")},
+		{TEXT("Begin Object Class=/Script/X.Y Name=\"A\"\n   Count=1\n"), TEXT("line 3: expected End Object for the Begin Object of line 1")},
+		{TEXT("End Object\n"), TEXT("line 1: expected Begin Object before End Object")},
+	};
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(Case.Text));
+		Problem.Reset();
+		ParseObjectTextBlocks(Case.Text, Blocks, &Problem);
+		EXPECT_EQ(Problem, Case.Problem);
+	}
+}

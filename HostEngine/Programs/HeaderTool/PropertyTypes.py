@@ -10,6 +10,9 @@ from typing import Optional
 import GeneratedNames
 from ReflectionModel import HeaderToolError
 
+# Core types whose reflected struct CoreUObject builds (the engine's NoExportTypes.h).
+BASE_STRUCTURES = {"FGuid"}
+
 BUILTIN_TYPES = {
 	"bool": "Bool", "int8": "Int8", "int16": "Int16", "int32": "Int", "int64": "Int64", "uint8": "Byte",
 	"uint16": "UInt16", "uint32": "UInt32", "uint64": "UInt64", "float": "Float", "double": "Double",
@@ -99,6 +102,8 @@ class TypeRegistry:
 			if cpp_form == "Namespaced" or (cpp_form == "Regular" and not has_underlying_type):
 				raise fail(f"wrap the enum as TEnumAsByte<{name}> or declare it as an enum class")
 			return PropertyType("Enum", name, enum_function=f"&StaticEnum<{name}>")
+		if name in BASE_STRUCTURES:
+			return PropertyType("Struct", name, struct_function=f"&TBaseStructure<{name}>::Get")
 		if self.is_struct(name):
 			return PropertyType("Struct", name, struct_function=f"&{name}::StaticStruct")
 		if self.foreign_kind(name) == "delegate":

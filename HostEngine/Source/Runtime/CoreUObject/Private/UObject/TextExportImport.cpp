@@ -17,6 +17,66 @@ namespace
 		return FString::ChrN(Depth * 3, ' ');
 	}
 
+	/**
+	 * The property's lines, as the engine writes them: nothing when it equals the defaults, one
+	 * "Name(Index)=Value" line per array element that differs (and the last one when the defaults
+	 * have fewer), "Name=" for an empty array whose defaults are not, "Name.RemoveIndex(Index)" for
+	 * default elements past the end.
+	 */
+	void ExportPropertyLines(const FProperty* Property, const UObject* Object, const UObject* Defaults, const FString& Indent, FString& Out)
+	{
+		const void* const Value = Property->ContainerPtrToValuePtr(Object);
+		const void* const DefaultValue = Defaults && Defaults != Object ? Property->ContainerPtrToValuePtr(Defaults) : nullptr;
+		const uint32 PortFlags = PPF_Delimited;
+		const FArrayProperty* const ArrayProperty = CastField<FArrayProperty>(Property);
+		if (!ArrayProperty)
+		{
+			if (DefaultValue && Property->Identical(Value, DefaultValue, PortFlags))
+			{
+				return;
+			}
+			FString Text;
+			Property->ExportTextItem_Direct(Text, Value, DefaultValue, const_cast<UObject*>(Object), PortFlags);
+			Out += FString::Printf(TEXT("%s%s=%s\n"), *Indent, *Property->GetName(), *Text);
+			return;
+		}
+		const FScriptArrayHelper Array(ArrayProperty, Value);
+		const int32 NumDefaults = DefaultValue ? FScriptArrayHelper(ArrayProperty, DefaultValue).Num() : 0;
+		if (Array.Num() == 0 && NumDefaults != 0)
+		{
+			Out += FString::Printf(TEXT("%s%s=\n"), *Indent, *Property->GetName());
+			return;
+		}
+		// Elements past the defaults are compared with a new element when that is a struct, and written otherwise.
+		const FStructProperty* const StructInner = CastField<FStructProperty>(ArrayProperty->Inner);
+		TArray<uint8> NewStruct;
+		if (StructInner)
+		{
+			NewStruct.SetNumZeroed(StructInner->ElementSize);
+			StructInner->InitializeValue(NewStruct.GetData());
+		}
+		for (int32 Index = 0; Index < Array.Num(); ++Index)
+		{
+			const void* const ElementDefault = Index < NumDefaults ? FScriptArrayHelper(ArrayProperty, DefaultValue).GetRawPtr(Index) : (StructInner ? NewStruct.GetData() : nullptr);
+			const bool bLastBeyondDefaults = Index >= NumDefaults && Index == Array.Num() - 1;
+			if (ElementDefault && !bLastBeyondDefaults && ArrayProperty->Inner->Identical(Array.GetRawPtr(Index), ElementDefault, PortFlags))
+			{
+				continue;
+			}
+			FString Text;
+			ArrayProperty->Inner->ExportTextItem_Direct(Text, Array.GetRawPtr(Index), ElementDefault, const_cast<UObject*>(Object), PortFlags);
+			Out += FString::Printf(TEXT("%s%s(%d)=%s\n"), *Indent, *Property->GetName(), Index, *Text);
+		}
+		if (StructInner)
+		{
+			StructInner->DestroyValue(NewStruct.GetData());
+		}
+		for (int32 Index = NumDefaults - 1; Index >= Array.Num(); --Index)
+		{
+			Out += FString::Printf(TEXT("%s%s.RemoveIndex(%d)\n"), *Indent, *Property->GetName(), Index);
+		}
+	}
+
 	void ExportObject(const UObject* Object, int32 Depth, bool bWithInners, FString& Out)
 	{
 		const FString Indent = Indentation(Depth);
@@ -38,15 +98,13 @@ namespace
 		}
 
 		const UObject* Defaults = Object->GetClass()->GetDefaultObject();
+		const FString PropertyIndent = Indentation(Depth + 1);
 		for (TFieldIterator<FProperty> It(Object->GetClass()); It; ++It)
 		{
-			if (!It->ShouldPort() || (Defaults && Defaults != Object && It->Identical_InContainer(Object, Defaults)))
+			if (It->ShouldPort())
 			{
-				continue;
+				ExportPropertyLines(*It, Object, Defaults, PropertyIndent, Out);
 			}
-			FString Value;
-			It->ExportTextItem_Direct(Value, It->ContainerPtrToValuePtr(Object), nullptr, const_cast<UObject*>(Object), PPF_Delimited);
-			Out += FString::Printf(TEXT("%s   %s=%s\n"), *Indent, *It->GetName(), *Value);
 		}
 
 		FStringOutputDevice Custom;
@@ -55,21 +113,10 @@ namespace
 		Out += FString::Printf(TEXT("%sEnd Object\n"), *Indent);
 	}
 
-	struct FTextBlock
-	{
-		FString ClassPath;
-		FString Name;
-		FString ExportPath;
-		TArray<FString> PropertyLines;
-		FString CustomText;
-		TArray<FTextBlock> Children;
-		UObject* Created = nullptr;
-	};
-
-	/** Reads "Key=value" or Key="value" from a Begin Object line. */
+	/** Reads "Key=value" or Key="value" from a Begin Object line, the key in any case. */
 	FString ReadHeaderValue(const FString& Line, const TCHAR* Key)
 	{
-		const int32 Start = Line.Find(FString(Key) + TEXT("="), ESearchCase::CaseSensitive);
+		const int32 Start = Line.Find(FString(Key) + TEXT("="), ESearchCase::IgnoreCase);
 		if (Start == INDEX_NONE)
 		{
 			return FString();
@@ -88,119 +135,254 @@ namespace
 		return Value;
 	}
 
-	bool ParseBlock(const TArray<FString>& Lines, int32& LineIndex, FTextBlock& OutBlock)
+	/** Whether Line starts with the two words, in any case, followed by the end or a space. */
+	bool StartsWithWords(const FString& Line, const TCHAR* Words)
 	{
-		const FString Header = Lines[LineIndex].TrimStartAndEnd();
-		if (!Header.StartsWith(TEXT("Begin Object"), ESearchCase::CaseSensitive))
+		const int32 Length = FCString::Strlen(Words);
+		return Line.StartsWith(Words, ESearchCase::IgnoreCase) && (Line.Len() == Length || FChar::IsWhitespace(Line[Length]));
+	}
+
+	/** The property name of a line ("Name", "Name(2)", "Name.RemoveIndex(2)", or a quoted name), or false. */
+	bool IsPropertyLine(const FString& Line)
+	{
+		int32 Equals = INDEX_NONE;
+		if (Line.StartsWith(TEXT("\"")))
+		{
+			FString Name;
+			const TCHAR* const After = UE::CoreUObject::Private::ReadQuotedText(*Line, Name);
+			return After && (*After == '=' || *After == '(' || *After == '.');
+		}
+		const bool bHasEquals = Line.FindChar('=', Equals);
+		const int32 NameEnd = bHasEquals ? Equals : Line.Len();
+		int32 Length = 0;
+		while (Length < NameEnd && (FChar::IsAlnum(Line[Length]) || Line[Length] == '_'))
+		{
+			++Length;
+		}
+		if (Length == 0)
 		{
 			return false;
 		}
-		OutBlock.ClassPath = ReadHeaderValue(Header, TEXT("Class"));
-		OutBlock.Name = ReadHeaderValue(Header, TEXT("Name"));
-		OutBlock.ExportPath = ReadHeaderValue(Header, TEXT("ExportPath"));
-		for (++LineIndex; LineIndex < Lines.Num(); ++LineIndex)
+		return bHasEquals ? (Length == Equals || Line[Length] == '(') : Line.Mid(Length).StartsWith(TEXT(".RemoveIndex("), ESearchCase::IgnoreCase);
+	}
+
+	void NoteProblem(FString* OutProblem, int32 LineNumber, const TCHAR* Expected)
+	{
+		if (OutProblem && OutProblem->IsEmpty())
 		{
-			const FString Line = Lines[LineIndex].TrimStartAndEnd();
-			if (Line.StartsWith(TEXT("Begin Object"), ESearchCase::CaseSensitive))
+			*OutProblem = FString::Printf(TEXT("line %d: expected %s"), LineNumber, Expected);
+		}
+	}
+
+	/** Imports one "Name(Index)=Value", "Name=Value", "Name=" or "Name.RemoveIndex(Index)" line. */
+	void ImportPropertyLine(UObject* Object, const FString& Line)
+	{
+		FString Name;
+		const TCHAR* Cursor = *Line;
+		if (*Cursor == '"')
+		{
+			Cursor = UE::CoreUObject::Private::ReadQuotedText(Cursor, Name);
+		}
+		else
+		{
+			while (*Cursor && *Cursor != '=' && *Cursor != '(' && *Cursor != '.')
 			{
-				if (!ParseBlock(Lines, LineIndex, OutBlock.Children.AddDefaulted_GetRef()))
+				Name.AppendChar(*Cursor++);
+			}
+		}
+		if (!Cursor)
+		{
+			return;
+		}
+		FProperty* const Property = Object->GetClass()->FindPropertyByName(FName(*Name.TrimStartAndEnd()));
+		if (!Property)
+		{
+			return;
+		}
+		void* const Value = Property->ContainerPtrToValuePtr(Object);
+		const FArrayProperty* const ArrayProperty = CastField<FArrayProperty>(Property);
+		if (*Cursor == '.')
+		{
+			if (ArrayProperty && FCString::Strnicmp(Cursor, TEXT(".RemoveIndex("), 13) == 0)
+			{
+				const int32 Index = FCString::Atoi(Cursor + 13);
+				const FScriptArrayHelper Array(ArrayProperty, Value);
+				if (Array.IsValidIndex(Index))
 				{
-					return false;
+					for (int32 Later = Index + 1; Later < Array.Num(); ++Later)
+					{
+						ArrayProperty->Inner->CopyCompleteValue(Array.GetRawPtr(Later - 1), Array.GetRawPtr(Later));
+					}
+					Array.Resize(Array.Num() - 1);
 				}
 			}
-			else if (Line.Equals(TEXT("End Object")))
-			{
-				return true;
-			}
-			else if (Line.StartsWith(TEXT("CustomProperties "), ESearchCase::CaseSensitive))
-			{
-				OutBlock.CustomText += Line + TEXT("\n");
-			}
-			else if (!Line.IsEmpty())
-			{
-				OutBlock.PropertyLines.Add(Line);
-			}
+			return;
 		}
-		return false;
+		if (*Cursor == '(')
+		{
+			const int32 Index = FCString::Atoi(Cursor + 1);
+			while (*Cursor && *Cursor != '=')
+			{
+				++Cursor;
+			}
+			// Elements are set by index, the array growing to hold them, as the engine imports them.
+			constexpr int32 MaxIndex = 1 << 20;
+			if (!ArrayProperty || *Cursor != '=' || Index < 0 || Index >= MaxIndex)
+			{
+				return;
+			}
+			const FScriptArrayHelper Array(ArrayProperty, Value);
+			if (Index >= Array.Num())
+			{
+				Array.Resize(Index + 1);
+			}
+			ArrayProperty->Inner->ImportText_Direct(Cursor + 1, Array.GetRawPtr(Index), Object, PPF_Delimited);
+			return;
+		}
+		if (*Cursor != '=')
+		{
+			return;
+		}
+		++Cursor;
+		if (ArrayProperty && *Cursor == 0)
+		{
+			FScriptArrayHelper(ArrayProperty, Value).EmptyValues();
+			return;
+		}
+		Property->ImportText_Direct(Cursor, Value, Object, PPF_Delimited);
 	}
 
-	/** Reads the first block of the text, skipping blank lines before it. */
-	bool ParseRootBlock(const TCHAR* Text, FTextBlock& OutRoot)
+	struct FImportState
 	{
-		TArray<FString> Lines;
-		FString(Text).ParseIntoArrayLines(Lines, true);
-		int32 LineIndex = 0;
-		while (LineIndex < Lines.Num() && Lines[LineIndex].TrimStartAndEnd().IsEmpty())
-		{
-			++LineIndex;
-		}
-		return LineIndex < Lines.Num() && ParseBlock(Lines, LineIndex, OutRoot);
-	}
+		FObjectTextBlocks Blocks;
+		TArray<UObject*> Created;
+	};
 
-	bool CreateObjects(FTextBlock& Block, UObject* Outer, FName Name, TMap<FString, UObject*>& Remap)
+	bool CreateObjects(FImportState& State, int32 BlockIndex, UObject* Outer, FName Name, TMap<FString, UObject*>& Remap)
 	{
-		UClass* Class = Cast<UClass>(StaticFindObject(UClass::StaticClass(), nullptr, *Block.ClassPath));
-		if (!Class || Class->HasAnyClassFlags(CLASS_Abstract))
+		// Depth-first without recursion: each entry is a block and the outer to create it in.
+		TArray<TPair<int32, UObject*>> Pending = {{BlockIndex, Outer}};
+		bool bRoot = true;
+		while (!Pending.IsEmpty())
 		{
-			return false;
-		}
-		if (Name.IsNone() || StaticFindObjectFast(nullptr, Outer, Name))
-		{
-			const FName Exported(*Block.Name);
-			Name = !Block.Name.IsEmpty() && !StaticFindObjectFast(nullptr, Outer, Exported) ? Exported : MakeUniqueObjectName(Outer, Class);
-		}
-		Block.Created = NewObject<UObject>(Outer, Class, Name, RF_Transactional);
-		if (!Block.ExportPath.IsEmpty())
-		{
-			Remap.Add(Block.ExportPath, Block.Created);
-			int32 Quote = INDEX_NONE;
-			if (Block.ExportPath.FindChar('\'', Quote))
-			{
-				Remap.Add(Block.ExportPath.Mid(Quote + 1, Block.ExportPath.Len() - Quote - 2), Block.Created);
-			}
-		}
-		for (FTextBlock& Child : Block.Children)
-		{
-			if (!CreateObjects(Child, Block.Created, NAME_None, Remap))
+			const TPair<int32, UObject*> Entry = Pending.Pop();
+			const FObjectTextBlock& Block = State.Blocks.Blocks[Entry.Key];
+			UClass* Class = Cast<UClass>(StaticFindObject(UClass::StaticClass(), nullptr, *Block.ClassPath));
+			if (!Class || Class->HasAnyClassFlags(CLASS_Abstract))
 			{
 				return false;
+			}
+			FName NewName = bRoot ? Name : NAME_None;
+			bRoot = false;
+			if (NewName.IsNone() || StaticFindObjectFast(nullptr, Entry.Value, NewName))
+			{
+				const FName Exported(*Block.Name);
+				NewName = !Block.Name.IsEmpty() && !StaticFindObjectFast(nullptr, Entry.Value, Exported) ? Exported : MakeUniqueObjectName(Entry.Value, Class);
+			}
+			UObject* const Created = NewObject<UObject>(Entry.Value, Class, NewName, RF_Transactional);
+			State.Created[Entry.Key] = Created;
+			if (!Block.ExportPath.IsEmpty())
+			{
+				Remap.Add(Block.ExportPath, Created);
+				int32 Quote = INDEX_NONE;
+				if (Block.ExportPath.FindChar('\'', Quote))
+				{
+					Remap.Add(Block.ExportPath.Mid(Quote + 1, Block.ExportPath.Len() - Quote - 2), Created);
+				}
+			}
+			for (int32 Child = Block.Children.Num() - 1; Child >= 0; --Child)
+			{
+				Pending.Emplace(Block.Children[Child], Created);
 			}
 		}
 		return true;
 	}
 
-	void ImportProperties(FTextBlock& Block)
+	/** The block and every block inside it, outer blocks first. */
+	TArray<int32> CollectBlocks(const FObjectTextBlocks& Blocks, int32 Root)
 	{
-		for (const FString& Line : Block.PropertyLines)
+		TArray<int32> Order = {Root};
+		for (int32 Index = 0; Index < Order.Num(); ++Index)
 		{
-			FString Name;
-			FString Value;
-			if (!Line.Split(TEXT("="), &Name, &Value, ESearchCase::CaseSensitive))
+			Order.Append(Blocks.Blocks[Order[Index]].Children);
+		}
+		return Order;
+	}
+}
+
+void ParseObjectTextBlocks(const TCHAR* Text, FObjectTextBlocks& OutBlocks, FString* OutProblem)
+{
+	OutBlocks.Blocks.Reset();
+	OutBlocks.Roots.Reset();
+	TArray<int32> Open;
+	int32 LineNumber = 0;
+	for (const TCHAR* Cursor = Text; *Cursor;)
+	{
+		const TCHAR* LineEnd = Cursor;
+		while (*LineEnd && *LineEnd != '\n')
+		{
+			++LineEnd;
+		}
+		++LineNumber;
+		const FString Line = FString::ConstructFromPtrSize(Cursor, (int32)(LineEnd - Cursor)).TrimStartAndEnd();
+		Cursor = *LineEnd ? LineEnd + 1 : LineEnd;
+
+		if (StartsWithWords(Line, TEXT("Begin Object")))
+		{
+			const int32 Index = OutBlocks.Blocks.AddDefaulted();
+			FObjectTextBlock& Block = OutBlocks.Blocks[Index];
+			Block.ClassPath = ReadHeaderValue(Line, TEXT("Class"));
+			Block.Name = ReadHeaderValue(Line, TEXT("Name"));
+			Block.ExportPath = ReadHeaderValue(Line, TEXT("ExportPath"));
+			Block.LineNumber = LineNumber;
+			if (Block.ClassPath.IsEmpty())
 			{
+				NoteProblem(OutProblem, LineNumber, TEXT("Class=/Script/<Module>.<Class> on the Begin Object line"));
+			}
+			(Open.IsEmpty() ? OutBlocks.Roots : OutBlocks.Blocks[Open.Last()].Children).Add(Index);
+			Open.Add(Index);
+		}
+		else if (StartsWithWords(Line, TEXT("End Object")))
+		{
+			if (Open.IsEmpty())
+			{
+				NoteProblem(OutProblem, LineNumber, TEXT("Begin Object before End Object"));
 				continue;
 			}
-			if (FProperty* Property = Block.Created->GetClass()->FindPropertyByName(FName(*Name)))
-			{
-				Property->ImportText_Direct(*Value, Property->ContainerPtrToValuePtr(Block.Created), Block.Created, PPF_Delimited);
-			}
+			OutBlocks.Blocks[Open.Pop()].bClosed = true;
 		}
-		for (FTextBlock& Child : Block.Children)
+		else if (Line.IsEmpty())
 		{
-			ImportProperties(Child);
+			continue;
+		}
+		else if (Open.IsEmpty())
+		{
+			NoteProblem(OutProblem, LineNumber, TEXT("Begin Object Class=... Name=\"...\""));
+		}
+		else if (StartsWithWords(Line, TEXT("CustomProperties")))
+		{
+			OutBlocks.Blocks[Open.Last()].CustomText += Line + TEXT("\n");
+		}
+		else
+		{
+			if (!IsPropertyLine(Line))
+			{
+				NoteProblem(OutProblem, LineNumber, TEXT("Name=Value, Name(Index)=Value, CustomProperties or End Object"));
+			}
+			OutBlocks.Blocks[Open.Last()].PropertyLines.Add(Line);
 		}
 	}
-
-	void ImportCustom(FTextBlock& Block)
+	if (!Open.IsEmpty())
 	{
-		for (FTextBlock& Child : Block.Children)
-		{
-			ImportCustom(Child);
-		}
-		if (!Block.CustomText.IsEmpty())
-		{
-			Block.Created->ImportCustomProperties(*Block.CustomText, nullptr);
-		}
-		Block.Created->PostEditImport();
+		NoteProblem(OutProblem, LineNumber + 1, *FString::Printf(TEXT("End Object for the Begin Object of line %d"), OutBlocks.Blocks[Open.Last()].LineNumber));
+	}
+}
+
+void ImportObjectTextProperties(UObject* Object, const FObjectTextBlock& Block)
+{
+	for (const FString& Line : Block.PropertyLines)
+	{
+		ImportPropertyLine(Object, Line);
 	}
 }
 
@@ -253,11 +435,13 @@ void ExportObjectStateToText(const UObject* Object, FString& OutText)
 bool ImportObjectStateFromText(UObject* Object, const TCHAR* Text)
 {
 	check(Object);
-	FTextBlock Block;
-	if (!ParseRootBlock(Text, Block) || Block.ClassPath != Object->GetClass()->GetPathName())
+	FObjectTextBlocks Blocks;
+	ParseObjectTextBlocks(Text, Blocks);
+	if (Blocks.Roots.IsEmpty() || Blocks.Blocks[Blocks.Roots[0]].ClassPath != Object->GetClass()->GetPathName())
 	{
 		return false;
 	}
+	const FObjectTextBlock& Block = Blocks.Blocks[Blocks.Roots[0]];
 	const UObject* const Defaults = Object->GetClass()->GetDefaultObject();
 	for (TFieldIterator<FProperty> It(Object->GetClass()); It; ++It)
 	{
@@ -266,31 +450,45 @@ bool ImportObjectStateFromText(UObject* Object, const TCHAR* Text)
 			It->CopyCompleteValue_InContainer(Object, Defaults);
 		}
 	}
-	Block.Created = Object;
-	Block.Children.Reset();
-	ImportProperties(Block);
+	ImportObjectTextProperties(Object, Block);
 	Object->ImportCustomProperties(*Block.CustomText, nullptr);
 	return true;
 }
 
 UObject* ImportObjectFromText(const TCHAR* Text, UObject* NewOuter, FName NewName)
 {
-	FTextBlock Root;
-	if (!ParseRootBlock(Text, Root))
+	FImportState State;
+	ParseObjectTextBlocks(Text, State.Blocks);
+	if (State.Blocks.Roots.IsEmpty() || !State.Blocks.Blocks[State.Blocks.Roots[0]].bClosed)
 	{
 		return nullptr;
 	}
+	const int32 Root = State.Blocks.Roots[0];
+	State.Created.SetNumZeroed(State.Blocks.Blocks.Num());
 	TMap<FString, UObject*> Remap;
-	if (!CreateObjects(Root, NewOuter, NewName, Remap))
+	if (!CreateObjects(State, Root, NewOuter, NewName, Remap))
 	{
 		return nullptr;
 	}
+	const TArray<int32> Order = CollectBlocks(State.Blocks, Root);
 	{
 		UE::CoreUObject::Private::FScopedReferenceRemap Scope(Remap);
-		ImportProperties(Root);
-		ImportCustom(Root);
+		for (const int32 Index : Order)
+		{
+			ImportObjectTextProperties(State.Created[Index], State.Blocks.Blocks[Index]);
+		}
+		// Inner objects read their custom text before their outers, and all before PostEditImport.
+		for (int32 Position = Order.Num() - 1; Position >= 0; --Position)
+		{
+			const FObjectTextBlock& Block = State.Blocks.Blocks[Order[Position]];
+			if (!Block.CustomText.IsEmpty())
+			{
+				State.Created[Order[Position]]->ImportCustomProperties(*Block.CustomText, nullptr);
+			}
+			State.Created[Order[Position]]->PostEditImport();
+		}
 	}
-	return Root.Created;
+	return State.Created[Root];
 }
 
 UObject* StaticDuplicateObject(const UObject* SourceObject, UObject* DestOuter, const FName DestName, EObjectFlags FlagMask, UClass* DestClass)

@@ -127,6 +127,38 @@ namespace UE::CoreUObject::Private
 		}
 		return *Buffer == '"' ? Buffer + 1 : nullptr;
 	}
+
+	const TCHAR* SkipDelimitedValue(const TCHAR* Buffer)
+	{
+		int32 Depth = 0;
+		while (*Buffer)
+		{
+			if (*Buffer == '"')
+			{
+				FString Ignored;
+				Buffer = ReadQuotedText(Buffer, Ignored);
+				if (!Buffer)
+				{
+					return nullptr;
+				}
+				continue;
+			}
+			if (*Buffer == '(')
+			{
+				++Depth;
+			}
+			else if (*Buffer == ')' || (*Buffer == ',' && Depth == 0))
+			{
+				if (Depth == 0)
+				{
+					return Buffer;
+				}
+				Depth -= *Buffer == ')' ? 1 : 0;
+			}
+			++Buffer;
+		}
+		return Depth == 0 ? Buffer : nullptr;
+	}
 }
 
 using UE::CoreUObject::Private::QuoteText;
@@ -474,7 +506,14 @@ FString FObjectPropertyBase::GetCPPType(FString* ExtendedTypeText, uint32 CPPExp
 void FObjectPropertyBase::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
 {
 	const UObject* Object = GetObjectPropertyValue(PropertyValue);
-	ValueStr += Object ? FString::Printf(TEXT("%s'%s'"), *Object->GetClass()->GetPathName(), *Object->GetPathName()) : FString(TEXT("None"));
+	if (!Object)
+	{
+		ValueStr += TEXT("None");
+		return;
+	}
+	// Delimited text quotes the reference, as the engine has written it since it named classes by path.
+	const FString Reference = FString::Printf(TEXT("%s'%s'"), *Object->GetClass()->GetPathName(), *Object->GetPathName());
+	ValueStr += (PortFlags & PPF_Delimited) ? QuoteText(Reference) : Reference;
 }
 
 const TCHAR* FObjectPropertyBase::ImportText_Direct(const TCHAR* Buffer, void* Data, UObject* OwnerObject, int32 PortFlags, FOutputDevice* ErrorText) const
@@ -559,11 +598,17 @@ FString FStructProperty::GetCPPType(FString* ExtendedTypeText, uint32 CPPExportF
 
 void FStructProperty::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
 {
+	UScriptStruct::ICppStructOps* const Ops = Struct->GetCppStructOps();
+	if (Ops && Ops->HasExportTextItem() && Ops->ExportTextItem(ValueStr, PropertyValue, DefaultValue, Parent, PortFlags, ExportRootScope))
+	{
+		return;
+	}
+	// Members equal to the default's are left out, so a struct at its default is "()".
 	ValueStr += TEXT("(");
 	bool bFirst = true;
 	for (TFieldIterator<FProperty> It(Struct); It; ++It)
 	{
-		if (!It->ShouldPort(PortFlags))
+		if (!It->ShouldPort(PortFlags) || (DefaultValue && It->Identical_InContainer(PropertyValue, DefaultValue, 0, PortFlags)))
 		{
 			continue;
 		}
@@ -573,7 +618,7 @@ void FStructProperty::ExportTextItem_Direct(FString& ValueStr, const void* Prope
 		}
 		bFirst = false;
 		ValueStr += It->GetName() + TEXT("=");
-		It->ExportTextItem_Direct(ValueStr, It->ContainerPtrToValuePtr(PropertyValue), nullptr, Parent, PortFlags, ExportRootScope);
+		It->ExportTextItem_Direct(ValueStr, It->ContainerPtrToValuePtr(PropertyValue), DefaultValue ? It->ContainerPtrToValuePtr(DefaultValue) : nullptr, Parent, PortFlags, ExportRootScope);
 	}
 	ValueStr += TEXT(")");
 }
@@ -581,6 +626,11 @@ void FStructProperty::ExportTextItem_Direct(FString& ValueStr, const void* Prope
 const TCHAR* FStructProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, UObject* OwnerObject, int32 PortFlags, FOutputDevice* ErrorText) const
 {
 	Buffer = SkipWhitespace(Buffer);
+	UScriptStruct::ICppStructOps* const Ops = Struct->GetCppStructOps();
+	if (Ops && Ops->HasImportTextItem())
+	{
+		return Ops->ImportTextItem(Buffer, Data, PortFlags, OwnerObject, ErrorText) ? Buffer : nullptr;
+	}
 	if (*Buffer != '(')
 	{
 		return nullptr;
@@ -597,12 +647,9 @@ const TCHAR* FStructProperty::ImportText_Direct(const TCHAR* Buffer, void* Data,
 		{
 			return nullptr;
 		}
+		// A member this version does not have is skipped, as the engine skips it with a warning.
 		FProperty* Member = Struct->FindPropertyByName(FName(*Name.TrimStartAndEnd()));
-		if (!Member)
-		{
-			return nullptr;
-		}
-		Buffer = Member->ImportText_Direct(Buffer + 1, Member->ContainerPtrToValuePtr(Data), OwnerObject, PortFlags, ErrorText);
+		Buffer = Member ? Member->ImportText_Direct(Buffer + 1, Member->ContainerPtrToValuePtr(Data), OwnerObject, PortFlags, ErrorText) : UE::CoreUObject::Private::SkipDelimitedValue(Buffer + 1);
 		if (!Buffer)
 		{
 			return nullptr;

@@ -97,6 +97,15 @@ public:
 		virtual void Construct(void* Dest) = 0;
 		virtual void Destruct(void* Dest) = 0;
 		virtual bool Copy(void* Dest, const void* Src, int32 ArrayDim) = 0;
+		/** Whether the struct compares itself; its members are compared otherwise. */
+		virtual bool HasIdentical() { return false; }
+		virtual bool Identical(const void* A, const void* B, uint32 PortFlags, bool& bOutResult) { return false; }
+		/** Whether the struct writes its own text form (FGuid: 32 hex digits); its members are written otherwise. */
+		virtual bool HasExportTextItem() { return false; }
+		virtual bool ExportTextItem(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) { return false; }
+		/** Whether the struct reads its own text form; on success Buffer is moved past what was read. */
+		virtual bool HasImportTextItem() { return false; }
+		virtual bool ImportTextItem(const TCHAR*& Buffer, void* Data, int32 PortFlags, UObject* OwnerObject, FOutputDevice* ErrorText) { return false; }
 		int32 GetSize() const { return Size; }
 		int32 GetAlignment() const { return Alignment; }
 
@@ -306,3 +315,13 @@ UClass* StaticClass()
 {
 	return ClassType::StaticClass();
 }
+
+/** The reflected struct of a Core type, which cannot declare one itself (the engine's noexport structs). */
+template <class T>
+struct TBaseStructure;
+
+template <>
+struct TBaseStructure<FGuid>
+{
+	static COREUOBJECT_API UScriptStruct* Get();
+};

@@ -7,6 +7,48 @@
 #include "CoreMinimal.h"
 
 class UObject;
+class UClass;
+
+/**
+ * One "Begin Object" block of a text, as read: the values of its header line, its property lines
+ * ("Name=Value", "Name(2)=Value", "Name=", "Name.RemoveIndex(2)"), its "CustomProperties" lines and
+ * the blocks inside it.
+ */
+struct FObjectTextBlock
+{
+	FString ClassPath;
+	FString Name;
+	FString ExportPath;
+	/** 1-based line of the "Begin Object" line in the text. */
+	int32 LineNumber = 0;
+	/** False when the text ended before the block's "End Object". */
+	bool bClosed = false;
+	TArray<FString> PropertyLines;
+	FString CustomText;
+	/** Indices of the inner blocks in FObjectTextBlocks::Blocks. */
+	TArray<int32> Children;
+};
+
+/** Every block of a text; Roots are the indices of the blocks that no other block holds, in order. */
+struct FObjectTextBlocks
+{
+	TArray<FObjectTextBlock> Blocks;
+	TArray<int32> Roots;
+};
+
+/**
+ * Reads the blocks of a text without recursion, however deep they nest. It is as lenient as the
+ * engine's text factories: lines outside any block are skipped and an unfinished block ends with the
+ * text. The first thing that does not have the form is reported, when OutProblem is given, as
+ * "line N: expected ...".
+ */
+COREUOBJECT_API void ParseObjectTextBlocks(const TCHAR* Text, FObjectTextBlocks& OutBlocks, FString* OutProblem = nullptr);
+
+/**
+ * Gives the object the values of the block's property lines, as the engine's ImportObjectProperties
+ * does: names of properties the class does not have are skipped, array elements are set by index.
+ */
+COREUOBJECT_API void ImportObjectTextProperties(UObject* Object, const FObjectTextBlock& Block);
 
 /**
  * Writes the object and every object inside it (nested blocks), their reflected properties that

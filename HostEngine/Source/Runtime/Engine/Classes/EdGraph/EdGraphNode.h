@@ -87,6 +87,7 @@ public:
 	int32 NodePosY = 0;
 
 	/** Identity of the node in its graph. */
+	UPROPERTY()
 	FGuid NodeGuid;
 
 	//~ Begin UObject Interface
@@ -162,6 +163,8 @@ public:
 	/** Reports author errors in the node to the compiler log. */
 	virtual void ValidateNodeDuringCompilation(FCompilerResultsLog& MessageLog) const {}
 	virtual void PostPlacedNewNode() {}
+	/** Called on a node pasted from the clipboard, before it is reconstructed. */
+	virtual void PostPasteNode() {}
 
 private:
 	friend struct FSetAsIntermediateNode;

@@ -154,10 +154,19 @@ namespace
 		bool ReadName(FName& OutValue) { return ReadWith(GetNameText(), &OutValue); }
 		bool ReadText(FText& OutValue) { return ReadWith(GetTextText(), &OutValue); }
 		bool ReadBool(bool& bOutValue) { return ReadWith(GetBoolText(), &bOutValue); }
+		/** An object reference; one to an object the host does not have reads as none. */
 		bool ReadObject(UObject*& OutValue)
 		{
 			OutValue = nullptr;
-			return ReadWith(GetObjectText(), &OutValue);
+			SkipSpaces();
+			const TCHAR* const Start = Cursor;
+			if (ReadWith(GetObjectText(), &OutValue))
+			{
+				return true;
+			}
+			Cursor = Start;
+			OutValue = nullptr;
+			return SkipValue();
 		}
 
 		/** Exactly 32 hex digits, the only form of a guid that the engine reads back. */
@@ -773,6 +782,11 @@ bool UEdGraphPin::ImportTextItem(const TCHAR*& Buffer, int32 PortFlags, UObject*
 		else if (Key == TEXT("LinkedTo"))
 		{
 			bRead = ReadLinks(Reader, *this);
+		}
+		else if (Key == TEXT("SubPins") || Key == TEXT("ParentPin") || Key == TEXT("ReferencePassThroughConnection"))
+		{
+			// Split struct pins: the host splits no pins, so it reads these and keeps the pins apart.
+			bRead = Reader.SkipValue();
 		}
 		else if (Key == TEXT("PersistentGuid"))
 		{

@@ -1,0 +1,113 @@
+#include "EdGraphUtilities.h"
+
+#include "EdGraph/EdGraph.h"
+#include "EdGraph/EdGraphNode.h"
+#include "Templates/Casts.h"
+#include "UObject/Package.h"
+#include "UObject/TextExportImport.h"
+#include "UObject/UObjectGlobals.h"
+
+namespace
+{
+	/** The class of a block that pasting creates: a graph node class that is loaded and not abstract. */
+	UClass* FindPastableClass(const FObjectTextBlock& Block)
+	{
+		UClass* const Class = Block.ClassPath.IsEmpty() ? nullptr : Cast<UClass>(StaticFindObject(UClass::StaticClass(), nullptr, *Block.ClassPath));
+		return Class && Class->IsChildOf(UEdGraphNode::StaticClass()) && !Class->HasAnyClassFlags(CLASS_Abstract) ? Class : nullptr;
+	}
+
+	/** Drops the links of pasted pins to nodes that were not pasted with them, on both sides. */
+	void DropLinksLeavingThePaste(const TArray<UEdGraphNode*>& Pasted)
+	{
+		TMap<const UEdGraphNode*, bool> IsPasted;
+		IsPasted.Reserve(Pasted.Num());
+		for (const UEdGraphNode* Node : Pasted)
+		{
+			IsPasted.Add(Node, true);
+		}
+		for (UEdGraphNode* Node : Pasted)
+		{
+			for (UEdGraphPin* Pin : Node->Pins)
+			{
+				for (int32 Index = Pin->LinkedTo.Num() - 1; Index >= 0; --Index)
+				{
+					UEdGraphPin* const Other = Pin->LinkedTo[Index];
+					if (!IsPasted.Contains(Other->GetOwningNode()))
+					{
+						Other->LinkedTo.RemoveSingle(Pin);
+						Pin->LinkedTo.RemoveAt(Index);
+					}
+				}
+			}
+		}
+	}
+}
+
+void FEdGraphUtilities::ExportNodesToText(const TArray<UObject*>& NodesToExport, FString& ExportedText)
+{
+	const UObject* LastOuter = nullptr;
+	for (const UObject* Node : NodesToExport)
+	{
+		check(!LastOuter || Node->GetOuter() == LastOuter);
+		LastOuter = Node->GetOuter();
+		ExportObjectToText(Node, ExportedText);
+	}
+}
+
+void FEdGraphUtilities::ImportNodesFromText(UEdGraph* DestinationGraph, const FString& TextToImport, TArray<UEdGraphNode*>& ImportedNodeSet)
+{
+	check(DestinationGraph);
+	FObjectTextBlocks Blocks;
+	ParseObjectTextBlocks(*TextToImport, Blocks);
+
+	TArray<UEdGraphNode*> Pasted;
+	TArray<const FObjectTextBlock*> PastedBlocks;
+	for (const int32 Root : Blocks.Roots)
+	{
+		const FObjectTextBlock& Block = Blocks.Blocks[Root];
+		UClass* const Class = FindPastableClass(Block);
+		if (!Class)
+		{
+			continue;
+		}
+		FName Name = Block.Name.IsEmpty() ? MakeUniqueObjectName(DestinationGraph, Class) : FName(*Block.Name);
+		if (UObject* const InTheWay = StaticFindObjectFast(nullptr, DestinationGraph, Name))
+		{
+			InTheWay->Rename(*MakeUniqueObjectName(DestinationGraph, InTheWay->GetClass()).ToString());
+		}
+		UEdGraphNode* const Node = NewObject<UEdGraphNode>(DestinationGraph, Class, Name, RF_Transactional);
+		Pasted.Add(Node);
+		PastedBlocks.Add(&Block);
+	}
+	for (int32 Index = 0; Index < Pasted.Num(); ++Index)
+	{
+		ImportObjectTextProperties(Pasted[Index], *PastedBlocks[Index]);
+		Pasted[Index]->ImportCustomProperties(*PastedBlocks[Index]->CustomText, nullptr);
+		Pasted[Index]->PostEditImport();
+		DestinationGraph->Nodes.Add(Pasted[Index]);
+	}
+
+	UEdGraphPin::ResolveAllPinReferences();
+	DropLinksLeavingThePaste(Pasted);
+	for (UEdGraphNode* Node : Pasted)
+	{
+		Node->PostPasteNode();
+		Node->ReconstructNode();
+		Node->SetFlags(RF_Transactional);
+	}
+	ImportedNodeSet.Append(Pasted);
+}
+
+bool FEdGraphUtilities::CanImportNodesFromText(const UEdGraph* DestinationGraph, const FString& TextToImport)
+{
+	FObjectTextBlocks Blocks;
+	ParseObjectTextBlocks(*TextToImport, Blocks);
+	for (const int32 Root : Blocks.Roots)
+	{
+		if (FindPastableClass(Blocks.Blocks[Root]))
+		{
+			return true;
+		}
+	}
+	return false;
+}
