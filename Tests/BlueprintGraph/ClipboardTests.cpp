@@ -1,0 +1,164 @@
+#include "BlueprintTestFixture.h"
+#include "EdGraphUtilities.h"
+#include "GraphTestTypes.h"
+#include "K2Node_CallFunction.h"
+#include "K2Node_MakeArray.h"
+#include "K2Node_MakeMap.h"
+
+class FClipboardTest : public FBlueprintTest
+{
+protected:
+	/** Makes a second graph in the Blueprint to paste into. */
+	UEdGraph* AddGraph(const TCHAR* Name)
+	{
+		UEdGraph* const Other = NewObject<UEdGraph>(Blueprint, FName(Name));
+		Other->Schema = UEdGraphSchema_K2::StaticClass();
+		Blueprint->UbergraphPages.Add(Other);
+		return Other;
+	}
+
+	static TArray<UEdGraphNode*> Paste(UEdGraph* Into, const FString& Text)
+	{
+		TArray<UEdGraphNode*> Pasted;
+		FEdGraphUtilities::ImportNodesFromText(Into, Text, Pasted);
+		return Pasted;
+	}
+
+	static UEdGraphNode* FindNode(const TArray<UEdGraphNode*>& Nodes, const TCHAR* Name)
+	{
+		for (UEdGraphNode* Node : Nodes)
+		{
+			if (Node->GetName() == Name)
+			{
+				return Node;
+			}
+		}
+		return nullptr;
+	}
+
+	/** A word-count network: a Make Array of two typed words feeding "CountWords". */
+	UK2Node_CallFunction* AddCountOfTwoWords(UK2Node_MakeArray*& OutMakeArray)
+	{
+		OutMakeArray = AddNode<UK2Node_MakeArray>();
+		UK2Node_CallFunction* const Count = AddNode<UK2Node_CallFunction>([](UK2Node_CallFunction* Node)
+		{
+			Node->SetFromFunction(UGraphTestLibrary::StaticClass()->FindFunctionByName(TEXT("CountWords")));
+		});
+		Link(OutMakeArray->GetOutputPin(), Count->FindPinChecked(TEXT("Words")));
+		OutMakeArray->AddInputPin();
+		OutMakeArray->FindPinChecked(TEXT("[0]"))->DefaultValue = TEXT("one two");
+		OutMakeArray->FindPinChecked(TEXT("[1]"))->DefaultValue = TEXT("three");
+		return Count;
+	}
+};
+
+// UE 5.8, UnrealEd/Private/UnrealExporter.cpp (EmitBeginObject, ExportProperties) and public 5.x
+// clipboard texts: the block header, only changed properties, the quoted function class.
+TEST_F(FClipboardTest, CopiedNodesAreWrittenAsTheEditorWritesThem)
+{
+	UK2Node_MakeArray* MakeArray = nullptr;
+	UK2Node_CallFunction* const Count = AddCountOfTwoWords(MakeArray);
+	MakeArray->NodePosX = 96;
+
+	FString Text;
+	FEdGraphUtilities::ExportNodesToText({MakeArray, Count}, Text);
+
+	const FString MakeArrayHeader = FString::Printf(TEXT("Begin Object Class=/Script/BlueprintGraph.K2Node_MakeArray Name=\"%s\" ExportPath=\"/Script/BlueprintGraph.K2Node_MakeArray'%s'\"\n"), *MakeArray->GetName(), *MakeArray->GetPathName());
+	EXPECT_TRUE(Text.StartsWith(MakeArrayHeader)) << TCHAR_TO_UTF8(*Text);
+	const FString MakeArrayProperties = FString::Printf(TEXT("\n   NumInputs=2\n   NodePosX=96\n   NodeGuid=%s\n   CustomProperties Pin (PinId=%s,PinName=\"Array\",Direction=\"EGPD_Output\",PinType.PinCategory=\"string\","), *MakeArray->NodeGuid.ToString(), *MakeArray->GetOutputPin()->PinId.ToString());
+	EXPECT_NE(Text.Find(MakeArrayProperties), INDEX_NONE) << TCHAR_TO_UTF8(*Text);
+	EXPECT_EQ(Text.Find(TEXT("NodePosY=")), INDEX_NONE) << "a property at its default is left out";
+
+	const FString CallProperties = FString::Printf(TEXT("\n   FunctionReference=(MemberParent=\"/Script/CoreUObject.Class'/Script/BlueprintGraphTests.GraphTestLibrary'\",MemberName=\"CountWords\")\n   NodeGuid=%s\n"), *Count->NodeGuid.ToString());
+	EXPECT_NE(Text.Find(CallProperties), INDEX_NONE) << TCHAR_TO_UTF8(*Text);
+	EXPECT_NE(Text.Find(FString::Printf(TEXT("LinkedTo=(%s %s,)"), *Count->GetName(), *Count->FindPinChecked(TEXT("Words"))->PinId.ToString())), INDEX_NONE);
+	EXPECT_TRUE(Text.EndsWith(TEXT("End Object\n")));
+}
+
+TEST_F(FClipboardTest, PastedCopyKeepsNodesPinsLinksAndDefaultsAndRunsTheSame)
+{
+	UK2Node_MakeArray* MakeArray = nullptr;
+	UK2Node_CallFunction* const Count = AddCountOfTwoWords(MakeArray);
+	FString Text;
+	FEdGraphUtilities::ExportNodesToText({MakeArray, Count}, Text);
+
+	UEdGraph* const Other = AddGraph(TEXT("PastedGraph"));
+	const TArray<UEdGraphNode*> Pasted = Paste(Other, Text);
+	ASSERT_EQ(Pasted.Num(), 2);
+	UK2Node_MakeArray* const PastedArray = Cast<UK2Node_MakeArray>(Pasted[0]);
+	UK2Node_CallFunction* const PastedCount = Cast<UK2Node_CallFunction>(Pasted[1]);
+	ASSERT_TRUE(PastedArray && PastedCount);
+	EXPECT_EQ(Other->Nodes.Num(), 2);
+	EXPECT_EQ(PastedArray->NodeGuid, MakeArray->NodeGuid);
+	EXPECT_EQ(PastedArray->FindPinChecked(TEXT("[1]"))->DefaultValue, TEXT("three"));
+	EXPECT_EQ(PastedArray->GetOutputPin()->PinType.PinCategory, UEdGraphSchema_K2::PC_String);
+	ASSERT_EQ(PastedArray->GetOutputPin()->LinkedTo.Num(), 1);
+	EXPECT_EQ(PastedArray->GetOutputPin()->LinkedTo[0], PastedCount->FindPinChecked(TEXT("Words")));
+
+	Compile();
+	EXPECT_EQ(Evaluate(PastedCount->GetReturnValuePin())->Get<int32>(), 2);
+	EXPECT_EQ(Evaluate(Count->GetReturnValuePin())->Get<int32>(), 2);
+}
+
+// UE 5.8, UnrealEd/Private/EdGraphUtilities.cpp (ImportNodesFromText, PostProcessPastedNodePinLinks):
+// links to nodes that are not pasted are dropped on both sides; blocks of other classes are skipped.
+TEST_F(FClipboardTest, PasteDropsLinksLeavingTheTextAndSkipsWhatIsNoLoadedNode)
+{
+	UK2Node_MakeArray* MakeArray = nullptr;
+	UK2Node_CallFunction* const Count = AddCountOfTwoWords(MakeArray);
+	const FName OriginalName = MakeArray->GetFName();
+	FString Text;
+	FEdGraphUtilities::ExportNodesToText({MakeArray}, Text);
+	Text += TEXT("Begin Object Class=/Script/SomePlugin.K2Node_NotLoaded Name=\"K2Node_NotLoaded_0\"\n   CustomProperties Pin (PinId=0123456789ABCDEF0123456789ABCDEF,PinName=\"x\",)\nEnd Object\n");
+	Text += TEXT("Begin Object Class=/Script/CoreUObject.Package Name=\"NotANode\"\nEnd Object\n");
+
+	// Pasted into the same graph, where the consumer still exists under its name.
+	const TArray<UEdGraphNode*> Pasted = Paste(Graph, Text);
+	ASSERT_EQ(Pasted.Num(), 1);
+	UK2Node_MakeArray* const PastedArray = Cast<UK2Node_MakeArray>(Pasted[0]);
+	ASSERT_NE(PastedArray, nullptr);
+	EXPECT_TRUE(PastedArray->GetOutputPin()->LinkedTo.IsEmpty());
+	ASSERT_EQ(Count->FindPinChecked(TEXT("Words"))->LinkedTo.Num(), 1);
+	EXPECT_EQ(Count->FindPinChecked(TEXT("Words"))->LinkedTo[0], MakeArray->GetOutputPin());
+	// The original kept its links; it moved out of the pasted node's name.
+	EXPECT_EQ(PastedArray->GetFName(), OriginalName);
+	EXPECT_NE(MakeArray->GetFName(), OriginalName);
+	EXPECT_FALSE(FEdGraphUtilities::CanImportNodesFromText(Graph, TEXT("Begin Object Class=/Script/SomePlugin.K2Node_NotLoaded Name=\"A\"\nEnd Object\n")));
+	EXPECT_TRUE(FEdGraphUtilities::CanImportNodesFromText(Graph, Text));
+}
+
+// Public 5.x clipboard texts of engine nodes: tokens the host does not model are read, not refused.
+TEST_F(FClipboardTest, EditorTextWithUnmodelledTokensPastes)
+{
+	const FString Text = TEXT(
+		"Begin Object Class=/Script/BlueprintGraph.K2Node_MakeMap Name=\"K2Node_MakeMap_3\" ExportPath=\"/Script/BlueprintGraph.K2Node_MakeMap'/Game/Maps/BP_Test.BP_Test:EventGraph.K2Node_MakeMap_3'\"\r\n"
+		"   NodePosX=-416\r\n"
+		"   NodePosY=128\r\n"
+		"   AdvancedPinDisplay=Shown\r\n"
+		"   ErrorType=1\r\n"
+		"   bCommentBubbleVisible=True\r\n"
+		"   NodeComment=\"pairs, (with) \\\"quotes\\\"\"\r\n"
+		"   NodeGuid=2F2F421E44450CE8C0F62BB3E788BEC6\r\n"
+		"   CustomProperties Pin (PinId=BEE4822F4C280F86F45B7E9D7F4BDB5B,PinName=\"Map\",PinToolTip=\"Map\\nMap of Strings to Strings\",Direction=\"EGPD_Output\",PinType.PinCategory=\"string\",PinType.PinSubCategory=\"\",PinType.PinSubCategoryObject=None,PinType.PinSubCategoryMemberReference=(),PinType.PinValueType=(TerminalCategory=\"string\"),PinType.ContainerType=Map,PinType.bIsReference=False,PinType.bIsConst=False,PinType.bIsWeakPointer=False,PinType.bIsUObjectWrapper=False,PinType.bSerializeAsSinglePrecisionFloat=False,LinkedTo=(K2Node_CallFunction_9 CEE087C54DD0A141448F8BB86ABAAB4A,),PersistentGuid=00000000000000000000000000000000,bHidden=False,bNotConnectable=False,bDefaultValueIsReadOnly=False,bDefaultValueIsIgnored=False,bAdvancedView=False,bOrphanedPin=False,)\r\n"
+		"   CustomProperties Pin (PinId=2EAC4E994F6545D4BE1767A36D0CF73E,PinName=\"Key 0\",PinType.PinCategory=\"string\",PinType.PinSubCategory=\"\",PinType.PinSubCategoryObject=\"/Script/CoreUObject.ScriptStruct'/Script/NotLoaded.Thing'\",PinType.PinSubCategoryMemberReference=(MemberParent=None,MemberName=\"None\",MemberGuid=00000000000000000000000000000000),PinType.PinValueType=(),PinType.ContainerType=None,PinType.bIsReference=False,PinType.bIsConst=False,PinType.bIsWeakPointer=False,PinType.bIsUObjectWrapper=False,PinType.bSerializeAsSinglePrecisionFloat=False,DefaultValue=\"a\",SubPins=(K2Node_MakeMap_3 11111111111111111111111111111111,),PersistentGuid=00000000000000000000000000000000,bHidden=False,bNotConnectable=False,bDefaultValueIsReadOnly=False,bDefaultValueIsIgnored=False,bAdvancedView=False,bOrphanedPin=False,)\r\n"
+		"   CustomProperties Pin (PinId=7F23A7BC4462D4C28E6450A5C3568FD0,PinName=\"Value 0\",PinFriendlyName=NSLOCTEXT(\"K2Node\", \"Value\", \"Value 0\"),PinType.PinCategory=\"string\",DefaultValue=\"b\",bHidden=False)\r\n"
+		"End Object\r\n");
+	const TArray<UEdGraphNode*> Pasted = Paste(Graph, Text);
+	ASSERT_EQ(Pasted.Num(), 1);
+	UK2Node_MakeMap* const MakeMap = Cast<UK2Node_MakeMap>(Pasted[0]);
+	ASSERT_NE(MakeMap, nullptr);
+	EXPECT_EQ(MakeMap->NodePosX, -416);
+	EXPECT_EQ(MakeMap->NodeGuid.ToString(), TEXT("2F2F421E44450CE8C0F62BB3E788BEC6"));
+	EXPECT_EQ(MakeMap->FindPinChecked(TEXT("Key 0"))->DefaultValue, TEXT("a"));
+	EXPECT_EQ(MakeMap->FindPinChecked(TEXT("Value 0"))->DefaultValue, TEXT("b"));
+	EXPECT_TRUE(MakeMap->GetOutputPin()->LinkedTo.IsEmpty());
+
+	// Linked to a node that counts pairs, the pasted map runs.
+	UK2Node_CallFunction* const CountPairs = AddNode<UK2Node_CallFunction>([](UK2Node_CallFunction* Node)
+	{
+		Node->SetFromFunction(UGraphTestLibrary::StaticClass()->FindFunctionByName(TEXT("CountPairs")));
+	});
+	Link(MakeMap->GetOutputPin(), CountPairs->FindPinChecked(TEXT("Pairs")));
+	Compile();
+	EXPECT_EQ(Evaluate(CountPairs->GetReturnValuePin())->Get<int32>(), 1) << TCHAR_TO_UTF8(*GetCompilerMessages());
+}
