@@ -138,14 +138,24 @@ bool FZovaArguments::ReadFileOption(const FString& Name, FString& OutText, FStri
 		OutError = FString::Printf(TEXT("option --%s is missing"), *Name);
 		return false;
 	}
-	const FString& Path = (*Values)[0].Text;
-	if (Path == StandardInputWord)
+	return ReadFile((*Values)[0], OutText, OutError);
+}
+
+bool FZovaArguments::ReadFilePositional(int32 Index, FString& OutText, FString& OutError) const
+{
+	check(Positional.IsValidIndex(Index));
+	return ReadFile(Positional[Index], OutText, OutError);
+}
+
+bool FZovaArguments::ReadFile(const FValue& Value, FString& OutText, FString& OutError) const
+{
+	if (Value.Text == StandardInputWord)
 	{
 		const TArray<uint8>& Bytes = ReadStandardInput();
 		FFileHelper::BufferToString(OutText, Bytes.GetData(), Bytes.Num());
 		return true;
 	}
-	const FString FullPath = FPaths::ConvertRelativePathToFull(FPaths::LaunchDir(), Path);
+	const FString FullPath = FPaths::ConvertRelativePathToFull(FPaths::LaunchDir(), Value.Text);
 	if (!FFileHelper::LoadFileToString(OutText, *FullPath))
 	{
 		OutError = FString::Printf(TEXT("cannot read the file %s"), *FullPath);

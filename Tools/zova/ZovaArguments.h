@@ -33,6 +33,8 @@ public:
 	 * @return false with OutError when the option is missing or the file cannot be read
 	 */
 	bool ReadFileOption(const FString& Name, FString& OutText, FString& OutError) const;
+	/** The text of a positional FILE argument, read as ReadFileOption reads an option's. */
+	bool ReadFilePositional(int32 Index, FString& OutText, FString& OutError) const;
 	bool HasFlag(const FString& Name) const { return Flags.Contains(Name); }
 	bool WantsJson() const { return HasFlag(TEXT("json")); }
 
@@ -44,6 +46,7 @@ private:
 	};
 
 	FString Resolve(const FValue& Value) const;
+	bool ReadFile(const FValue& Value, FString& OutText, FString& OutError) const;
 	const TArray<uint8>& ReadStandardInput() const;
 
 	TArray<FValue> Positional;

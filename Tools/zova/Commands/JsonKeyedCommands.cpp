@@ -8,6 +8,7 @@
 #include "Dom/JsonValue.h"
 #include "EdGraph/EdGraphNode.h"
 #include "Graph/ZovaGraphSession.h"
+#include "Graph/ZovaNodeText.h"
 #include "Graph/ZovaNodeWidget.h"
 #include "Graph/ZovaPinValueOutput.h"
 #include "ZovaArguments.h"
@@ -20,6 +21,7 @@ namespace
 	const TCHAR* const InJsonPinName = TEXT("In Json");
 	const TCHAR* const SuccessPinName = TEXT("Success");
 	const TCHAR* const OutJsonPinName = TEXT("Out Json");
+	const TCHAR* const EmitNodesFlag = TEXT("emit-nodes");
 
 	/** Compiles the session's graph and evaluates the node's pins, in order; null with OutError on failure. */
 	TArray<TSharedPtr<const FHostPinValue>> CompileAndEvaluate(FZovaGraphSession& Session, const TArray<UEdGraphPin*>& Pins, FString& OutError)
@@ -119,6 +121,10 @@ namespace
 			return ZovaOutput::UsageError(Refusal);
 		}
 		Session.TypeDefaultValue(Node->FindPinChecked(InJsonPinName, EGPD_Input), Arguments.GetPositional(0));
+		if (Arguments.HasFlag(EmitNodesFlag))
+		{
+			return ZovaNodeText::PrintForPaste(Node, Arguments);
+		}
 
 		TArray<UEdGraphPin*> Outputs = {Node->FindPinChecked(SuccessPinName, EGPD_Output)};
 		Outputs.Append(FindPins(*Node, EGPD_Output, Keys));
@@ -194,6 +200,10 @@ namespace
 		{
 			Session.TypeDefaultValue(KeyPins[Index], Members[Index].Value);
 		}
+		if (Arguments.HasFlag(EmitNodesFlag))
+		{
+			return ZovaNodeText::PrintForPaste(Node, Arguments);
+		}
 
 		const TArray<TSharedPtr<const FHostPinValue>> Values = CompileAndEvaluate(Session, {Node->FindPinChecked(SuccessPinName, EGPD_Output), Node->FindPinChecked(OutJsonPinName, EGPD_Output)}, Error);
 		if (Values.IsEmpty())
@@ -232,6 +242,10 @@ namespace
 		{
 			Session.TypeDefaultValue(Inputs[Index], Arguments.GetPositional(Index));
 		}
+		if (Arguments.HasFlag(EmitNodesFlag))
+		{
+			return ZovaNodeText::PrintForPaste(Node, Arguments);
+		}
 
 		const TArray<TSharedPtr<const FHostPinValue>> Values = CompileAndEvaluate(Session, {Node->FindPinChecked(SuccessPinName, EGPD_Output), Node->FindPinChecked(OutJsonPinName, EGPD_Output)}, Error);
 		if (Values.IsEmpty())
@@ -244,12 +258,14 @@ namespace
 	const FZovaCommandRegistration JsonAnalyzeRegistration({
 		TEXT("json analyze"),
 		TEXT("reads values out of JSON text by key with a compiled \"Json Analyze\" node"),
-		TEXT("Usage: zova json analyze TEXT --key K [--key K ...] [--json]\n\n")
+		TEXT("Usage: zova json analyze TEXT --key K [--key K ...] [--json | --emit-nodes]\n\n")
 		TEXT("Places a \"Json Analyze\" node from the action menu, adds each key with the node's \"Add Json Key\"\n")
 		TEXT("button, in order (the key pasted into the key box, then the button clicked), types TEXT into its\n")
 		TEXT("\"In Json\" pin, compiles the graph and reads \"Success\" and the key pins. A key starting with \"/\" is\n")
 		TEXT("a JSON Pointer into nested objects and arrays. One of TEXT and the keys may be \"-\" to read it from\n")
 		TEXT("standard input (a key loses one trailing newline, TEXT is kept as it is).\n\n")
+		TEXT("With --emit-nodes it prints, instead of running it, the clipboard text of the node as built, to paste\n")
+		TEXT("into the Blueprint editor (Ctrl+V) or to run with zova graph run.\n\n")
 		TEXT("Exit status: 0 when Success is true, 1 when it is false, 2 for bad usage or when the node refuses a\n")
 		TEXT("key (empty, repeated ignoring case, the name of one of its own pins, or no name the engine can hold).\n\n")
 		TEXT("Example:\n")
@@ -260,18 +276,20 @@ namespace
 		TEXT("  /address/city  Paris"),
 		{EZovaValue::Text},
 		{{TEXT("key"), EZovaValue::Line, true}},
-		{},
+		{EmitNodesFlag},
 		&RunJsonAnalyze,
 	});
 
 	const FZovaCommandRegistration JsonCreateRegistration({
 		TEXT("json create"),
 		TEXT("builds JSON object text from K=V pairs with a compiled \"Json Create\" node"),
-		TEXT("Usage: zova json create K=V [K=V ...] [--json]\n\n")
+		TEXT("Usage: zova json create K=V [K=V ...] [--json | --emit-nodes]\n\n")
 		TEXT("Places a \"Json Create\" node from the action menu, adds each key K with the node's \"Add Json Key\"\n")
 		TEXT("button, in order, types each V into its key's pin, compiles the graph and reads \"Success\" and\n")
 		TEXT("\"Out Json\". A V that is JSON object or array text is nested as JSON. The key ends at the first \"=\".\n")
 		TEXT("One K=V may be \"-\" to read it from standard input, as it is.\n\n")
+		TEXT("With --emit-nodes it prints, instead of running it, the clipboard text of the node as built, to paste\n")
+		TEXT("into the Blueprint editor (Ctrl+V) or to run with zova graph run.\n\n")
 		TEXT("Exit status: 0 when Success is true, 1 when it is false, 2 for bad usage or when the node refuses a\n")
 		TEXT("key.\n\n")
 		TEXT("Example:\n")
@@ -281,18 +299,20 @@ namespace
 		TEXT("  Out Json  {\"name\":\"Zova\",\"tags\":[\"a\"]}"),
 		{EZovaValue::Text},
 		{},
-		{},
+		{EmitNodesFlag},
 		&RunJsonCreate,
 	});
 
 	const FZovaCommandRegistration JsonArrayRegistration({
 		TEXT("json array"),
 		TEXT("builds JSON array text from values with a compiled \"Json Array Create\" node"),
-		TEXT("Usage: zova json array V [V ...] [--json]\n\n")
+		TEXT("Usage: zova json array V [V ...] [--json | --emit-nodes]\n\n")
 		TEXT("Places a \"Json Array Create\" node from the action menu, clicks its \"Add Pin\" button until it has one\n")
 		TEXT("input per V, types each V into its input, compiles the graph and reads \"Success\" and \"Out Json\". A V\n")
 		TEXT("that is JSON object or array text is nested as JSON. Values that start with \"-\" may follow \"--\";\n")
 		TEXT("one V may be \"-\" to read it from standard input, as it is.\n\n")
+		TEXT("With --emit-nodes it prints, instead of running it, the clipboard text of the node as built, to paste\n")
+		TEXT("into the Blueprint editor (Ctrl+V) or to run with zova graph run.\n\n")
 		TEXT("Exit status: 0 when Success is true, 1 when it is false, 2 for bad usage.\n\n")
 		TEXT("Example:\n")
 		TEXT("  $ zova json array a 2 '{\"n\":1}'\n")
@@ -301,7 +321,7 @@ namespace
 		TEXT("  Out Json  [\"a\",\"2\",{\"n\":1}]"),
 		{EZovaValue::Text},
 		{},
-		{},
+		{EmitNodesFlag},
 		&RunJsonArray,
 	});
 }

@@ -5,6 +5,7 @@
 #include "Dom/JsonObject.h"
 #include "EdGraph/EdGraphNode.h"
 #include "Graph/ZovaGraphSession.h"
+#include "Graph/ZovaNodeText.h"
 #include "Graph/ZovaPinValueOutput.h"
 #include "ZovaArguments.h"
 #include "ZovaCommand.h"
@@ -51,6 +52,10 @@ namespace
 			return ZovaOutput::UsageError(Error);
 		}
 		Session.TypeDefaultValue(Node->FindPinChecked(InJsonPinName), Arguments.GetPositional(0));
+		if (Arguments.HasFlag(TEXT("emit-nodes")))
+		{
+			return ZovaNodeText::PrintForPaste(Node, Arguments);
+		}
 		if (!Session.Compile(Error))
 		{
 			return ZovaOutput::UsageError(Error);
@@ -68,10 +73,12 @@ namespace
 	const FZovaCommandRegistration JsonToArrayRegistration({
 		TEXT("json to-array"),
 		TEXT("splits JSON array text with a compiled \"Json To Array\" node"),
-		TEXT("Usage: zova json to-array TEXT [--json]\n\n")
+		TEXT("Usage: zova json to-array TEXT [--json | --emit-nodes]\n\n")
 		TEXT("Places a \"Json To Array\" node from the action menu, types TEXT into its \"In Json\" pin, compiles the\n")
 		TEXT("graph and reads the \"Success\" and \"String Array\" outputs. TEXT may be \"-\" to read it from standard\n")
 		TEXT("input.\n\n")
+		TEXT("With --emit-nodes it prints, instead of running it, the clipboard text of the node as built, to paste\n")
+		TEXT("into the Blueprint editor (Ctrl+V) or to run with zova graph run.\n\n")
 		TEXT("Exit status: 0 when Success is true, 1 when it is false, 2 for bad usage.\n\n")
 		TEXT("Example:\n")
 		TEXT("  $ zova json to-array '[\"a\", 2, true]' --json\n")
@@ -81,7 +88,7 @@ namespace
 		TEXT("  }"),
 		{EZovaValue::Text},
 		{},
-		{},
+		{TEXT("emit-nodes")},
 		&RunJsonToArray,
 	});
 }

@@ -5,6 +5,7 @@
 #include "CoreUObject.h"
 #include "EdGraph/EdGraph.h"
 #include "EdGraphSchema_K2.h"
+#include "EdGraphUtilities.h"
 #include "Engine/Blueprint.h"
 #include "K2Node.h"
 #include "KismetCompiler.h"
@@ -68,6 +69,37 @@ UEdGraphNode* FZovaGraphSession::SpawnNode(UBlueprintNodeSpawner& Spawner)
 void FZovaGraphSession::TypeDefaultValue(UEdGraphPin* Pin, const FString& Value)
 {
 	GetDefault<UEdGraphSchema_K2>()->TrySetDefaultValue(*Pin, Value);
+}
+
+TArray<UEdGraphNode*> FZovaGraphSession::Paste(const FString& Text)
+{
+	TArray<UEdGraphNode*> Pasted;
+	FEdGraphUtilities::ImportNodesFromText(Graph, Text, Pasted);
+	return Pasted;
+}
+
+void FZovaGraphSession::RemoveNodes(const TArray<UEdGraphNode*>& Nodes)
+{
+	// One pass over the graph, however many nodes go.
+	TMap<const UEdGraphNode*, bool> Removed;
+	for (UEdGraphNode* Node : Nodes)
+	{
+		Node->BreakAllNodeLinks();
+		Removed.Add(Node, true);
+	}
+	Graph->Nodes.RemoveAll([&Removed](const TObjectPtr<UEdGraphNode>& Node) { return Removed.Contains(Node.Get()); });
+}
+
+FString FZovaGraphSession::Copy(const TArray<UEdGraphNode*>& Nodes)
+{
+	TArray<UObject*> Objects;
+	for (UEdGraphNode* Node : Nodes)
+	{
+		Objects.Add(Node);
+	}
+	FString Text;
+	FEdGraphUtilities::ExportNodesToText(Objects, Text);
+	return Text;
 }
 
 bool FZovaGraphSession::Compile(FString& OutError)

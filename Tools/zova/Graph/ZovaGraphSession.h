@@ -33,6 +33,12 @@ public:
 	UEdGraphNode* SpawnNode(UBlueprintNodeSpawner& Spawner);
 	/** Types a value into the box of an input pin. */
 	void TypeDefaultValue(UEdGraphPin* Pin, const FString& Value);
+	/** Pastes clipboard text into the graph as the editor pastes it; the nodes it created. */
+	TArray<UEdGraphNode*> Paste(const FString& Text);
+	/** Takes the nodes out of the graph, their links with them. */
+	void RemoveNodes(const TArray<UEdGraphNode*>& Nodes);
+	/** The clipboard text of the nodes, as the editor copies them. */
+	static FString Copy(const TArray<UEdGraphNode*>& Nodes);
 	/** Compiles the Blueprint; false with the compiler's errors when it fails. */
 	bool Compile(FString& OutError);
 	/** After Compile: the value the pin carries at run time. */

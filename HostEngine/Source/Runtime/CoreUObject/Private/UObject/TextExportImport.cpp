@@ -361,7 +361,9 @@ void ParseObjectTextBlocks(const TCHAR* Text, FObjectTextBlocks& OutBlocks, FStr
 		}
 		else if (StartsWithWords(Line, TEXT("CustomProperties")))
 		{
-			OutBlocks.Blocks[Open.Last()].CustomText += Line + TEXT("\n");
+			FObjectTextBlock& Block = OutBlocks.Blocks[Open.Last()];
+			Block.CustomText += Line + TEXT("\n");
+			Block.CustomLineNumbers.Add(LineNumber);
 		}
 		else
 		{

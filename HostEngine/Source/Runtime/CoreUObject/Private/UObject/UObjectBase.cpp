@@ -180,8 +180,9 @@ FString UObjectBaseUtility::GetPathName(const UObject* StopOuter) const
 	{
 		return GetName();
 	}
-	// Objects directly inside a package are separated by '.', deeper subobjects by ':'.
-	const TCHAR* Separator = (Outer->GetClass() == UPackage::StaticClass() && (!Outer->GetOuter() || Outer->GetOuter()->GetClass() != UPackage::StaticClass())) ? TEXT(".") : TEXT(":");
+	// ':' between an asset and its subobjects ("BP.BP:EventGraph"), '.' everywhere else ("EventGraph.K2Node_0").
+	const bool bSubobjectOfAsset = Outer->GetClass() != UPackage::StaticClass() && Outer->GetOuter() && Outer->GetOuter()->GetClass() == UPackage::StaticClass();
+	const TCHAR* Separator = bSubobjectOfAsset ? TEXT(":") : TEXT(".");
 	return Outer->GetPathName(StopOuter) + Separator + GetName();
 }
 

@@ -25,6 +25,8 @@ struct FObjectTextBlock
 	bool bClosed = false;
 	TArray<FString> PropertyLines;
 	FString CustomText;
+	/** 1-based line of each line of CustomText. */
+	TArray<int32> CustomLineNumbers;
 	/** Indices of the inner blocks in FObjectTextBlocks::Blocks. */
 	TArray<int32> Children;
 };

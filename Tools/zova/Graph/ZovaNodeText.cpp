@@ -1,0 +1,17 @@
+#include "Graph/ZovaNodeText.h"
+
+#include "Graph/ZovaGraphSession.h"
+#include "ZovaArguments.h"
+#include "ZovaCommand.h"
+#include "ZovaOutput.h"
+
+int32 ZovaNodeText::PrintForPaste(UEdGraphNode* Node, const FZovaArguments& Arguments)
+{
+	if (Arguments.WantsJson())
+	{
+		return ZovaOutput::UsageError(TEXT("--emit-nodes prints clipboard text, not JSON: leave out --json"));
+	}
+	// The text ends with a line end already.
+	ZovaOutput::PrintLine(FZovaGraphSession::Copy({Node}).LeftChop(1));
+	return EZovaExit::Success;
+}
