@@ -11,6 +11,7 @@
 #include "Graph/ZovaGraphSession.h"
 #include "Graph/ZovaPinValueOutput.h"
 #include "K2Node.h"
+#include "Modules/ModuleManager.h"
 #include "Templates/Casts.h"
 #include "UObject/Package.h"
 #include "ZovaArguments.h"
@@ -20,6 +21,7 @@
 namespace
 {
 	const TCHAR* const PluginNodePackage = TEXT("/Script/ZOVAJsonEditor");
+	const TCHAR* const HttpModuleName = TEXT("ZOVAHttp");
 
 	/** A pin asked for and what it carries: a value, or the node it depends on that does not run here. */
 	struct FPinResult
@@ -39,6 +41,8 @@ namespace
 		TArray<UEdGraphNode*> Nodes;
 		TMap<FString, UEdGraphNode*> NodesByName;
 		TArray<FZovaOpaqueNode> NotRun;
+		/** The class of each node in NotRun, by name. */
+		TMap<FString, FString> NotRunClasses;
 		TMap<const UEdGraphNode*, FString> DependsOn;
 	};
 
@@ -73,7 +77,11 @@ namespace
 		}
 	}
 
-	/** Pastes the text and sets apart what does not run: dropped blocks, and pasted nodes that are not pure. */
+	/**
+	 * Pastes the text and sets apart what does not run: dropped blocks, pasted nodes that are not pure,
+	 * and every node downstream of one, by the links the text gives (which a node that could not make
+	 * its pins has lost in the paste).
+	 */
 	FPastedGraph PasteAndSetApart(FZovaGraphSession& Session, const FString& Text, const FZovaClipboardText& Clipboard)
 	{
 		FPastedGraph Pasted;
@@ -82,40 +90,30 @@ namespace
 		for (UEdGraphNode* Node : Pasted.Nodes)
 		{
 			Pasted.NodesByName.Add(Node->GetName(), Node);
+			if (!Runs(Node))
+			{
+				Pasted.NotRun.Add({Node->GetName(), Node->GetClass()->GetPathName()});
+			}
 		}
-		for (const FZovaOpaqueLink& Link : Clipboard.GetOpaqueLinks())
+		for (const FZovaOpaqueNode& Opaque : Pasted.NotRun)
+		{
+			Pasted.NotRunClasses.Add(Opaque.Name, Opaque.ClassPath);
+		}
+		for (const FZovaTextLink& Link : Clipboard.GetInputLinks())
 		{
 			UEdGraphNode* const* const Node = Pasted.NodesByName.Find(Link.NodeName);
-			// Only what flows in matters: a value the node gives to an opaque node changes nothing here.
-			if (Node && Link.Direction == EGPD_Input && (*Node)->FindPin(Link.PinName, EGPD_Input))
+			if (Node && Runs(*Node) && Pasted.NotRunClasses.Contains(Link.FromNodeName))
 			{
-				MarkDownstream(Pasted, *Node, Link.OpaqueNodeName);
+				MarkDownstream(Pasted, *Node, Link.FromNodeName);
 			}
 		}
 		TArray<UEdGraphNode*> Removed;
 		for (UEdGraphNode* Node : Pasted.Nodes)
 		{
-			if (Runs(Node))
+			if (!Runs(Node) || Pasted.DependsOn.Contains(Node))
 			{
-				continue;
+				Removed.Add(Node);
 			}
-			Pasted.NotRun.Add({Node->GetName(), Node->GetClass()->GetPathName()});
-			for (const UEdGraphPin* Pin : Node->Pins)
-			{
-				if (Pin->Direction != EGPD_Output)
-				{
-					continue;
-				}
-				for (const UEdGraphPin* Linked : Pin->LinkedTo)
-				{
-					MarkDownstream(Pasted, Linked->GetOwningNode(), Node->GetName());
-				}
-			}
-			Removed.Add(Node);
-		}
-		for (const TPair<const UEdGraphNode*, FString>& Entry : Pasted.DependsOn)
-		{
-			Removed.AddUnique(const_cast<UEdGraphNode*>(Entry.Key));
 		}
 		Session.RemoveNodes(Removed);
 		return Pasted;
@@ -152,10 +150,9 @@ namespace
 				return false;
 			}
 			UEdGraphNode* const* const Node = Pasted.NodesByName.Find(NodeName);
-			const FZovaOpaqueNode* const Opaque = Pasted.NotRun.FindByPredicate([&NodeName](const FZovaOpaqueNode& Candidate) { return Candidate.Name == NodeName; });
-			if (!Node && Opaque)
+			if (!Node && Pasted.NotRunClasses.Contains(NodeName))
 			{
-				OutResults.Add({nullptr, nullptr, nullptr, Opaque->Name});
+				OutResults.Add({nullptr, nullptr, nullptr, NodeName});
 				continue;
 			}
 			const UEdGraphPin* const Pin = Node ? ((*Node)->FindPin(PinName, EGPD_Output) ? (*Node)->FindPin(PinName, EGPD_Output) : (*Node)->FindPin(PinName)) : nullptr;
@@ -171,8 +168,7 @@ namespace
 
 	FString DependsOnText(const FPastedGraph& Pasted, const FString& OpaqueName)
 	{
-		const FZovaOpaqueNode* const Opaque = Pasted.NotRun.FindByPredicate([&OpaqueName](const FZovaOpaqueNode& Candidate) { return Candidate.Name == OpaqueName; });
-		return FString::Printf(TEXT("depends on %s (class %s), not run here"), *OpaqueName, Opaque ? *Opaque->ClassPath : TEXT("unknown"));
+		return FString::Printf(TEXT("depends on %s (class %s), not run here"), *OpaqueName, *Pasted.NotRunClasses.FindChecked(OpaqueName));
 	}
 
 	void PrintResults(const FPastedGraph& Pasted, const TArray<FPinResult>& Results, const TArray<FString>& Requests, bool bJson)
@@ -254,6 +250,11 @@ namespace
 		{
 			return ZovaOutput::UsageError(Error);
 		}
+		// The request nodes' factories, so that a pasted request node finds its class.
+		if (!FModuleManager::Get().LoadModule(HttpModuleName))
+		{
+			return ZovaOutput::UsageError(FString::Printf(TEXT("cannot load the module %s (libUnrealEditor-%s.so beside zova)"), HttpModuleName, HttpModuleName));
+		}
 		const FPastedGraph Pasted = PasteAndSetApart(Session, Text, Clipboard);
 		const TArray<FString> Requests = Arguments.GetOptionValues(TEXT("pin"));
 		TArray<FPinResult> Results;
@@ -306,12 +307,11 @@ namespace
 		TEXT("Exit status: 0 when the pins were evaluated, 2 for bad usage or text that is not in the editor's form\n")
 		TEXT("(one line names the line number and what was expected there), or a graph that does not compile.\n\n")
 		TEXT("Example:\n")
-		TEXT("  $ zova json analyze '{\"name\":\"Zova\",\"tags\":[1,2]}' --key name --key tags --emit-nodes > analyze.txt\n")
-		TEXT("  $ zova graph run analyze.txt\n")
+		TEXT("  $ zova json analyze '{\"name\":\"Zova\",\"tags\":[1,2]}' --key name --key tags --emit-nodes | zova graph run -\n")
 		TEXT("  Node               Pin      Value\n")
-		TEXT("  ZOVAK2Node_Json_0  Success  true\n")
-		TEXT("  ZOVAK2Node_Json_0  name     Zova\n")
-		TEXT("  ZOVAK2Node_Json_0  tags     [1,2]"),
+		TEXT("  ZOVAK2Node_Json_1  Success  true\n")
+		TEXT("  ZOVAK2Node_Json_1  name     Zova\n")
+		TEXT("  ZOVAK2Node_Json_1  tags     [1,2]"),
 		{EZovaValue::File},
 		{{TEXT("pin"), EZovaValue::Line, true}},
 		{},

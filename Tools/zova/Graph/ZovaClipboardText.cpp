@@ -81,7 +81,7 @@ namespace
 bool FZovaClipboardText::Read(const FString& Text, FString& OutError)
 {
 	OpaqueNodes.Reset();
-	OpaqueLinks.Reset();
+	InputLinks.Reset();
 	FObjectTextBlocks Blocks;
 	ParseObjectTextBlocks(*Text, Blocks, &OutError);
 	if (!OutError.IsEmpty())
@@ -95,9 +95,11 @@ bool FZovaClipboardText::Read(const FString& Text, FString& OutError)
 	}
 
 	TMap<FString, bool> OpaqueNames;
+	TMap<FString, bool> BlockNames;
 	for (const int32 Root : Blocks.Roots)
 	{
 		const FObjectTextBlock& Block = Blocks.Blocks[Root];
+		BlockNames.Add(Block.Name, true);
 		if (!IsPastableClass(Block.ClassPath))
 		{
 			OpaqueNodes.Add({Block.Name, Block.ClassPath});
@@ -130,15 +132,15 @@ bool FZovaClipboardText::Read(const FString& Text, FString& OutError)
 				OutError = FString::Printf(TEXT("line %d: expected a pin in the editor's form, CustomProperties Pin (PinId=<32 hex digits>,PinName=\"...\",...)"), Block.CustomLineNumbers[Index]);
 				return false;
 			}
-			if (OpaqueNames.Contains(Block.Name))
+			if (OpaqueNames.Contains(Block.Name) || Direction != EGPD_Input)
 			{
 				continue;
 			}
 			for (const FString& Linked : ReadLinkedNodeNames(*CustomLines[Index] + PrefixLength))
 			{
-				if (OpaqueNames.Contains(Linked))
+				if (BlockNames.Contains(Linked))
 				{
-					OpaqueLinks.Add({Block.Name, PinName, Direction, Linked});
+					InputLinks.Add({Block.Name, PinName, Linked});
 				}
 			}
 		}

@@ -10,19 +10,19 @@ struct FZovaOpaqueNode
 	FString ClassPath;
 };
 
-/** A pin of a block that pasting creates, linked in the text to an opaque node. */
-struct FZovaOpaqueLink
+/** An input pin of a block that pasting creates, linked in the text to another block of the text. */
+struct FZovaTextLink
 {
 	FString NodeName;
 	FName PinName;
-	EEdGraphPinDirection Direction = EGPD_Input;
-	FString OpaqueNodeName;
+	FString FromNodeName;
 };
 
 /**
  * Clipboard text as zova reads it before pasting it. The editor pastes what it can and drops the
  * rest quietly; zova refuses text that is not in the editor's form, naming the first line that is
- * not, and keeps aside what the paste drops: the blocks it cannot create and the pins linked to them.
+ * not, and keeps aside what the paste may drop: the blocks it cannot create, and the links the text
+ * gives each input pin (a node that pastes but cannot make its pins would lose them).
  */
 class FZovaClipboardText
 {
@@ -31,9 +31,9 @@ public:
 	bool Read(const FString& Text, FString& OutError);
 
 	const TArray<FZovaOpaqueNode>& GetOpaqueNodes() const { return OpaqueNodes; }
-	const TArray<FZovaOpaqueLink>& GetOpaqueLinks() const { return OpaqueLinks; }
+	const TArray<FZovaTextLink>& GetInputLinks() const { return InputLinks; }
 
 private:
 	TArray<FZovaOpaqueNode> OpaqueNodes;
-	TArray<FZovaOpaqueLink> OpaqueLinks;
+	TArray<FZovaTextLink> InputLinks;
 };
