@@ -162,3 +162,33 @@ TEST_F(FClipboardTest, EditorTextWithUnmodelledTokensPastes)
 	Compile();
 	EXPECT_EQ(Evaluate(CountPairs->GetReturnValuePin())->Get<int32>(), 1) << TCHAR_TO_UTF8(*GetCompilerMessages());
 }
+
+// UE 5.4 and 5.8, Core/Private/UObject/UnrealNames.cpp and NameTypes.h: a name of NAME_SIZE characters or
+// more fails a check in the engine, and some characters are kept out of object names. Pasted text may
+// hold anything, so the host pastes around such names instead: a node named so gets a fresh name, a pin
+// that links to one is refused, a lookup by one finds nothing.
+TEST_F(FClipboardTest, NamesThatCannotNameAnObjectArePastedAroundNotAsserted)
+{
+	const FString LongName = FString::ChrN(NAME_SIZE + 2, TEXT('n'));
+	UK2Node_MakeArray* MakeArray = nullptr;
+	AddCountOfTwoWords(MakeArray);
+	FString Copied;
+	FEdGraphUtilities::ExportNodesToText({MakeArray}, Copied);
+
+	const FString Cases[] = {
+		// The block's own name.
+		FString::Printf(TEXT("Begin Object Class=/Script/BlueprintGraph.K2Node_MakeArray Name=\"%s\"\n   NumInputs=1\nEnd Object\n"), *LongName),
+		TEXT("Begin Object Class=/Script/BlueprintGraph.K2Node_MakeArray Name=\"Make Array: 2\"\n   NumInputs=1\nEnd Object\n"),
+		// A property name, and an enum value.
+		FString::Printf(TEXT("Begin Object Class=/Script/BlueprintGraph.K2Node_MakeArray Name=\"K2Node_MakeArray_40\"\n   %s=1\n   AdvancedPinDisplay=%s\nEnd Object\n"), *LongName, *LongName),
+		// The node a pin links to.
+		Copied.Replace(TEXT("LinkedTo=("), *FString::Printf(TEXT("LinkedTo=(%s 0123456789ABCDEF0123456789ABCDEF,"), *LongName)),
+	};
+	for (int32 Index = 0; Index < (int32)UE_ARRAY_COUNT(Cases); ++Index)
+	{
+		SCOPED_TRACE(Index);
+		const TArray<UEdGraphNode*> Pasted = Paste(AddGraph(*FString::Printf(TEXT("LongNames%d"), Index)), Cases[Index]);
+		ASSERT_EQ(Pasted.Num(), 1);
+		EXPECT_TRUE(Pasted[0]->GetName().StartsWith(TEXT("K2Node_MakeArray_"))) << TCHAR_TO_UTF8(*Pasted[0]->GetName());
+	}
+}

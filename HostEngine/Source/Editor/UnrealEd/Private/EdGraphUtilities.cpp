@@ -16,6 +16,29 @@ namespace
 		return Class && Class->IsChildOf(UEdGraphNode::StaticClass()) && !Class->HasAnyClassFlags(CLASS_Abstract) ? Class : nullptr;
 	}
 
+	/**
+	 * Whether the block's name can name the pasted node: one the engine could hold, without the
+	 * characters the engine keeps out of object names (which would break the "Node PinId" links of a
+	 * later copy).
+	 */
+	bool IsUsableNodeName(const FString& Name)
+	{
+		static const FString NotInObjectNames(TEXT("\"' ,/.:|&!~\n\r\t@#(){}[]=;^%$`"));
+		if (Name.IsEmpty() || Name.Len() >= NAME_SIZE)
+		{
+			return false;
+		}
+		for (const TCHAR Character : Name)
+		{
+			int32 Found = INDEX_NONE;
+			if (NotInObjectNames.FindChar(Character, Found))
+			{
+				return false;
+			}
+		}
+		return true;
+	}
+
 	/** Drops the links of pasted pins to nodes that were not pasted with them, on both sides. */
 	void DropLinksLeavingThePaste(const TArray<UEdGraphNode*>& Pasted)
 	{
@@ -70,7 +93,9 @@ void FEdGraphUtilities::ImportNodesFromText(UEdGraph* DestinationGraph, const FS
 		{
 			continue;
 		}
-		FName Name = Block.Name.IsEmpty() ? MakeUniqueObjectName(DestinationGraph, Class) : FName(*Block.Name);
+		// The engine keeps whatever name the text gives (and asserts on one too long to hold); the host
+		// gives such a node a fresh name, as it does a block without one.
+		FName Name = IsUsableNodeName(Block.Name) ? FName(*Block.Name) : MakeUniqueObjectName(DestinationGraph, Class);
 		if (UObject* const InTheWay = StaticFindObjectFast(nullptr, DestinationGraph, Name))
 		{
 			InTheWay->Rename(*MakeUniqueObjectName(DestinationGraph, InTheWay->GetClass()).ToString());

@@ -194,7 +194,7 @@ namespace
 		{
 			return;
 		}
-		FProperty* const Property = Object->GetClass()->FindPropertyByName(FName(*Name.TrimStartAndEnd()));
+		FProperty* const Property = Object->GetClass()->FindPropertyByName(FName(*Name.TrimStartAndEnd(), FNAME_Find));
 		if (!Property)
 		{
 			return;

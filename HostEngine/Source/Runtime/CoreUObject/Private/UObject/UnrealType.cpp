@@ -384,7 +384,7 @@ const TCHAR* FByteProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, U
 	{
 		FString Token;
 		const TCHAR* End = ReadBareToken(Buffer, Token);
-		const int32 Index = Enum->GetIndexByName(FName(*Token));
+		const int32 Index = Enum->GetIndexByName(FName(*Token, FNAME_Find));
 		if (Index != INDEX_NONE)
 		{
 			*(uint8*)Data = (uint8)Enum->GetValueByIndex(Index);
@@ -423,6 +423,11 @@ const TCHAR* FNameProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, U
 	{
 		Value.Empty();
 		Quoted = ReadBareToken(Buffer, Value);
+	}
+	// The engine asserts on a name it cannot hold; text from outside is refused instead.
+	if (Value.Len() >= NAME_SIZE)
+	{
+		return nullptr;
 	}
 	*(FName*)Data = Value == TEXT("None") ? FName() : FName(*Value);
 	return Quoted;
@@ -648,7 +653,7 @@ const TCHAR* FStructProperty::ImportText_Direct(const TCHAR* Buffer, void* Data,
 			return nullptr;
 		}
 		// A member this version does not have is skipped, as the engine skips it with a warning.
-		FProperty* Member = Struct->FindPropertyByName(FName(*Name.TrimStartAndEnd()));
+		FProperty* Member = Struct->FindPropertyByName(FName(*Name.TrimStartAndEnd(), FNAME_Find));
 		Buffer = Member ? Member->ImportText_Direct(Buffer + 1, Member->ContainerPtrToValuePtr(Data), OwnerObject, PortFlags, ErrorText) : UE::CoreUObject::Private::SkipDelimitedValue(Buffer + 1);
 		if (!Buffer)
 		{
@@ -883,7 +888,7 @@ const TCHAR* FEnumProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, U
 {
 	FString Token;
 	Buffer = ReadBareToken(Buffer, Token);
-	const int32 Index = Enum->GetIndexByName(FName(*Token));
+	const int32 Index = Enum->GetIndexByName(FName(*Token, FNAME_Find));
 	if (Index == INDEX_NONE)
 	{
 		return nullptr;

@@ -368,7 +368,8 @@ namespace
 		while (!Reader.AtEnd())
 		{
 			FGuid LinkedPinId;
-			if (!Reader.ReadToken(NodeName) || !Reader.ReadToken(PinIdText) || !FGuid::Parse(PinIdText, LinkedPinId))
+			// A node name too long to be a name would make the engine assert; the host refuses the text.
+			if (!Reader.ReadToken(NodeName) || NodeName.Len() >= NAME_SIZE || !Reader.ReadToken(PinIdText) || !FGuid::Parse(PinIdText, LinkedPinId))
 			{
 				return false;
 			}
