@@ -41,3 +41,35 @@ TEST_F(FObjectNameTest, NamesThatDifferOnlyInTheirNumberNameDifferentObjects)
 	EXPECT_EQ(StaticFindObjectFast(nullptr, Outer, Unnamed->GetFName()), Unnamed);
 	EXPECT_EQ(StaticFindObjectFast(nullptr, Outer, NextUnnamed->GetFName()), NextUnnamed);
 }
+
+TEST_F(FObjectNameTest, InnersStayInCreationOrderAsOthersLeaveInAnyOrder)
+{
+	UPackage* const Elsewhere = CreatePackage(TEXT("/Temp/ObjectNameTestsElsewhere"));
+	TArray<UTestReflected*> Kept;
+	TArray<UTestReflected*> Moved;
+	for (int32 Index = 0; Index < 40; ++Index)
+	{
+		UTestReflected* const Object = NewObject<UTestReflected>(Outer, FName(*FString::Printf(TEXT("Inner_%d"), Index)));
+		(Index % 3 == 1 ? Kept : Moved).Add(Object);
+	}
+	// Leaving from the back, the front and the middle, so that the list closes up on the way.
+	for (int32 Index = 0; Index < Moved.Num(); ++Index)
+	{
+		const int32 Pick = Index % 2 == 0 ? Moved.Num() - 1 - Index / 2 : Index / 2;
+		ASSERT_TRUE(Moved[Pick]->Rename(nullptr, Elsewhere));
+	}
+	UTestReflected* const Late = NewObject<UTestReflected>(Outer, FName(TEXT("Late")));
+	Kept.Add(Late);
+
+	TArray<UObject*> Inners;
+	GetObjectsWithOuter(Outer, Inners, false);
+	ASSERT_EQ(Inners.Num(), Kept.Num());
+	for (int32 Index = 0; Index < Kept.Num(); ++Index)
+	{
+		EXPECT_EQ(Inners[Index], Kept[Index]) << Index;
+		EXPECT_EQ(StaticFindObjectFast(nullptr, Outer, Kept[Index]->GetFName()), Kept[Index]);
+	}
+	TArray<UObject*> Left;
+	GetObjectsWithOuter(Elsewhere, Left, false);
+	EXPECT_EQ(Left.Num(), Moved.Num());
+}

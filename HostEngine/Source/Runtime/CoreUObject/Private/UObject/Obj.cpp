@@ -238,7 +238,7 @@ void GetObjectsWithOuter(const UObject* Outer, TArray<UObject*>& Results, bool b
 	{
 		for (UObjectBase* Inner : *Inners)
 		{
-			if (!((UObject*)Inner)->IsUnreachable())
+			if (Inner && !((UObject*)Inner)->IsUnreachable())
 			{
 				Results.Add((UObject*)Inner);
 			}
@@ -253,7 +253,7 @@ void GetObjectsWithOuter(const UObject* Outer, TArray<UObject*>& Results, bool b
 			{
 				for (UObjectBase* Inner : *Inners)
 				{
-					if (!((UObject*)Inner)->IsUnreachable())
+					if (Inner && !((UObject*)Inner)->IsUnreachable())
 					{
 						Results.Add((UObject*)Inner);
 					}

@@ -28,7 +28,7 @@ public:
 	void AddToNameHash(UObjectBase* Object);
 	void RemoveFromNameHash(UObjectBase* Object);
 	UObjectBase* FindByOuterAndName(const UObject* Outer, FName Name) const;
-	/** Objects whose outer is Outer, in creation order. */
+	/** Objects whose outer is Outer, in creation order, with null where one has gone. */
 	const std::vector<UObjectBase*>* FindInners(const UObjectBase* Outer) const;
 
 private:
@@ -48,7 +48,19 @@ private:
 	std::vector<int32> FreeIndices;
 	int32 NextSerialNumber = 1;
 	std::unordered_map<FNameKey, UObjectBase*, FNameKeyHash> NameHash;
-	std::unordered_map<const UObjectBase*, std::vector<UObjectBase*>> InnersByOuter;
+	/**
+	 * An outer's objects. One that goes leaves a null behind, so that taking it out costs the same
+	 * however many siblings it has; the list closes up once half of it is gaps.
+	 */
+	struct FInners
+	{
+		std::vector<UObjectBase*> Objects;
+		size_t NumGone = 0;
+	};
+
+	std::unordered_map<const UObjectBase*, FInners> InnersByOuter;
+	/** Where each object is in its outer's FInners::Objects. */
+	std::unordered_map<const UObjectBase*, size_t> InnerPositions;
 };
 
 /** Lets the object system set the fields that only it may change. */

@@ -47,7 +47,9 @@ void FUObjectArray::Free(int32 Index)
 
 void FUObjectArray::AddToNameHash(UObjectBase* Object)
 {
-	InnersByOuter[Object->GetOuter()].push_back(Object);
+	std::vector<UObjectBase*>& Siblings = InnersByOuter[Object->GetOuter()].Objects;
+	InnerPositions[Object] = Siblings.size();
+	Siblings.push_back(Object);
 	if (!Object->GetFName().IsNone())
 	{
 		NameHash[FNameKey{Object->GetOuter(), Object->GetFName()}] = Object;
@@ -57,11 +59,23 @@ void FUObjectArray::AddToNameHash(UObjectBase* Object)
 void FUObjectArray::RemoveFromNameHash(UObjectBase* Object)
 {
 	const auto Inners = InnersByOuter.find(Object->GetOuter());
-	if (Inners != InnersByOuter.end())
+	const auto Position = InnerPositions.find(Object);
+	if (Inners != InnersByOuter.end() && Position != InnerPositions.end())
 	{
-		std::vector<UObjectBase*>& Siblings = Inners->second;
-		Siblings.erase(std::remove(Siblings.begin(), Siblings.end(), Object), Siblings.end());
-		if (Siblings.empty())
+		FInners& Siblings = Inners->second;
+		check(Siblings.Objects[Position->second] == Object);
+		Siblings.Objects[Position->second] = nullptr;
+		InnerPositions.erase(Position);
+		if (++Siblings.NumGone * 2 >= Siblings.Objects.size())
+		{
+			Siblings.Objects.erase(std::remove(Siblings.Objects.begin(), Siblings.Objects.end(), nullptr), Siblings.Objects.end());
+			Siblings.NumGone = 0;
+			for (size_t Index = 0; Index < Siblings.Objects.size(); ++Index)
+			{
+				InnerPositions[Siblings.Objects[Index]] = Index;
+			}
+		}
+		if (Siblings.Objects.empty())
 		{
 			InnersByOuter.erase(Inners);
 		}
@@ -82,7 +96,7 @@ UObjectBase* FUObjectArray::FindByOuterAndName(const UObject* Outer, FName Name)
 const std::vector<UObjectBase*>* FUObjectArray::FindInners(const UObjectBase* Outer) const
 {
 	const auto Found = InnersByOuter.find(Outer);
-	return Found == InnersByOuter.end() ? nullptr : &Found->second;
+	return Found == InnersByOuter.end() ? nullptr : &Found->second.Objects;
 }
 
 void FUObjectArrayAccess::SetOuter(UObjectBase* Object, UObject* NewOuter)
