@@ -8,6 +8,7 @@
 #include "EdGraphUtilities.h"
 #include "Engine/Blueprint.h"
 #include "FuzzInput.h"
+#include "Modules/ModuleManager.h"
 #include "UObject/Package.h"
 #include "UObject/TextExportImport.h"
 #include "UObject/UObjectGlobals.h"
@@ -48,6 +49,8 @@ namespace
 
 extern "C" int LLVMFuzzerInitialize(int* Argc, char*** Argv)
 {
+	// The request nodes' factory classes, so that pasted request nodes make their pins.
+	FModuleManager::Get().LoadModule(TEXT("ZOVAHttp"));
 	ProcessNewlyLoadedUObjects();
 	atexit([]()
 		{

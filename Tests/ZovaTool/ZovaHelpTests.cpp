@@ -6,7 +6,7 @@ using namespace ZovaToolTest;
 
 namespace
 {
-	const char* const Commands[] = {"nodes", "json to-array", "json analyze", "json create", "json array", "http get", "http post-json", "http post-form", "launcher pack", "launcher read", "demo"};
+	const char* const Commands[] = {"nodes", "json to-array", "json analyze", "json create", "json array", "http get", "http post-json", "http post-form", "launcher pack", "launcher read", "demo", "graph run"};
 
 	std::vector<std::string> SplitWords(const std::string& Text)
 	{
