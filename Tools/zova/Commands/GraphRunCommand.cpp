@@ -26,8 +26,11 @@ namespace
 	/** A pin asked for and what it carries: a value, or the node it depends on that does not run here. */
 	struct FPinResult
 	{
-		const UEdGraphNode* Node;
-		const UEdGraphPin* Pin;
+		FString NodeName;
+		FString PinName;
+		/** Null for a pin of a node that the paste dropped. */
+		const UEdGraphNode* Node = nullptr;
+		const UEdGraphPin* Pin = nullptr;
 		TSharedPtr<const FHostPinValue> Value;
 		FString DependsOn;
 	};
@@ -134,7 +137,7 @@ namespace
 				{
 					if (Pin->Direction == EGPD_Output)
 					{
-						OutResults.Add({Node, Pin});
+						OutResults.Add({Node->GetName(), Pin->GetName(), Node, Pin});
 					}
 				}
 			}
@@ -152,16 +155,23 @@ namespace
 			UEdGraphNode* const* const Node = Pasted.NodesByName.Find(NodeName);
 			if (!Node && Pasted.NotRunClasses.Contains(NodeName))
 			{
-				OutResults.Add({nullptr, nullptr, nullptr, NodeName});
+				OutResults.Add({NodeName, PinName, nullptr, nullptr, nullptr, NodeName});
 				continue;
 			}
-			const UEdGraphPin* const Pin = Node ? ((*Node)->FindPin(PinName, EGPD_Output) ? (*Node)->FindPin(PinName, EGPD_Output) : (*Node)->FindPin(PinName)) : nullptr;
-			if (!Pin)
+			if (!Node)
 			{
-				OutError = Node ? FString::Printf(TEXT("the node %s has no pin \"%s\""), *NodeName, *PinName) : FString::Printf(TEXT("the text holds no node named %s"), *NodeName);
+				OutError = FString::Printf(TEXT("the text holds no node named %s"), *NodeName);
 				return false;
 			}
-			OutResults.Add({*Node, Pin});
+			// An output first, for a node with an input and an output of the same name.
+			const UEdGraphPin* Pin = (*Node)->FindPin(PinName, EGPD_Output);
+			Pin = Pin ? Pin : (*Node)->FindPin(PinName);
+			if (!Pin)
+			{
+				OutError = FString::Printf(TEXT("the node %s has no pin \"%s\""), *NodeName, *PinName);
+				return false;
+			}
+			OutResults.Add({NodeName, PinName, *Node, Pin});
 		}
 		return true;
 	}
@@ -171,18 +181,16 @@ namespace
 		return FString::Printf(TEXT("depends on %s (class %s), not run here"), *OpaqueName, *Pasted.NotRunClasses.FindChecked(OpaqueName));
 	}
 
-	void PrintResults(const FPastedGraph& Pasted, const TArray<FPinResult>& Results, const TArray<FString>& Requests, bool bJson)
+	void PrintResults(const FPastedGraph& Pasted, const TArray<FPinResult>& Results, bool bJson)
 	{
 		if (bJson)
 		{
 			TArray<TSharedPtr<FJsonValue>> Pins;
-			for (int32 Index = 0; Index < Results.Num(); ++Index)
+			for (const FPinResult& Result : Results)
 			{
-				const FPinResult& Result = Results[Index];
 				const TSharedRef<FJsonObject> Entry = MakeShared<FJsonObject>();
-				FString NodeName = Result.Node ? Result.Node->GetName() : Requests[Index].Left(Requests[Index].Find(TEXT(".")));
-				Entry->SetStringField(TEXT("node"), NodeName);
-				Entry->SetStringField(TEXT("pin"), Result.Pin ? Result.Pin->GetName() : Requests[Index].Mid(NodeName.Len() + 1));
+				Entry->SetStringField(TEXT("node"), Result.NodeName);
+				Entry->SetStringField(TEXT("pin"), Result.PinName);
 				if (Result.Value)
 				{
 					Entry->SetField(TEXT("value"), ZovaPinValueOutput::ToJson(*Result.Value));
@@ -208,11 +216,10 @@ namespace
 			return;
 		}
 		TArray<TArray<FString>> Rows = {{TEXT("Node"), TEXT("Pin"), TEXT("Value")}};
-		for (int32 Index = 0; Index < Results.Num(); ++Index)
+		for (const FPinResult& Result : Results)
 		{
-			const FPinResult& Result = Results[Index];
-			const FString NodeName = Result.Node ? Result.Node->GetName() : Requests[Index].Left(Requests[Index].Find(TEXT(".")));
-			const FString PinName = Result.Pin ? Result.Pin->GetName() : Requests[Index].Mid(NodeName.Len() + 1);
+			const FString& NodeName = Result.NodeName;
+			const FString& PinName = Result.PinName;
 			if (!Result.Value)
 			{
 				Rows.Add({NodeName, PinName, DependsOnText(Pasted, Result.DependsOn)});
@@ -246,7 +253,7 @@ namespace
 		FString Error;
 		FZovaGraphSession Session;
 		FZovaClipboardText Clipboard;
-		if (!Arguments.ReadFilePositional(0, Text, Error) || !Session.Open(Error) || !Clipboard.Read(Text, Error))
+		if (!Arguments.ReadFilePositional(0, Text, Error) || !Session.Open(Error))
 		{
 			return ZovaOutput::UsageError(Error);
 		}
@@ -254,6 +261,10 @@ namespace
 		if (!FModuleManager::Get().LoadModule(HttpModuleName))
 		{
 			return ZovaOutput::UsageError(FString::Printf(TEXT("cannot load the module %s (libUnrealEditor-%s.so beside zova)"), HttpModuleName, HttpModuleName));
+		}
+		if (!Clipboard.Read(Text, Error))
+		{
+			return ZovaOutput::UsageError(Error);
 		}
 		const FPastedGraph Pasted = PasteAndSetApart(Session, Text, Clipboard);
 		const TArray<FString> Requests = Arguments.GetOptionValues(TEXT("pin"));
@@ -289,7 +300,7 @@ namespace
 				}
 			}
 		}
-		PrintResults(Pasted, Results, Requests, Arguments.WantsJson());
+		PrintResults(Pasted, Results, Arguments.WantsJson());
 		return EZovaExit::Success;
 	}
 
