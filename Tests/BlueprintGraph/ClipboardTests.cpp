@@ -192,3 +192,41 @@ TEST_F(FClipboardTest, NamesThatCannotNameAnObjectArePastedAroundNotAsserted)
 		EXPECT_TRUE(Pasted[0]->GetName().StartsWith(TEXT("K2Node_MakeArray_"))) << TCHAR_TO_UTF8(*Pasted[0]->GetName());
 	}
 }
+
+// Text the editor never writes: two blocks of one name, two pins of one node with one id. Links
+// name their ends by node name and pin id, so each must name one thing; the host gives the later
+// one a fresh name or id, and a copy of what pasted pastes the same again.
+TEST_F(FClipboardTest, RepeatedNodeNamesAndPinIdsGoToTheFirstAndSurviveACopy)
+{
+	UK2Node_MakeArray* MakeArray = nullptr;
+	UK2Node_CallFunction* const Count = AddCountOfTwoWords(MakeArray);
+	FString Text;
+	FEdGraphUtilities::ExportNodesToText({MakeArray, Count}, Text);
+	const FString OutputId = MakeArray->GetOutputPin()->PinId.ToString();
+	const FString FirstInputId = MakeArray->FindPinChecked(TEXT("[0]"))->PinId.ToString();
+	// The array's first input takes the output's id, and the consumer's block comes twice.
+	const int32 InputAt = Text.Find(FString::Printf(TEXT("PinId=%s"), *FirstInputId));
+	ASSERT_NE(InputAt, INDEX_NONE);
+	Text = Text.Left(InputAt) + TEXT("PinId=") + OutputId + Text.Mid(InputAt + 6 + FirstInputId.Len());
+	const int32 CountAt = Text.Find(TEXT("Begin Object Class=/Script/BlueprintGraph.K2Node_CallFunction"));
+	Text += Text.Mid(CountAt);
+
+	for (int32 Round = 0; Round < 2; ++Round)
+	{
+		SCOPED_TRACE(Round);
+		const TArray<UEdGraphNode*> Pasted = Paste(AddGraph(*FString::Printf(TEXT("Repeated%d"), Round)), Text);
+		ASSERT_EQ(Pasted.Num(), 3);
+		const UK2Node_MakeArray* const PastedArray = Cast<UK2Node_MakeArray>(Pasted[0]);
+		ASSERT_NE(PastedArray, nullptr);
+		EXPECT_EQ(Pasted[1]->GetName(), Count->GetName());
+		EXPECT_NE(Pasted[2]->GetName(), Count->GetName());
+		EXPECT_NE(PastedArray->FindPinChecked(TEXT("[0]"))->PinId, PastedArray->GetOutputPin()->PinId);
+		// The output feeds both consumers' Words pins, which both name it; nothing feeds the array's inputs.
+		ASSERT_EQ(PastedArray->GetOutputPin()->LinkedTo.Num(), 2);
+		EXPECT_EQ(PastedArray->GetOutputPin()->LinkedTo[0]->GetOwningNode(), Pasted[1]);
+		EXPECT_EQ(PastedArray->GetOutputPin()->LinkedTo[1]->GetOwningNode(), Pasted[2]);
+		EXPECT_TRUE(PastedArray->FindPinChecked(TEXT("[0]"))->LinkedTo.IsEmpty());
+		Text.Reset();
+		FEdGraphUtilities::ExportNodesToText({Pasted[0], Pasted[1], Pasted[2]}, Text);
+	}
+}

@@ -39,6 +39,23 @@ namespace
 		return true;
 	}
 
+	/**
+	 * Links name pins by id, so a node's pins need ids of their own. The editor never writes one id
+	 * twice; in text that does, the later pins get fresh ids and links by that id go to the first.
+	 */
+	void GiveRepeatedPinIdsFreshOnes(UEdGraphNode& Node)
+	{
+		TMap<FGuid, bool> Ids;
+		for (UEdGraphPin* Pin : Node.Pins)
+		{
+			if (Ids.Contains(Pin->PinId))
+			{
+				Pin->PinId = FGuid::NewGuid();
+			}
+			Ids.Add(Pin->PinId, true);
+		}
+	}
+
 	/** Drops the links of pasted pins to nodes that were not pasted with them, on both sides. */
 	void DropLinksLeavingThePaste(const TArray<UEdGraphNode*>& Pasted)
 	{
@@ -85,6 +102,7 @@ void FEdGraphUtilities::ImportNodesFromText(UEdGraph* DestinationGraph, const FS
 
 	TArray<UEdGraphNode*> Pasted;
 	TArray<const FObjectTextBlock*> PastedBlocks;
+	TMap<FString, bool> NamesPasted;
 	for (const int32 Root : Blocks.Roots)
 	{
 		const FObjectTextBlock& Block = Blocks.Blocks[Root];
@@ -94,12 +112,15 @@ void FEdGraphUtilities::ImportNodesFromText(UEdGraph* DestinationGraph, const FS
 			continue;
 		}
 		// The engine keeps whatever name the text gives (and asserts on one too long to hold); the host
-		// gives such a node a fresh name, as it does a block without one.
-		FName Name = IsUsableNodeName(Block.Name) ? FName(*Block.Name) : MakeUniqueObjectName(DestinationGraph, Class);
+		// gives such a node a fresh name, as it does a block without one and a block that repeats the
+		// name of an earlier one (links by that name then go to the earlier block, as they read).
+		const bool bUsable = IsUsableNodeName(Block.Name) && !NamesPasted.Contains(Block.Name);
+		const FName Name = bUsable ? FName(*Block.Name) : MakeUniqueObjectName(DestinationGraph, Class);
 		if (UObject* const InTheWay = StaticFindObjectFast(nullptr, DestinationGraph, Name))
 		{
 			InTheWay->Rename(*MakeUniqueObjectName(DestinationGraph, InTheWay->GetClass()).ToString());
 		}
+		NamesPasted.Add(Name.ToString(), true);
 		UEdGraphNode* const Node = NewObject<UEdGraphNode>(DestinationGraph, Class, Name, RF_Transactional);
 		Pasted.Add(Node);
 		PastedBlocks.Add(&Block);
@@ -108,6 +129,7 @@ void FEdGraphUtilities::ImportNodesFromText(UEdGraph* DestinationGraph, const FS
 	{
 		ImportObjectTextProperties(Pasted[Index], *PastedBlocks[Index]);
 		Pasted[Index]->ImportCustomProperties(*PastedBlocks[Index]->CustomText, nullptr);
+		GiveRepeatedPinIdsFreshOnes(*Pasted[Index]);
 		Pasted[Index]->PostEditImport();
 		DestinationGraph->Nodes.Add(Pasted[Index]);
 	}
