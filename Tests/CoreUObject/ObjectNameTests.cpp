@@ -73,3 +73,15 @@ TEST_F(FObjectNameTest, InnersStayInCreationOrderAsOthersLeaveInAnyOrder)
 	GetObjectsWithOuter(Elsewhere, Left, false);
 	EXPECT_EQ(Left.Num(), Moved.Num());
 }
+
+// Public 5.x clipboard texts ("/Game/Maps/BP_Test.BP_Test:EventGraph.K2Node_MakeMap_3"): ':' between an
+// asset and the objects inside it, '.' after the package and deeper down.
+TEST_F(FObjectNameTest, PathNamesPutAColonBetweenAnAssetAndItsSubobjects)
+{
+	UTestReflected* const Asset = NewObject<UTestReflected>(Outer, FName(TEXT("BP_Test")));
+	UTestReflected* const Graph = NewObject<UTestReflected>(Asset, FName(TEXT("EventGraph")));
+	UTestReflected* const Node = NewObject<UTestReflected>(Graph, FName(TEXT("K2Node_MakeMap_3")));
+	EXPECT_EQ(Asset->GetPathName(), TEXT("/Temp/ObjectNameTests.BP_Test"));
+	EXPECT_EQ(Graph->GetPathName(), TEXT("/Temp/ObjectNameTests.BP_Test:EventGraph"));
+	EXPECT_EQ(Node->GetPathName(), TEXT("/Temp/ObjectNameTests.BP_Test:EventGraph.K2Node_MakeMap_3"));
+}
