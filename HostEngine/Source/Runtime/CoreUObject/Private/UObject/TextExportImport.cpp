@@ -174,8 +174,11 @@ namespace
 		}
 	}
 
-	/** Imports one "Name(Index)=Value", "Name=Value", "Name=" or "Name.RemoveIndex(Index)" line. */
-	void ImportPropertyLine(UObject* Object, const FString& Line)
+	/**
+	 * Imports one "Name(Index)=Value", "Name=Value", "Name=" or "Name.RemoveIndex(Index)" line. An
+	 * array grows to hold an index below MaxLength.
+	 */
+	void ImportPropertyLine(UObject* Object, const FString& Line, int32 MaxLength)
 	{
 		FString Name;
 		const TCHAR* Cursor = *Line;
@@ -225,13 +228,18 @@ namespace
 			{
 				++Cursor;
 			}
-			// Elements are set by index, the array growing to hold them, as the engine imports them.
-			constexpr int32 MaxIndex = 1 << 20;
-			if (!ArrayProperty || *Cursor != '=' || Index < 0 || Index >= MaxIndex)
+			if (!ArrayProperty || *Cursor != '=' || Index < 0)
 			{
 				return;
 			}
+			// Elements are set by index, the array growing to hold them, as the engine imports them. The
+			// engine grows it to any index; the host only about as far as the text could list elements,
+			// so that a few lines cannot ask for millions.
 			const FScriptArrayHelper Array(ArrayProperty, Value);
+			if (Index >= Array.Num() && Index >= MaxLength)
+			{
+				return;
+			}
 			if (Index >= Array.Num())
 			{
 				Array.Resize(Index + 1);
@@ -384,7 +392,9 @@ void ImportObjectTextProperties(UObject* Object, const FObjectTextBlock& Block)
 {
 	for (const FString& Line : Block.PropertyLines)
 	{
-		ImportPropertyLine(Object, Line);
+		// Room for gaps that the engine's own text never leaves.
+		constexpr int32 SpareLength = 1024;
+		ImportPropertyLine(Object, Line, Block.PropertyLines.Num() + SpareLength);
 	}
 }
 
