@@ -212,3 +212,37 @@ TEST_F(FTextExportTest, BlocksParseWithoutRecursionAndNameTheirFirstProblem)
 		EXPECT_EQ(Problem, Case.Problem);
 	}
 }
+
+// The engine's text removes array elements from the end; text from elsewhere may remove from the front
+// again and again, each removal moving every later element. The host honours such removals only while
+// the moves stay in proportion to the text, so that any text imports in time in proportion to its size.
+TEST_F(FTextExportTest, ArrayRemovalsFromTheEndAreAllHonouredAndFromTheFrontOnlyInProportionToTheText)
+{
+	constexpr int32 NumElements = 3000;
+	FString Elements;
+	for (int32 Index = 0; Index < NumElements; ++Index)
+	{
+		Elements += FString::Printf(TEXT("   Names(%d)=\"e%d\"\n"), Index, Index);
+	}
+	FString FromTheEnd;
+	FString FromTheFront;
+	for (int32 Index = NumElements - 1; Index >= 0; --Index)
+	{
+		FromTheEnd += FString::Printf(TEXT("   Names.RemoveIndex(%d)\n"), Index);
+		FromTheFront += TEXT("   Names.RemoveIndex(0)\n");
+	}
+	// One element dropped from the middle, as a last line.
+	FromTheEnd = FromTheEnd.Replace(TEXT("   Names.RemoveIndex(0)\n"), TEXT(""));
+
+	const UTestReflected* const Emptied = Cast<UTestReflected>(ImportObjectFromText(*(TEXT("Begin Object Class=/Script/CoreUObjectTests.TestReflected Name=\"End\"\n") + Elements + FromTheEnd + TEXT("   Names.RemoveIndex(0)\nEnd Object\n")), Package));
+	ASSERT_NE(Emptied, nullptr);
+	EXPECT_TRUE(Emptied->Names.IsEmpty()) << Emptied->Names.Num();
+
+	const UTestReflected* const Front = Cast<UTestReflected>(ImportObjectFromText(*(TEXT("Begin Object Class=/Script/CoreUObjectTests.TestReflected Name=\"Front\"\n") + Elements + FromTheFront + TEXT("End Object\n")), Package));
+	ASSERT_NE(Front, nullptr);
+	ASSERT_FALSE(Front->Names.IsEmpty());
+	EXPECT_LT(Front->Names.Num(), NumElements) << "the first removals are honoured";
+	// Whatever is left is the end of the array, in order.
+	EXPECT_EQ(Front->Names.Last(), TEXT("e2999"));
+	EXPECT_EQ(Front->Names[0], FString::Printf(TEXT("e%d"), NumElements - Front->Names.Num()));
+}

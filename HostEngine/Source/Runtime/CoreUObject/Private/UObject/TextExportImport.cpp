@@ -175,10 +175,21 @@ namespace
 	}
 
 	/**
-	 * Imports one "Name(Index)=Value", "Name=Value", "Name=" or "Name.RemoveIndex(Index)" line. An
-	 * array grows to hold an index below MaxLength.
+	 * What the lines of one block may make an array do. The engine grows an array to any index and
+	 * removes any element; the host only about as far as the text could list elements, and moves
+	 * elements down for removals only so often, so that text of any size imports in time in proportion
+	 * to it. The engine's own text removes from the end, which moves nothing.
 	 */
-	void ImportPropertyLine(UObject* Object, const FString& Line, int32 MaxLength)
+	struct FArrayImportLimits
+	{
+		/** An array grows to hold an index below this. */
+		int32 MaxLength = 0;
+		/** How many more elements removals may move down. */
+		int64 MovesLeft = 0;
+	};
+
+	/** Imports one "Name(Index)=Value", "Name=Value", "Name=" or "Name.RemoveIndex(Index)" line. */
+	void ImportPropertyLine(UObject* Object, const FString& Line, FArrayImportLimits& Limits)
 	{
 		FString Name;
 		const TCHAR* Cursor = *Line;
@@ -210,8 +221,10 @@ namespace
 			{
 				const int32 Index = FCString::Atoi(Cursor + 13);
 				const FScriptArrayHelper Array(ArrayProperty, Value);
-				if (Array.IsValidIndex(Index))
+				const int32 NumMoves = Array.Num() - Index - 1;
+				if (Array.IsValidIndex(Index) && NumMoves <= Limits.MovesLeft)
 				{
+					Limits.MovesLeft -= NumMoves;
 					for (int32 Later = Index + 1; Later < Array.Num(); ++Later)
 					{
 						ArrayProperty->Inner->CopyCompleteValue(Array.GetRawPtr(Later - 1), Array.GetRawPtr(Later));
@@ -236,7 +249,7 @@ namespace
 			// engine grows it to any index; the host only about as far as the text could list elements,
 			// so that a few lines cannot ask for millions.
 			const FScriptArrayHelper Array(ArrayProperty, Value);
-			if (Index >= Array.Num() && Index >= MaxLength)
+			if (Index >= Array.Num() && Index >= Limits.MaxLength)
 			{
 				return;
 			}
@@ -390,11 +403,15 @@ void ParseObjectTextBlocks(const TCHAR* Text, FObjectTextBlocks& OutBlocks, FStr
 
 void ImportObjectTextProperties(UObject* Object, const FObjectTextBlock& Block)
 {
+	// Room for gaps and front removals that the engine's own text never makes.
+	constexpr int32 SpareLength = 1024;
+	constexpr int64 MovesPerLine = 64;
+	FArrayImportLimits Limits;
+	Limits.MaxLength = Block.PropertyLines.Num() + SpareLength;
+	Limits.MovesLeft = (Block.PropertyLines.Num() + SpareLength) * MovesPerLine;
 	for (const FString& Line : Block.PropertyLines)
 	{
-		// Room for gaps that the engine's own text never leaves.
-		constexpr int32 SpareLength = 1024;
-		ImportPropertyLine(Object, Line, Block.PropertyLines.Num() + SpareLength);
+		ImportPropertyLine(Object, Line, Limits);
 	}
 }
 

@@ -384,7 +384,7 @@ const TCHAR* FByteProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, U
 	{
 		FString Token;
 		const TCHAR* End = ReadBareToken(Buffer, Token);
-		const int32 Index = Enum->GetIndexByName(FName(*Token, FNAME_Find));
+		const int32 Index = Enum->GetIndexByName(Token.Len() < NAME_SIZE ? FName(*Token) : FName());
 		if (Index != INDEX_NONE)
 		{
 			*(uint8*)Data = (uint8)Enum->GetValueByIndex(Index);
@@ -888,7 +888,7 @@ const TCHAR* FEnumProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, U
 {
 	FString Token;
 	Buffer = ReadBareToken(Buffer, Token);
-	const int32 Index = Enum->GetIndexByName(FName(*Token, FNAME_Find));
+	const int32 Index = Enum->GetIndexByName(Token.Len() < NAME_SIZE ? FName(*Token) : FName());
 	if (Index == INDEX_NONE)
 	{
 		return nullptr;
