@@ -27,6 +27,8 @@ namespace
 		}
 	}
 
+	constexpr int64 MaxInputsPerNode = 4096;
+
 	UEdGraph* AddGraph(UBlueprint* Blueprint, const TCHAR* Name)
 	{
 		UEdGraph* const Graph = NewObject<UEdGraph>(Blueprint, FName(Name));
@@ -76,6 +78,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8* Data, size_t Size)
 		for (const int32 Line : Block.CustomLineNumbers)
 		{
 			Require(Line > Block.LineNumber, "a custom line numbered before its block");
+		}
+	}
+
+	// A node makes as many inputs as its NumInputs asks for, in the engine as here: memory in proportion
+	// to a number in the text, not to the text. Such inputs are left out (zova graph run refuses them).
+	for (const FObjectTextBlock& Block : Blocks.Blocks)
+	{
+		for (const FString& Line : Block.PropertyLines)
+		{
+			if (Line.StartsWith(TEXT("NumInputs=")) && FCString::Atoi64(*Line + 10) > MaxInputsPerNode)
+			{
+				return -1;
+			}
 		}
 	}
 

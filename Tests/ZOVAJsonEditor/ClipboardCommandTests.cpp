@@ -161,6 +161,8 @@ TEST(ZovaGraphRunTest, TextNotInTheEditorsFormIsRefusedNamingItsLine)
 		{"stray end", Header + "End Object\nEnd Object\n", "line 3: expected Begin Object before End Object"},
 		{"no class", "Begin Object Name=\"A\"\nEnd Object\n", "line 1: expected Class="},
 		{"not a property", Header + "   a line of prose\nEnd Object\n", "line 2: expected Name=Value"},
+		// As many inputs as the text asks for would be made, in the editor too.
+		{"inputs beyond count", "\n" + Header + "   NumInputs=345555\nEnd Object\n", "line 2: expected a node of at most 100000 inputs"},
 	};
 	for (const FCase& Case : Cases)
 	{

@@ -94,6 +94,21 @@ bool FZovaClipboardText::Read(const FString& Text, FString& OutError)
 		return false;
 	}
 
+	// A node makes as many inputs as its NumInputs asks for, in the editor as here; text from a clipboard
+	// could ask for millions.
+	constexpr int64 MaxInputsPerNode = 100000;
+	for (const FObjectTextBlock& Block : Blocks.Blocks)
+	{
+		for (const FString& Line : Block.PropertyLines)
+		{
+			if (Line.StartsWith(TEXT("NumInputs="), ESearchCase::CaseSensitive) && FCString::Atoi64(*Line + 10) > MaxInputsPerNode)
+			{
+				OutError = FString::Printf(TEXT("line %d: expected a node of at most %lld inputs (NumInputs) in the block that starts here"), Block.LineNumber, MaxInputsPerNode);
+				return false;
+			}
+		}
+	}
+
 	TMap<FString, bool> OpaqueNames;
 	TMap<FString, bool> BlockNames;
 	for (const int32 Root : Blocks.Roots)
