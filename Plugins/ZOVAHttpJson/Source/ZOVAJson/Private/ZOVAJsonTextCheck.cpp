@@ -1,40 +1,5 @@
 #include "ZOVAJsonTextCheck.h"
 
-namespace
-{
-	/** Whether any of the four UTF-16 units that start at Chars is a quote or a backslash. */
-	bool HasQuoteOrBackslash(const TCHAR* Chars)
-	{
-		static_assert(sizeof(TCHAR) == 2, "four characters to a 64-bit word");
-		constexpr uint64 Ones = 0x0001000100010001ull;
-		constexpr uint64 HighBits = 0x8000800080008000ull;
-		uint64 Word = 0;
-		FMemory::Memcpy(&Word, Chars, sizeof(Word));
-		// A unit equal to the character becomes zero, and (X - 1) & ~X keeps a high bit only where some unit is zero.
-		const uint64 Quotes = Word ^ (Ones * '"');
-		const uint64 Backslashes = Word ^ (Ones * '\\');
-		return ((((Quotes - Ones) & ~Quotes) | ((Backslashes - Ones) & ~Backslashes)) & HighBits) != 0;
-	}
-
-	/** The index of the quote that ends the string whose first character is at Index, or Len when the text ends first. */
-	int32 SkipString(const TCHAR* Chars, int32 Len, int32 Index)
-	{
-		for (;;)
-		{
-			// Most of a document is string text: four characters at a time while none ends or escapes.
-			while (Index + 4 <= Len && !HasQuoteOrBackslash(Chars + Index))
-			{
-				Index += 4;
-			}
-			if (Index >= Len || Chars[Index] == '"')
-			{
-				return Index < Len ? Index : Len;
-			}
-			Index += Chars[Index] == '\\' ? 2 : 1;
-		}
-	}
-}
-
 bool ZOVAJsonTextCheck::IsRefused(const FString& Text)
 {
 	// Bit N is set when the bracket open at depth N + 1 is an object's.
@@ -47,8 +12,12 @@ bool ZOVAJsonTextCheck::IsRefused(const FString& Text)
 		switch (Chars[Index])
 		{
 		case '"':
-			Index = SkipString(Chars, Len, Index + 1);
-			if (Index == Len)
+			++Index;
+			while (Index < Len && Chars[Index] != '"')
+			{
+				Index += Chars[Index] == '\\' ? 2 : 1;
+			}
+			if (Index >= Len)
 			{
 				return true;
 			}

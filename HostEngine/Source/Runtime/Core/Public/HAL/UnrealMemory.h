@@ -4,7 +4,6 @@
 #include "HAL/MemoryBase.h"
 
 #include <cstdlib>
-#include <cstring>
 
 /**
  * The engine's allocation functions: everything goes to GMalloc, which the first call creates.
@@ -34,11 +33,6 @@ struct FMemory
 		{
 			GetMalloc().Free(Original);
 		}
-	}
-
-	static FORCEINLINE void* Memcpy(void* Dest, const void* Src, SIZE_T Count)
-	{
-		return std::memcpy(Dest, Src, Count);
 	}
 
 	/** The usable size of a block from Malloc or Realloc, or 0 when the allocator cannot tell. */
