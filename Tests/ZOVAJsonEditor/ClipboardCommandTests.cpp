@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -239,6 +240,32 @@ TEST(ZovaGraphRunTest, EmittedNodesRunBackToTheCommandsOwnResult)
 		}
 		const int32 NumValues = KeyValues ? (*KeyValues)->Values.Num() + 1 : Expected->Values.Num();
 		EXPECT_EQ(NumCompared, NumValues) << "every output of the node is evaluated";
+	}
+}
+
+TEST(ZovaGraphRunTest, APastedKeyTheNodeCannotHoldIsDroppedWithOneWarning)
+{
+	const FZovaRun EmitRun = RunZova({"json", "analyze", "{\"name\":\"Zova\"}", "--key", "name", "--key", "placeholder", "--emit-nodes"});
+	ASSERT_EQ(EmitRun.ExitStatus, 0) << EmitRun.StdErr;
+	const std::string Emitted(TCHAR_TO_UTF8(*EmitRun.StdOut));
+	const std::string Placeholder = "PinNames(1)=\"placeholder\"";
+	const size_t At = Emitted.find(Placeholder);
+	ASSERT_NE(At, std::string::npos) << Emitted;
+	for (const std::string& SecondKey : {std::string("\"\""), std::string("\"None\""), std::string("\"_5\""), std::string("placeholder")})
+	{
+		SCOPED_TRACE(SecondKey);
+		const std::string Text = std::string(Emitted).replace(At, Placeholder.size(), "PinNames(1)=" + SecondKey);
+		const FZovaRun Run = RunZova({"graph", "run", "-", "--json"}, Text);
+		EXPECT_EQ(Run.ExitStatus, 0) << Run.StdErr;
+		EXPECT_EQ(std::count(Run.StdErr.begin(), Run.StdErr.end(), '\n'), 1) << Run.StdErr;
+		EXPECT_NE(Run.StdErr.find("ZOVAK2Node_Json_1: the key \""), std::string::npos) << Run.StdErr;
+		EXPECT_NE(Run.StdErr.find("\" was dropped: "), std::string::npos) << Run.StdErr;
+		const TSharedPtr<FJsonObject> Object = ParseObject(Run);
+		const TArray<TSharedPtr<FJsonValue>>* Pins = nullptr;
+		ASSERT_TRUE(Object->TryGetArrayField(TEXT("pins"), Pins));
+		ASSERT_EQ(Pins->Num(), 2) << TCHAR_TO_UTF8(*Run.StdOut);
+		EXPECT_EQ((*Pins)[1]->AsObject()->GetStringField(TEXT("pin")), FString(TEXT("name")));
+		EXPECT_EQ((*Pins)[1]->AsObject()->GetStringField(TEXT("value")), FString(TEXT("Zova")));
 	}
 }
 

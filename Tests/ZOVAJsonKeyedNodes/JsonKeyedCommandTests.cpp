@@ -170,7 +170,14 @@ TEST_F(FJsonKeyedCommandTest, KeysThatMakeNoNameAreRefusedInOneShortLine)
 
 TEST_F(FJsonKeyedCommandTest, ARefusedKeyIsNamedWithTheReasonTheNodeRefusedIt)
 {
-	const std::pair<std::vector<std::string>, const char*> Cases[] = {
+	struct FRefusalCase
+	{
+		std::vector<std::string> Words;
+		const char* Reason;
+		std::string StdIn;
+	};
+	using namespace std::string_literals;
+	const FRefusalCase Cases[] = {
 		{{"json", "analyze", "{}", "--key", "name", "--key", "NAME"}, "the key \"NAME\": The node already has this key; keys are compared ignoring letter case."},
 		{{"json", "analyze", "{}", "--key", ""}, "the key \"\": A key may not be empty."},
 		{{"json", "analyze", "{}", "--key", "Success"}, "the key \"Success\": One of the node's own pins on this side already has this name."},
@@ -178,11 +185,14 @@ TEST_F(FJsonKeyedCommandTest, ARefusedKeyIsNamedWithTheReasonTheNodeRefusedIt)
 		{{"json", "analyze", "{}", "--key", "_25"}, "the key \"_25\": An underscore and a number alone make an empty name with a number"},
 		{{"json", "create", "a=1", "A=2"}, "\"Json Create\" node refused the key \"A\": The node already has this key"},
 		{{"json", "create", std::string(1024, 'k') + "=1"}, "(1024 characters): A key may have at most 1,023 characters"},
+		// Only standard input can carry a NUL; it is shown escaped, and the key is refused whole.
+		{{"json", "analyze", "{}", "--key", "-"}, "the key \"a\\u0000b\": A key may not hold the character U+0000, where a pin name ends.", "a\0b"s},
+		{{"json", "create", "-"}, "the key \"a\\u0000b\": A key may not hold the character U+0000", "a\0b=1"s},
 	};
-	for (const auto& [Words, Reason] : Cases)
+	for (const auto& [Words, Reason, StdIn] : Cases)
 	{
 		SCOPED_TRACE(Reason);
-		const FRun Run = RunZova(Words);
+		const FRun Run = RunZova(Words, StdIn);
 		EXPECT_EQ(Run.ExitStatus, 2);
 		EXPECT_TRUE(Run.StdOut.IsEmpty());
 		EXPECT_NE(Run.StdErr.find(Reason), std::string::npos) << Run.StdErr;

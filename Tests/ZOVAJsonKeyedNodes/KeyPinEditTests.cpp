@@ -157,6 +157,8 @@ TEST_F(FKeyPinEditTest, KeysThatMakeNoNameAreRefusedBeforeTheyBecomeOneWithAReas
 		{Longest + TEXT("_5"), TooLong},
 		{FString::ChrN(100000, TEXT('k')), TooLong},
 		{TEXT(""), TEXT("A key may not be empty.")},
+		// A name would end at the NUL and name the pin "a".
+		{FString::ConstructFromPtrSize(TEXT("a\0b"), 3), TEXT("A key may not hold the character U+0000, where a pin name ends.")},
 		{TEXT("SUCCESS"), TEXT("One of the node's own pins on this side already has this name.")},
 	};
 	TArray<FString> Added;

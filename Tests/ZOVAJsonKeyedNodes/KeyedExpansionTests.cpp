@@ -1,3 +1,4 @@
+#include "EdGraphUtilities.h"
 #include "JsonTextCheckCases.h"
 #include "K2Node_CallFunction.h"
 #include "KeyedNodeTestFixture.h"
@@ -193,4 +194,37 @@ TEST_F(FKeyedExpansionTest, TextNestedPastTheLimitIsRefusedByAnalyzeAndQuotedByC
 	EXPECT_FALSE(EvaluateBool(AnalyzeDeep->FindPinChecked(TEXT("Success"), EGPD_Output)));
 	EXPECT_EQ(EvaluateString(AnalyzeDeep->FindPinChecked(TEXT("name"), EGPD_Output)), FString()) << "the whole text is refused";
 	EXPECT_EQ(EvaluateString(ArrayCreate->FindPinChecked(TEXT("Out Json"), EGPD_Output)), TEXT("[\"") + NestedArrays(Limit + 1) + TEXT("\"]"));
+}
+
+TEST_F(FKeyedExpansionTest, PastedKeysTheNodeWouldRefuseAreDroppedAndTheOthersCompile)
+{
+	UZOVAK2Node_Json* const Analyze = SpawnWithKeys<UZOVAK2Node_Json>({TEXT("name"), TEXT("placeholder")});
+	UZOVAK2Node_JsonCreate* const Create = SpawnWithKeys<UZOVAK2Node_JsonCreate>({TEXT("name"), TEXT("placeholder")});
+	ASSERT_TRUE(Analyze && Create);
+	Analyze->FindPinChecked(TEXT("In Json"), EGPD_Input)->DefaultValue = TEXT("{\"name\":\"Zova\",\"\":\"empty\"}");
+	Create->FindPinChecked(TEXT("name"), EGPD_Input)->DefaultValue = TEXT("Zova");
+	FString Copied;
+	FEdGraphUtilities::ExportNodesToText({Analyze, Create}, Copied);
+	ASSERT_TRUE(Copied.Contains(TEXT("PinNames(1)=\"placeholder\"")));
+
+	// Hand-edited or damaged text; an unquoted name is read as an empty element, as the engine reads it.
+	const FString SecondKeys[] = {TEXT("\"\""), TEXT("\"None\""), TEXT("\"_5\""), TEXT("placeholder"), TEXT("\"NAME\""), TEXT("\"") + FString::ChrN(NAME_SIZE, TEXT('k')) + TEXT("\"")};
+	for (const FString& SecondKey : SecondKeys)
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(*SecondKey.Left(20)));
+		Graph->Nodes.Reset();
+		TArray<UEdGraphNode*> Pasted;
+		FEdGraphUtilities::ImportNodesFromText(Graph, Copied.Replace(TEXT("PinNames(1)=\"placeholder\""), *(TEXT("PinNames(1)=") + SecondKey)), Pasted);
+		ASSERT_EQ(Pasted.Num(), 2);
+		UZOVAK2Node_Json* const PastedAnalyze = Cast<UZOVAK2Node_Json>(Pasted[0]);
+		UZOVAK2Node_JsonCreate* const PastedCreate = Cast<UZOVAK2Node_JsonCreate>(Pasted[1]);
+		ASSERT_TRUE(PastedAnalyze && PastedCreate);
+		EXPECT_EQ(PinNamesOf(PastedAnalyze, EGPD_Output), TArray<FString>({TEXT("Success"), TEXT("name")}));
+		EXPECT_EQ(PinNamesOf(PastedCreate, EGPD_Input), TArray<FString>({TEXT("name")}));
+
+		CompileCleanly();
+		EXPECT_TRUE(EvaluateBool(PastedAnalyze->FindPinChecked(TEXT("Success"), EGPD_Output)));
+		EXPECT_EQ(EvaluateString(PastedAnalyze->FindPinChecked(TEXT("name"), EGPD_Output)), FString(TEXT("Zova")));
+		EXPECT_EQ(EvaluateString(PastedCreate->FindPinChecked(TEXT("Out Json"), EGPD_Output)), FString(TEXT("{\"name\":\"Zova\"}")));
+	}
 }

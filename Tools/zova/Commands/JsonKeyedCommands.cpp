@@ -48,7 +48,9 @@ namespace
 	FString RefusedKeyError(const UEdGraphNode& Node, const FString& Key, const FText& Reason)
 	{
 		constexpr int32 MaxShownCharacters = 64;
-		const FString Shown = Key.Len() > MaxShownCharacters ? FString::Printf(TEXT("\"%s...\" (%d characters)"), *Key.Left(MaxShownCharacters), Key.Len()) : FString::Printf(TEXT("\"%s\""), *Key);
+		// Escaped here, not only when printed: a key may hold a NUL, which would end the formatted text.
+		const FString Escaped = ZovaOutput::EscapeForTerminal(Key.Left(MaxShownCharacters));
+		const FString Shown = Key.Len() > MaxShownCharacters ? FString::Printf(TEXT("\"%s...\" (%d characters)"), *Escaped, Key.Len()) : FString::Printf(TEXT("\"%s\""), *Escaped);
 		return FString::Printf(TEXT("the \"%s\" node refused the key %s: %s"), *Node.GetNodeTitle(ENodeTitleType::MenuTitle).ToString(), *Shown, *Reason.ToString());
 	}
 

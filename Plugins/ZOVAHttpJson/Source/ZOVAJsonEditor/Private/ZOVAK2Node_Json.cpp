@@ -49,10 +49,7 @@ void UZOVAK2Node_Json::AllocateDefaultPins()
 {
 	CreatePin(EGPD_Input, UEdGraphSchema_K2::PC_String, ZOVAJsonAnalyzePinNames::InJsonPinName);
 	CreatePin(EGPD_Output, UEdGraphSchema_K2::PC_Boolean, ZOVAJsonAnalyzePinNames::SuccessPinName);
-	for (const FString& Key : PinNames)
-	{
-		CreateKeyPin(Key, EGPD_Output);
-	}
+	CreateKeyPins(EGPD_Output);
 }
 
 FText UZOVAK2Node_Json::GetNodeTitle(ENodeTitleType::Type TitleType) const

@@ -18,6 +18,14 @@ namespace ZOVAJsonBaseMenuNames
 	static const FName RemoveEntryName(TEXT("Json Key"));
 }
 
+DEFINE_LOG_CATEGORY_STATIC(LogZOVAJsonEditor, Log, All);
+
+namespace ZOVAJsonBaseLimits
+{
+	/** Keys are cut to this many characters where a message names them. */
+	static constexpr int32 MaxKeyCharactersInMessages = 64;
+}
+
 #define LOCTEXT_NAMESPACE "ZOVA_Json"
 
 /////////////////////////////////////////////////////
@@ -167,6 +175,22 @@ void UZOVAK2Node_JsonBase::CreateKeyPin(const FString& Key, EEdGraphPinDirection
 	Pin->bAllowFriendlyName = false;
 }
 
+void UZOVAK2Node_JsonBase::CreateKeyPins(EEdGraphPinDirection Direction)
+{
+	const TArray<FString> Keys = MoveTemp(PinNames);
+	PinNames.Reset();
+	for (const FString& Key : Keys)
+	{
+		if (const FText Refusal = GetKeyRefusal(Key, Direction); !Refusal.IsEmpty())
+		{
+			UE_LOG(LogZOVAJsonEditor, Warning, TEXT("%s: the key \"%s\" was dropped: %s"), *GetName(), *Key.Left(ZOVAJsonBaseLimits::MaxKeyCharactersInMessages), *Refusal.ToString());
+			continue;
+		}
+		PinNames.Add(Key);
+		CreateKeyPin(Key, Direction);
+	}
+}
+
 FText UZOVAK2Node_JsonBase::GetKeyRefusal(const FString& Key, EEdGraphPinDirection Direction) const
 {
 	if (Key.IsEmpty())
@@ -182,6 +206,12 @@ FText UZOVAK2Node_JsonBase::GetKeyRefusal(const FString& Key, EEdGraphPinDirecti
 	if (Key.Equals(TEXT("None"), ESearchCase::IgnoreCase))
 	{
 		return LOCTEXT("KeyNone_Error", "\"None\", in any letter case, is the engine's empty name and cannot name a pin.");
+	}
+	// A name ends at the first NUL, so the pin would not be named by the whole key.
+	int32 NulIndex = INDEX_NONE;
+	if (Key.FindChar(TEXT('\0'), NulIndex))
+	{
+		return LOCTEXT("KeyNul_Error", "A key may not hold the character U+0000, where a pin name ends.");
 	}
 	if (FName(*Key).IsNone())
 	{

@@ -48,6 +48,12 @@ protected:
 
 	/** Creates the pin of one key, shown exactly as typed. */
 	void CreateKeyPin(const FString& Key, EEdGraphPinDirection Direction);
+	/**
+	 * Creates the key pins after the fixed pins, in key order. Keys that AddKeyPin would refuse (they
+	 * can arrive by paste, a hand-edited text or an old asset) are dropped with a warning, so that every
+	 * key the node keeps has its pin.
+	 */
+	void CreateKeyPins(EEdGraphPinDirection Direction);
 
 	UPROPERTY()
 	TArray<FString> PinNames;

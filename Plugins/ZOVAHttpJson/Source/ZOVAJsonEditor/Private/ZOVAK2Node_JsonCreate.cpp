@@ -25,10 +25,7 @@ void UZOVAK2Node_JsonCreate::AllocateDefaultPins()
 {
 	CreatePin(EGPD_Output, UEdGraphSchema_K2::PC_Boolean, ZOVAJsonCreatePinNames::SuccessPinName);
 	CreatePin(EGPD_Output, UEdGraphSchema_K2::PC_String, ZOVAJsonCreatePinNames::OutJsonPinName);
-	for (const FString& Key : PinNames)
-	{
-		CreateKeyPin(Key, EGPD_Input);
-	}
+	CreateKeyPins(EGPD_Input);
 }
 
 FText UZOVAK2Node_JsonCreate::GetNodeTitle(ENodeTitleType::Type TitleType) const
