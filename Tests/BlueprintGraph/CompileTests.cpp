@@ -1,6 +1,7 @@
 #include "BlueprintTestFixture.h"
 #include "GraphTestTypes.h"
 #include "K2Node_CallFunction.h"
+#include "K2Node_MakeMap.h"
 
 class FCompileTest : public FBlueprintTest
 {
@@ -97,4 +98,46 @@ TEST_F(FCompileTest, AuthorErrorsFailTheCompileWithAMessageNamingThePlace)
 		EXPECT_EQ(Blueprint->Status, BS_Error);
 		EXPECT_TRUE(GetCompilerMessages().Contains(Case.ExpectedText, ESearchCase::CaseSensitive)) << TCHAR_TO_UTF8(*GetCompilerMessages());
 	}
+}
+
+TEST_F(FCompileTest, UnlinkedContainerAndReferenceInputsNeedALinkUnlessTheFunctionCreatesThem)
+{
+	const auto AddCall = [this](const TCHAR* FunctionName)
+	{
+		return AddNode<UK2Node_CallFunction>([FunctionName](UK2Node_CallFunction* Node)
+		{
+			Node->SetFromFunction(UGraphTestLibrary::StaticClass()->FindFunctionByName(FunctionName));
+		});
+	};
+	AddCall(TEXT("CountWords"));
+	AddCall(TEXT("CountPairs"));
+	AddCall(TEXT("JoinWords"))->FindPinChecked(TEXT("First"))->DefaultValue = TEXT("a string by const reference is a plain input");
+	UK2Node_CallFunction* const Tagged = AddCall(TEXT("CountTagged"));
+	Tagged->FindPinChecked(TEXT("Tag"))->DefaultValue = TEXT("Label");
+
+	Compile();
+	EXPECT_EQ(Blueprint->Status, BS_Error);
+	// One message per unlinked input, in node order: CountWords, CountPairs, then CountTagged's map and
+	// tag. The log names the pin (with its node) where "@@" stands.
+	const std::pair<const TCHAR*, const TCHAR*> Messages[] = {
+		{TEXT("The current value of the 'Words"), TEXT("' pin is invalid: Array inputs (like 'Words') must have an input wired into them (try connecting a MakeArray node).")},
+		{TEXT("The current value of the 'Pairs"), TEXT("' pin is invalid: Map inputs (like 'Pairs') must have an input wired into them (try connecting a MakeMap node).")},
+		{TEXT("The current value of the 'Pairs"), TEXT("' pin is invalid: Map inputs (like 'Pairs') must have an input wired into them (try connecting a MakeMap node).")},
+		{TEXT("The current value (Label) of the 'Tag"), TEXT("' pin is invalid: 'Tag' in action 'Count Tagged' must have an input wired into it (\"by ref\" params expect a valid input to operate on).")},
+	};
+	ASSERT_EQ(Results->Messages.Num(), int32(UE_ARRAY_COUNT(Messages))) << TCHAR_TO_UTF8(*GetCompilerMessages());
+	for (int32 Index = 0; Index < int32(UE_ARRAY_COUNT(Messages)); ++Index)
+	{
+		const FString Message = Results->Messages[Index]->ToText().ToString();
+		EXPECT_EQ(Results->Messages[Index]->GetSeverity(), EMessageSeverity::Error);
+		EXPECT_TRUE(Message.StartsWith(Messages[Index].first, ESearchCase::CaseSensitive) && Message.EndsWith(Messages[Index].second, ESearchCase::CaseSensitive)) << TCHAR_TO_UTF8(*Message);
+	}
+
+	// Linked, the same inputs compile; the listed array still needs no link.
+	Graph->Nodes.Reset();
+	UK2Node_CallFunction* const Linked = AddCall(TEXT("CountTagged"));
+	Link(AddNode<UK2Node_MakeMap>()->GetOutputPin(), Linked->FindPinChecked(TEXT("Pairs")));
+	Link(AddSource(UEdGraphSchema_K2::PC_Name, TEXT("Label"))->GetValuePin(), Linked->FindPinChecked(TEXT("Tag")));
+	Compile();
+	EXPECT_EQ(Results->NumErrors, 0) << TCHAR_TO_UTF8(*GetCompilerMessages());
 }

@@ -29,6 +29,11 @@ int32 UGraphTestLibrary::CountPairs(const TMap<FString, FString>& Pairs)
 	return Pairs.Num();
 }
 
+int32 UGraphTestLibrary::CountTagged(const TArray<FString>& Words, const TMap<FString, FString>& Pairs, const FName& Tag)
+{
+	return Words.Num() + Pairs.Num();
+}
+
 float UGraphTestLibrary::Scale(float Value, int32 Factor)
 {
 	return Value * (float)Factor;

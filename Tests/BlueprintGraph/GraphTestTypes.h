@@ -26,6 +26,10 @@ public:
 	UFUNCTION(BlueprintPure, Category = "Graph Test")
 	static int32 CountPairs(const TMap<FString, FString>& Pairs);
 
+	/** Words are created when left unlinked (the list has spaces and an empty entry, as hand-written lists do); pairs and the tag are not. */
+	UFUNCTION(BlueprintPure, Category = "Graph Test", meta = (DisplayName = "Count Tagged", AutoCreateRefTerm = " Words ,, "))
+	static int32 CountTagged(const TArray<FString>& Words, const TMap<FString, FString>& Pairs, const FName& Tag);
+
 	UFUNCTION(BlueprintPure, Category = "Graph Test")
 	static float Scale(float Value, int32 Factor);
 

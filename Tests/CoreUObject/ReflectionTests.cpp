@@ -88,8 +88,8 @@ TEST_F(FReflectionTest, FunctionsCarryFlagsParametersAndMetadata)
 		EPropertyFlags Forbidden;
 	};
 	const FExpectedParm Expected[] = {
-		// As the engine flags them: a const reference is an input passed by reference, a plain reference an output.
-		{TEXT("InText"), FStrProperty::StaticClass(), CPF_Parm | CPF_OutParm | CPF_ConstParm | CPF_ReferenceParm, CPF_ReturnParm},
+		// As the engine flags them: a string by const reference is a plain input, a plain reference an output.
+		{TEXT("InText"), FStrProperty::StaticClass(), CPF_Parm, CPF_OutParm | CPF_ConstParm | CPF_ReferenceParm | CPF_ReturnParm},
 		{TEXT("OutParts"), FArrayProperty::StaticClass(), CPF_Parm | CPF_OutParm, CPF_ReferenceParm | CPF_ConstParm | CPF_ReturnParm},
 		{TEXT("ReturnValue"), FBoolProperty::StaticClass(), CPF_Parm | CPF_OutParm | CPF_ReturnParm, CPF_ReferenceParm},
 	};

@@ -63,10 +63,14 @@ def class_flags(reflected_class):
 
 def parameter_flags(parameter):
 	"""The engine's parameter flags: a const reference is an input passed by reference (it carries
-	CPF_OutParm too, with CPF_ReferenceParm marking it as an input); a non-const reference is an output."""
+	CPF_OutParm too, with CPF_ReferenceParm marking it as an input), except a const FString reference,
+	which has no flags but CPF_Parm; a non-const reference is an output."""
 	cpp_type = parameter.type
 	flags = ["CPF_Parm"]
-	if cpp_type.is_reference and cpp_type.is_const:
+	if cpp_type.name == "FString" and cpp_type.is_reference and cpp_type.is_const and not cpp_type.pointer_depth:
+		# The engine's header tool reads a string passed by const reference as a string passed by value.
+		pass
+	elif cpp_type.is_reference and cpp_type.is_const:
 		flags += ["CPF_OutParm", "CPF_ConstParm", "CPF_ReferenceParm"]
 	elif cpp_type.is_reference:
 		flags += ["CPF_OutParm"]

@@ -45,11 +45,15 @@ class FunctionFlagsTest(unittest.TestCase):
 		self.assertEqual(access, [["FUNC_Public"], ["FUNC_Protected"], ["FUNC_Private"]])
 
 	def test_parameter_flags(self):
-		function = parse_class("", "\tUFUNCTION()\n\tstatic void F(int32 ByValue, const FString& In, TArray<FString>& Out, const UObject* Object);\n").functions[0]
+		function = parse_class("", "\tUFUNCTION()\n\tstatic void F(int32 ByValue, const FString& In, const FText& Text, const TArray<FString>& Keys, TArray<FString>& Out, FString& OutString, const UObject* Object);\n").functions[0]
 		flags = [ReflectionFlags.parameter_flags(parameter) for parameter in function.parameters]
+		by_const_reference = ["CPF_Parm", "CPF_OutParm", "CPF_ConstParm", "CPF_ReferenceParm", "CPF_NativeAccessSpecifierPublic"]
 		self.assertEqual(flags, [
 			["CPF_Parm", "CPF_NativeAccessSpecifierPublic"],
-			["CPF_Parm", "CPF_OutParm", "CPF_ConstParm", "CPF_ReferenceParm", "CPF_NativeAccessSpecifierPublic"],
+			["CPF_Parm", "CPF_NativeAccessSpecifierPublic"],
+			by_const_reference,
+			by_const_reference,
+			["CPF_Parm", "CPF_OutParm", "CPF_NativeAccessSpecifierPublic"],
 			["CPF_Parm", "CPF_OutParm", "CPF_NativeAccessSpecifierPublic"],
 			["CPF_Parm", "CPF_ConstParm", "CPF_NativeAccessSpecifierPublic"],
 		])

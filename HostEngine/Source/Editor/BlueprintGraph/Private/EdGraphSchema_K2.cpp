@@ -1,6 +1,7 @@
 #include "EdGraphSchema_K2.h"
 
 #include "EdGraph/EdGraphNode.h"
+#include "K2Node_CallFunction.h"
 #include "Engine/Blueprint.h"
 #include "Kismet2/BlueprintEditorUtils.h"
 #include "Templates/Casts.h"
@@ -29,6 +30,8 @@ const FName UEdGraphSchema_K2::PN_Execute(TEXT("execute"));
 const FName UEdGraphSchema_K2::PN_Then(TEXT("then"));
 const FName UEdGraphSchema_K2::PN_Self(TEXT("self"));
 const FName UEdGraphSchema_K2::PN_ReturnValue(TEXT("ReturnValue"));
+
+const FName FBlueprintMetadata::MD_AutoCreateRefTerm(TEXT("AutoCreateRefTerm"));
 
 namespace
 {
@@ -171,6 +174,68 @@ const FPinConnectionResponse UEdGraphSchema_K2::CanCreateConnection(const UEdGra
 	return FPinConnectionResponse(CONNECT_RESPONSE_MAKE, FText::GetEmpty());
 }
 
+FString UEdGraphSchema_K2::IsPinDefaultValid(const UEdGraphPin* Pin, const FString& NewDefaultValue, TObjectPtr<UObject> NewDefaultObject, const FText& InNewDefaultText) const
+{
+	check(Pin);
+	// The engine then checks the value against its type; the host takes any value of a single pin.
+	if (IsAutoCreateRefTerm(Pin))
+	{
+		return FString();
+	}
+	FFormatNamedArguments MessageArgs;
+	MessageArgs.Add(TEXT("PinName"), Pin->GetDisplayName());
+	if (Pin->PinType.IsArray())
+	{
+		return FText::Format(LOCTEXT("BadArrayDefaultVal", "Array inputs (like '{PinName}') must have an input wired into them (try connecting a MakeArray node)."), MessageArgs).ToString();
+	}
+	if (Pin->PinType.IsSet())
+	{
+		return FText::Format(LOCTEXT("BadSetDefaultVal", "Set inputs (like '{PinName}') must have an input wired into them (try connecting a MakeSet node)."), MessageArgs).ToString();
+	}
+	if (Pin->PinType.IsMap())
+	{
+		return FText::Format(LOCTEXT("BadMapDefaultVal", "Map inputs (like '{PinName}') must have an input wired into them (try connecting a MakeMap node)."), MessageArgs).ToString();
+	}
+	if (Pin->PinType.bIsReference)
+	{
+		MessageArgs.Add(TEXT("ActionName"), Pin->GetOwningNode()->GetNodeTitle(ENodeTitleType::ListView));
+		return FText::Format(LOCTEXT("BadRefDefaultVal", "'{PinName}' in action '{ActionName}' must have an input wired into it (\"by ref\" params expect a valid input to operate on)."), MessageArgs).ToString();
+	}
+	return FString();
+}
+
+bool UEdGraphSchema_K2::IsAutoCreateRefTerm(const UEdGraphPin* Pin)
+{
+	const UK2Node_CallFunction* const CallNode = Pin && !Pin->PinName.IsNone() ? Cast<UK2Node_CallFunction>(Pin->GetOwningNode()) : nullptr;
+	const UFunction* const Function = CallNode ? CallNode->GetTargetFunction() : nullptr;
+	if (!Function)
+	{
+		return false;
+	}
+	TArray<FString> Names;
+	GetAutoEmitTermParameters(Function, Names);
+	return Names.Contains(Pin->PinName.ToString());
+}
+
+void UEdGraphSchema_K2::GetAutoEmitTermParameters(const UFunction* Function, TArray<FString>& AutoEmitParameterNames)
+{
+	AutoEmitParameterNames.Reset();
+	if (Function && Function->HasMetaData(FBlueprintMetadata::MD_AutoCreateRefTerm))
+	{
+		Function->GetMetaData(FBlueprintMetadata::MD_AutoCreateRefTerm).ParseIntoArray(AutoEmitParameterNames, TEXT(","), true);
+		for (FString& Name : AutoEmitParameterNames)
+		{
+			Name.TrimStartAndEndInline();
+		}
+		AutoEmitParameterNames.RemoveAll([](const FString& Name) { return Name.IsEmpty(); });
+	}
+}
+
+bool UEdGraphSchema_K2::IsMetaPin(const UEdGraphPin& Pin) const
+{
+	return Pin.PinType.PinCategory == PC_Exec || Pin.PinName == PN_Self;
+}
+
 void UEdGraphSchema_K2::TrySetDefaultValue(UEdGraphPin& Pin, const FString& NewDefaultValue, bool bMarkAsModified) const
 {
 	Super::TrySetDefaultValue(Pin, NewDefaultValue, bMarkAsModified);
@@ -228,6 +293,7 @@ bool UEdGraphSchema_K2::ConvertPropertyToPinType(const FProperty* Property, FEdG
 		return false;
 	}
 	TypeOut.PinSubCategoryObject = SubCategoryObject;
+	TypeOut.bIsReference = Property->HasAllPropertyFlags(CPF_OutParm | CPF_ReferenceParm);
 	TypeOut.bIsConst = Property->HasAnyPropertyFlags(CPF_ConstParm);
 	return true;
 }

@@ -52,6 +52,7 @@ void FKismetCompilerContext::CompileFunctions(EInternalCompilerFlags InternalFla
 	MergeUbergraphPagesIn();
 	ExpansionStep();
 	ValidateGraph();
+	RegisterNets();
 	Blueprint->bBeingCompiled = false;
 	if (MessageLog.NumErrors > 0)
 	{
@@ -215,5 +216,39 @@ void FKismetCompilerContext::ValidateGraph()
 				}
 			}
 		}
+	}
+}
+
+void FKismetCompilerContext::RegisterNets()
+{
+	// The engine first prunes the nodes that nothing executed reaches; the host graph has no events or
+	// function entries to start from, so every node that is left counts as reached.
+	for (UEdGraphNode* Node : ConsolidatedEventGraph->Nodes)
+	{
+		for (UEdGraphPin* Pin : Node->Pins)
+		{
+			if (!Pin->bOrphanedPin && !Schema->IsMetaPin(*Pin) && Pin->Direction == EGPD_Input && Pin->LinkedTo.IsEmpty())
+			{
+				RegisterLiteral(Pin);
+			}
+		}
+	}
+}
+
+void FKismetCompilerContext::RegisterLiteral(UEdGraphPin* Net)
+{
+	const FString Refusal = Schema->IsCurrentPinDefaultValid(Net);
+	if (Refusal.IsEmpty())
+	{
+		return;
+	}
+	const FString Default = Net->GetDefaultAsString();
+	if (Default.IsEmpty())
+	{
+		MessageLog.Error(*FString::Printf(TEXT("The current value of the '@@' pin is invalid: %s"), *Refusal), Net);
+	}
+	else
+	{
+		MessageLog.Error(*FString::Printf(TEXT("The current value (%s) of the '@@' pin is invalid: %s"), *Default, *Refusal), Net);
 	}
 }

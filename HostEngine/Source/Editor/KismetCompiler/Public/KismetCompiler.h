@@ -17,7 +17,8 @@ enum class EInternalCompilerFlags
  * Compiles a Blueprint's event graphs. The compile works on a copy of the graphs, so the author's
  * nodes keep their links: every node is asked to expand (nodes that expansions spawn are asked in
  * turn), expanded nodes are removed, and what is left is checked: links between pins of
- * incompatible types and calls of missing functions are errors. The graph evaluator (see
+ * incompatible types, calls of missing functions and unlinked inputs that no literal can stand for
+ * (containers, references) are errors. The graph evaluator (see
  * HostGraphEvaluator.h) runs the result.
  */
 class KISMETCOMPILER_API FKismetCompilerContext : public FGraphCompilerContext
@@ -75,6 +76,9 @@ private:
 	void MergeUbergraphPagesIn();
 	void ExpansionStep();
 	void ValidateGraph();
+	void RegisterNets();
+	/** An unlinked input takes its default as a literal; an error when the schema refuses the default. */
+	void RegisterLiteral(UEdGraphPin* Net);
 
 	/** Nodes replaced by their expansion; kept alive for the log that still points at them. */
 	TArray<UEdGraphNode*> ExpandedNodes;

@@ -25,7 +25,7 @@ public:
 	 * @param OutValue - one value per key, "" where a key is not found
 	 * @return true when the text is a JSON object and every key was found
 	 */
-	UFUNCTION(BlueprintPure, Category = "ZOVA Http Json", meta = (BlueprintInternalUseOnly = "true"))
+	UFUNCTION(BlueprintPure, Category = "ZOVA Http Json", meta = (BlueprintInternalUseOnly = "true", AutoCreateRefTerm = "InKey"))
 	static bool OnJsonAnalyze(const FString& InJson, const TArray<FString>& InKey, TArray<FString>& OutValue);
 
 	/**
@@ -44,7 +44,7 @@ public:
 	 * @param OutJson - compact JSON object text
 	 * @return true
 	 */
-	UFUNCTION(BlueprintPure, Category = "ZOVA Http Json", meta = (BlueprintInternalUseOnly = "true"))
+	UFUNCTION(BlueprintPure, Category = "ZOVA Http Json", meta = (BlueprintInternalUseOnly = "true", AutoCreateRefTerm = "InMap"))
 	static bool OnCreateJson(const TMap<FString, FString>& InMap, FString& OutJson);
 
 	/**

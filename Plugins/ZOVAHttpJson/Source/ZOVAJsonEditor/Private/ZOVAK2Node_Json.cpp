@@ -77,8 +77,9 @@ void UZOVAK2Node_Json::ExpandNode(FKismetCompilerContext& CompilerContext, UEdGr
 	CompilerContext.MovePinLinksToIntermediate(*GetInJsonPin(), *CallNode->FindPinChecked(ZOVAJsonAnalyzePinNames::InJsonParameterName));
 	CompilerContext.MovePinLinksToIntermediate(*GetSuccessPin(), *CallNode->FindPinChecked(UEdGraphSchema_K2::PN_ReturnValue));
 
-	// Without keys the key input stays unlinked and the call gets an empty array: an array node always
-	// starts with one element, which would ask for an empty key and make Success false for any document.
+	// Without keys the key input stays unlinked, and the compiler gives the call an empty array of its
+	// own (the parameter is an AutoCreateRefTerm): an array node always starts with one element, which
+	// would ask for an empty key and make Success false for any document.
 	if (PinNames.Num() > 0)
 	{
 		SpawnKeyArray(CompilerContext, this, SourceGraph, PinNames, CallNode->FindPinChecked(ZOVAJsonAnalyzePinNames::InKeyParameterName));

@@ -53,8 +53,9 @@ void UZOVAK2Node_JsonCreate::ExpandNode(FKismetCompilerContext& CompilerContext,
 	CompilerContext.MovePinLinksToIntermediate(*GetOutJsonPin(), *CallNode->FindPinChecked(ZOVAJsonCreatePinNames::OutJsonParameterName));
 	CompilerContext.MovePinLinksToIntermediate(*GetSuccessPin(), *CallNode->FindPinChecked(UEdGraphSchema_K2::PN_ReturnValue));
 
-	// Without keys the map input stays unlinked and the call gets an empty map: a map node always
-	// starts with one pair, which would add a member with an empty name and an empty value.
+	// Without keys the map input stays unlinked, and the compiler gives the call an empty map of its
+	// own (the parameter is an AutoCreateRefTerm): a map node always starts with one pair, which would
+	// add a member with an empty name and an empty value.
 	if (PinNames.Num() > 0)
 	{
 		// The keys enter the map as literal key defaults; only the values are wired.

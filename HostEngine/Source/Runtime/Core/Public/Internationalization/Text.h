@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HAL/Platform.h"
+#include "Containers/Map.h"
 #include "Containers/UnrealString.h"
 #include "Templates/SharedPointer.h"
 #include "Misc/Optional.h"
@@ -25,6 +26,9 @@ enum class ETextIdentityModifiers : uint8
 	ForceLegacyEquality = 1 << 0,
 };
 
+class FFormatArgumentValue;
+using FFormatNamedArguments = TMap<FString, FFormatArgumentValue>;
+
 /**
  * Display text. The host has one culture, so a localized text shows its source string; the
  * namespace and key are kept so that tests can read them as the localization tools would.
@@ -48,6 +52,13 @@ public:
 	bool EqualToCaseIgnored(const FText& Other) const;
 	bool IdenticalTo(const FText& Other, ETextIdentityModifiers CompareModeFlags = ETextIdentityModifiers::None) const;
 
+	/**
+	 * The pattern with each "{Name}" replaced by the argument of that name; an argument the pattern
+	 * names but the arguments lack stays as written, and a backquote makes the next brace or
+	 * backquote plain text.
+	 */
+	static FText Format(const FText& Fmt, const FFormatNamedArguments& InArguments);
+
 	/** Creates a localized text; used by the LOCTEXT and NSLOCTEXT macros. */
 	static FText CreateLocalized(const TCHAR* SourceString, const TCHAR* Namespace, const TCHAR* Key);
 
@@ -66,6 +77,21 @@ private:
 	explicit FText(TSharedRef<const FTextData> InData);
 
 	TSharedRef<const FTextData> Data;
+};
+
+/** A value given to FText::Format; the host formats texts only. */
+class CORE_API FFormatArgumentValue
+{
+public:
+	FFormatArgumentValue(const FText& Value)
+		: TextValue(Value)
+	{
+	}
+
+	const FText& GetTextValue() const { return TextValue; }
+
+private:
+	FText TextValue;
 };
 
 /** Read access to the parts of a text that the localization pipeline sees. */

@@ -108,6 +108,8 @@ public:
 	UEdGraphNode* GetOwningNodeUnchecked() const { return OwningNode; }
 	ENGINE_API FString GetName() const;
 	ENGINE_API FText GetDisplayName() const;
+	/** The default as one text: the default object's path, else the default text in its text form, else the default value. */
+	ENGINE_API FString GetDefaultAsString() const;
 
 	/** Links both ways; no type check and no notification. Does nothing for null or an existing link. */
 	ENGINE_API void MakeLinkTo(UEdGraphPin* ToPin, bool bAlwaysMarkDirty = true);

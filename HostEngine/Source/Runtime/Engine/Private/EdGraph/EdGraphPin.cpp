@@ -544,6 +544,21 @@ FText UEdGraphPin::GetDisplayName() const
 	return PinFriendlyName.IsEmpty() ? FText::FromName(PinName) : PinFriendlyName;
 }
 
+FString UEdGraphPin::GetDefaultAsString() const
+{
+	if (DefaultObject)
+	{
+		return DefaultObject->GetPathName();
+	}
+	if (!DefaultTextValue.IsEmpty())
+	{
+		FString Exported;
+		GetTextText().ExportTextItem_Direct(Exported, &DefaultTextValue, nullptr, nullptr, PPF_None);
+		return Exported;
+	}
+	return DefaultValue;
+}
+
 void UEdGraphPin::MakeLinkTo(UEdGraphPin* ToPin, bool bAlwaysMarkDirty)
 {
 	if (!ToPin || LinkedTo.Contains(ToPin))

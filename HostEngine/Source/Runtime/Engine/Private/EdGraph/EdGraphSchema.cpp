@@ -15,6 +15,16 @@ const FPinConnectionResponse UEdGraphSchema::CanCreateConnection(const UEdGraphP
 	return FPinConnectionResponse(CONNECT_RESPONSE_DISALLOW, LOCTEXT("NotImplemented", "This graph allows no links"));
 }
 
+FString UEdGraphSchema::IsPinDefaultValid(const UEdGraphPin* Pin, const FString& NewDefaultValue, TObjectPtr<UObject> NewDefaultObject, const FText& InNewDefaultText) const
+{
+	return FString();
+}
+
+FString UEdGraphSchema::IsCurrentPinDefaultValid(const UEdGraphPin* Pin) const
+{
+	return IsPinDefaultValid(Pin, Pin->DefaultValue, Pin->DefaultObject, Pin->DefaultTextValue);
+}
+
 bool UEdGraphSchema::TryCreateConnection(UEdGraphPin* PinA, UEdGraphPin* PinB) const
 {
 	const FPinConnectionResponse Response = CanCreateConnection(PinA, PinB);
