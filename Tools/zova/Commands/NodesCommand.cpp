@@ -10,6 +10,7 @@
 #include "Dom/JsonValue.h"
 #include "EdGraph/EdGraphNode.h"
 #include "Graph/ZovaNodePictures.h"
+#include "Graph/ZovaScopedEditor.h"
 #include "K2Node.h"
 #include "K2Node_CallFunction.h"
 #include "Misc/Paths.h"
@@ -175,6 +176,8 @@ namespace
 		{
 			return ZovaOutput::UsageError(TEXT("nodes takes no arguments (see zova nodes --help)"));
 		}
+		// Names, tooltips and pictures as the Blueprint editor shows them, so with the editor running.
+		const FZovaScopedEditor Editor;
 		const TArray<FMenuEntry> Entries = GatherEntries(LoadPluginModules());
 		FString PictureFolder;
 		if (Arguments.GetOption(TEXT("svg"), PictureFolder))

@@ -2,6 +2,7 @@
 
 #include "Containers/StringView.h"
 #include "EdGraph/EdGraphNode.h"
+#include "EdGraph/EdGraphSchema.h"
 #include "Templates/Casts.h"
 #include "UObject/PropertyValueOps.h"
 #include "UObject/UnrealType.h"
@@ -541,7 +542,16 @@ FString UEdGraphPin::GetName() const
 
 FText UEdGraphPin::GetDisplayName() const
 {
+	if (const UEdGraphSchema* const Schema = GetSchema())
+	{
+		return Schema->GetPinDisplayName(this);
+	}
 	return PinFriendlyName.IsEmpty() ? FText::FromName(PinName) : PinFriendlyName;
+}
+
+const UEdGraphSchema* UEdGraphPin::GetSchema() const
+{
+	return OwningNode ? OwningNode->GetSchema() : nullptr;
 }
 
 void UEdGraphPin::MakeLinkTo(UEdGraphPin* ToPin, bool bAlwaysMarkDirty)
