@@ -37,7 +37,7 @@ TEST_F(FActionDatabaseTest, CallableFunctionsAreListedUnderTheirClass)
 	ASSERT_NE(Template, nullptr);
 	EXPECT_EQ(Template->GetNodeTitle(ENodeTitleType::MenuTitle).ToString(), TEXT("Join Words"));
 	EXPECT_EQ(Template->GetMenuCategory().ToString(), TEXT("Graph Test"));
-	EXPECT_EQ(Template->GetTooltipText().ToString(), TEXT("Joins two words with a space."));
+	EXPECT_TRUE(Template->GetTooltipText().ToString().Equals(TEXT("Joins two words with a space.\n\nTarget is Graph Test Library"), ESearchCase::CaseSensitive)) << "the class by its display name";
 	EXPECT_EQ((*JoinSpawner)->GetTemplateNode(), Template) << "made once";
 	EXPECT_NE(Template->GetGraph(), Graph);
 }

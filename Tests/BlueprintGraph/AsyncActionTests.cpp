@@ -158,7 +158,7 @@ TEST_F(FAsyncActionNodeTest, FunctionEntriesShowTheFunctionsOwnDescription)
 
 	const FBlueprintActionUiSpec& SayNothing = ByFunction[TEXT("SayNothing")]->PrimeDefaultUiSpec();
 	EXPECT_EQ(Exact(SayNothing.MenuName), "Say Nothing");
-	EXPECT_EQ(Exact(SayNothing.Tooltip), "Say Nothing") << "without a tooltip the name stands in, without a target";
+	EXPECT_EQ(Exact(SayNothing.Tooltip), "Say Nothing\n\nTarget is Async Test Library") << "without a tooltip the display name stands in";
 }
 
 // UE 5.2 and 5.8, Runtime/Engine/Classes/Kismet/BlueprintAsyncActionBase.h: only Activate is reflected,

@@ -3,6 +3,12 @@
 #include "K2Node_CallFunction.h"
 #include "K2Node_MakeArray.h"
 #include "K2Node_MakeMap.h"
+#include "NodeFactory.h"
+#include "SGraphPin.h"
+#include "ScopedTestEditor.h"
+#include "Settings/EditorStyleSettings.h"
+
+#include <string>
 
 class FSchemaTest : public FBlueprintTest
 {
@@ -209,4 +215,61 @@ TEST_F(FSchemaTest, CallNodesMakeOnePinPerParameterWithTheFunctionsTypes)
 		EXPECT_EQ(Call->GetReturnValuePin(), Call->FindPin(UEdGraphSchema_K2::PN_ReturnValue));
 	}
 	EXPECT_EQ(AddNode<UK2Node_CallFunction>()->Pins.Num(), 0) << "no function, no pins";
+}
+
+// UE 5.4 and 5.8, BlueprintGraph/Private/EdGraphSchema_K2.cpp and Engine/Private/EdGraph/EdGraphSchema.cpp
+// (GetPinDisplayName), GraphEditor/Private/SGraphPin.cpp (GetPinLabel), UnrealEd/Classes/Settings/EditorStyleSettings.h
+TEST_F(FSchemaTest, PinsShowTheirNamesInDisplayFormOnlyInTheEditorWithFriendlyNamesOn)
+{
+	UGraphTestNode* const Node = AddNode<UGraphTestNode>();
+	auto Add = [Node](EEdGraphPinDirection Direction, FName Category, const TCHAR* Name) { return Node->CreatePin(Direction, Category, FName(Name)); };
+	UEdGraphPin* const FriendlyPin = Add(EGPD_Input, UEdGraphSchema_K2::PC_String, TEXT("Key"));
+	FriendlyPin->PinFriendlyName = FText::FromString(TEXT("user_id"));
+	UEdGraphPin* const AsTypedPin = Add(EGPD_Output, UEdGraphSchema_K2::PC_String, TEXT("user_id"));
+	AsTypedPin->bAllowFriendlyName = false;
+
+	struct FCase
+	{
+		UEdGraphPin* Pin;
+		const char* Outside;
+		const char* InTheEditor;
+	};
+	const FCase Cases[] = {
+		{Add(EGPD_Output, UEdGraphSchema_K2::PC_Exec, TEXT("OnSuccess")), "OnSuccess", "On Success"},
+		{Add(EGPD_Output, UEdGraphSchema_K2::PC_Boolean, TEXT("bIsValid")), "bIsValid", "Is Valid"},
+		{Add(EGPD_Output, UEdGraphSchema_K2::PC_String, TEXT("bIsValid")), "bIsValid", "B Is Valid"},
+		{Add(EGPD_Input, UEdGraphSchema_K2::PC_String, TEXT("[0]")), "[0]", "[ 0]"},
+		{FriendlyPin, "user_id", "User Id"},
+		{AsTypedPin, "user_id", "user_id"},
+		// Execution pins named execute or then, in any case, show no name; other pins named so do.
+		{Add(EGPD_Input, UEdGraphSchema_K2::PC_Exec, TEXT("Execute")), "", ""},
+		{Add(EGPD_Output, UEdGraphSchema_K2::PC_Exec, TEXT("then")), "", ""},
+		{Add(EGPD_Output, UEdGraphSchema_K2::PC_String, TEXT("then")), "then", "Then"},
+	};
+	auto ExpectShown = [&Cases](bool bInTheEditor)
+	{
+		for (const FCase& Case : Cases)
+		{
+			SCOPED_TRACE(TCHAR_TO_UTF8(*Case.Pin->GetName()));
+			const char* const Expected = bInTheEditor ? Case.InTheEditor : Case.Outside;
+			EXPECT_EQ(std::string(TCHAR_TO_UTF8(*Case.Pin->GetDisplayName().ToString())), Expected);
+			EXPECT_EQ(std::string(TCHAR_TO_UTF8(*FNodeFactory::CreatePinWidget(Case.Pin)->GetPinLabel().ToString())), Expected) << "the pin's widget shows the same";
+		}
+	};
+	{
+		SCOPED_TRACE("a program, without the editor");
+		ExpectShown(false);
+	}
+	FScopedTestEditor Editor;
+	{
+		SCOPED_TRACE("the editor");
+		ExpectShown(true);
+	}
+	UEditorStyleSettings* const Settings = GetMutableDefault<UEditorStyleSettings>();
+	Settings->bShowFriendlyNames = false;
+	{
+		SCOPED_TRACE("the editor with friendly names turned off");
+		ExpectShown(false);
+	}
+	Settings->bShowFriendlyNames = true;
 }

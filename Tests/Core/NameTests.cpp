@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace
 {
 	class FNameTest : public ::testing::Test
@@ -188,4 +190,61 @@ TEST_F(FNameTest, AddingLongerTextAsserts)
 	EXPECT_DEATH((void)FName(TCHAR_TO_UTF8(*TooLong)), "at most 1023 characters");
 	// "_01" is no number, so it stays part of the text.
 	EXPECT_DEATH((void)FName(*(MakeText(TEXT("CoreTests_Padded"), NAME_SIZE - 1) + TEXT("_01"))), "has 1026");
+}
+
+// UE 5.4 and 5.8, Core/Private/UObject/UnrealNames.cpp (FName::NameToDisplayString, the same in both)
+TEST_F(FNameTest, DisplayStringSpacesNamesAsTheEditorShowsThem)
+{
+	struct FDisplayCase
+	{
+		const TCHAR* Name;
+		bool bIsBool;
+		const TCHAR* Shown;
+	};
+	const FDisplayCase Cases[] = {
+		{TEXT("OnSuccess"), false, TEXT("On Success")},
+		{TEXT("OnFail"), false, TEXT("On Fail")},
+		{TEXT("AppKey"), false, TEXT("App Key")},
+		{TEXT("launcherPath"), false, TEXT("Launcher Path")},
+		// A bool's "b" goes only when a capital follows it, and only for a bool.
+		{TEXT("bIsValid"), true, TEXT("Is Valid")},
+		{TEXT("bIsValid"), false, TEXT("B Is Valid")},
+		{TEXT("bool"), true, TEXT("Bool")},
+		{TEXT("b"), true, TEXT("B")},
+		// Capitals and digits in a row stay one word, so only a capital after lower case starts a word.
+		{TEXT("HTTPRequest"), false, TEXT("HTTPRequest")},
+		{TEXT("ZOVAHttpRequest"), false, TEXT("ZOVAHttp Request")},
+		{TEXT("APIPort"), false, TEXT("APIPort")},
+		{TEXT("DrawScale3D"), false, TEXT("Draw Scale 3D")},
+		{TEXT("Player2Name"), false, TEXT("Player 2Name")},
+		{TEXT("A1B2"), false, TEXT("A1B2")},
+		// A number keeps its sign and point; a bracket is no parenthesis.
+		{TEXT("Speed1.5x"), false, TEXT("Speed 1.5x")},
+		{TEXT("Value-1"), false, TEXT("Value-1")},
+		{TEXT("Key (2)"), false, TEXT("Key (2)")},
+		{TEXT("[0]"), false, TEXT("[ 0]")},
+		{TEXT("(abc)"), false, TEXT("(Abc)")},
+		// An underscore is a space, also a leading one; each word starts with a capital.
+		{TEXT("K2_GetActorLocation"), false, TEXT("K2 Get Actor Location")},
+		{TEXT("my_var_name"), false, TEXT("My Var Name")},
+		{TEXT("_Private"), false, TEXT(" Private")},
+		{TEXT("Version1_2"), false, TEXT("Version 1 2")},
+		{TEXT("already spaced"), false, TEXT("Already Spaced")},
+		// Short words stay lower case inside the name, not first, not last, not as the start of a longer word.
+		{TEXT("IntToString"), false, TEXT("Int to String")},
+		{TEXT("WaitForTheEnd"), false, TEXT("Wait for the End")},
+		{TEXT("SwitchOnInt"), false, TEXT("Switch on Int")},
+		{TEXT("SwitchOn"), false, TEXT("Switch On")},
+		{TEXT("InJson"), false, TEXT("In Json")},
+		{TEXT("GoOnce"), false, TEXT("Go Once")},
+		// Letters without case (Chinese) neither start nor end a run.
+		{TEXT("ZOVA启动器API"), false, TEXT("ZOVA启动器API")},
+		{TEXT("中文Name"), false, TEXT("中文 Name")},
+		{TEXT(""), false, TEXT("")},
+	};
+	for (const FDisplayCase& Case : Cases)
+	{
+		SCOPED_TRACE(testing::Message() << '"' << TCHAR_TO_UTF8(Case.Name) << (Case.bIsBool ? "\" as a bool" : "\""));
+		EXPECT_EQ(std::string(TCHAR_TO_UTF8(*FName::NameToDisplayString(Case.Name, Case.bIsBool))), std::string(TCHAR_TO_UTF8(Case.Shown)));
+	}
 }

@@ -8,9 +8,10 @@ TEST(TextFormatTest, NamedArgumentsReplaceTheirBracesAndBackquotesEscape)
 	Arguments.Add(TEXT("PinName"), FText::FromString(TEXT("Words")));
 	const std::pair<const TCHAR*, const TCHAR*> Cases[] = {
 		{TEXT("Array inputs (like '{PinName}')"), TEXT("Array inputs (like 'Words')")},
-		{TEXT("{pinname} and {PINNAME}"), TEXT("Words and Words")},
+		{TEXT("{pinname} differs in case"), TEXT("{pinname} differs in case")},
 		{TEXT("{Missing} stays"), TEXT("{Missing} stays")},
-		{TEXT("`{PinName`} is plain, ``{PinName}"), TEXT("{PinName} is plain, `Words")},
+		{TEXT("`{PinName`} is plain, ``{PinName}, `|, `a"), TEXT("{PinName} is plain, `Words, |, `a")},
+		{TEXT("{} and } alone"), TEXT("{} and } alone")},
 		{TEXT("unclosed {PinName"), TEXT("unclosed {PinName")},
 	};
 	for (const auto& [Pattern, Expected] : Cases)

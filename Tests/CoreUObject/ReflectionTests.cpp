@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace
 {
 	/** Calls a reflected function through ProcessEvent with a parameter buffer, as the Blueprint VM does. */
@@ -202,4 +204,29 @@ TEST_F(FReflectionTest, CastsFollowTheClassHierarchy)
 	EXPECT_EQ(CastChecked<UTestReflected>(Object), Object);
 	EXPECT_TRUE(Object->GetName().StartsWith(TEXT("TestReflected_")));
 	EXPECT_DEATH(CastChecked<UClass>(Object), "Cast of");
+}
+
+// UE 5.4 and 5.8, CoreUObject/Private/UObject/Class.cpp (UField::GetDisplayNameText, UEnum::GetDisplayNameTextByIndex)
+// and Field.cpp (FField::GetDisplayNameText); 5.8's UField::GetToolTipText for the tooltip fallback
+TEST_F(FReflectionTest, NamesWithoutDisplayNameMetadataShowInTheirDisplayForm)
+{
+	auto Exact = [](const FText& Text)
+	{
+		return std::string(TCHAR_TO_UTF8(*Text.ToString()));
+	};
+	EXPECT_EQ(Exact(Class->GetDisplayNameText()), "Test Reflected");
+	EXPECT_EQ(Exact(Class->FindFunctionByName(TEXT("JoinTwo"))->GetDisplayNameText()), "Join Two") << "metadata wins";
+	EXPECT_EQ(Exact(Class->FindFunctionByName(TEXT("SplitAtCommas"))->GetDisplayNameText()), "Split at Commas");
+
+	EXPECT_EQ(Exact(Class->FindFunctionByName(TEXT("SplitAtCommas"))->GetToolTipText()), "Splits a text at commas.");
+	EXPECT_EQ(Exact(Class->FindFunctionByName(TEXT("CountEntries"))->GetToolTipText()), "Count Entries") << "no tooltip: the display name";
+
+	EXPECT_EQ(Exact(Class->FindPropertyByName(TEXT("OnStep"))->GetDisplayNameText()), "On Step");
+	EXPECT_EQ(Exact(Class->FindPropertyByName(TEXT("NumInputs"))->GetDisplayNameText()), "Num Inputs");
+	EXPECT_EQ(Exact(Class->FindPropertyByName(TEXT("bEnabled"))->GetDisplayNameText()), "Enabled") << "a bool property loses its b";
+
+	const UEnum* const Enum = StaticEnum<ETestMood>();
+	EXPECT_EQ(Exact(Enum->GetDisplayNameTextByIndex(1)), "Angry");
+	EXPECT_EQ(Exact(Enum->GetDisplayNameTextByIndex(2)), "ETest Mood MAX") << "no metadata: the name without its scope";
+	EXPECT_TRUE(Enum->GetDisplayNameTextByIndex(3).IsEmpty()) << "no entry";
 }

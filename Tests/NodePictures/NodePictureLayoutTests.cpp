@@ -10,6 +10,7 @@
 #include "ZOVAK2Node_JsonCreate.h"
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -255,5 +256,51 @@ TEST_F(FNodePictureTest, AFortyCharacterChineseKeyWidensTheNodeByItsWideCharacte
 		EXPECT_GT(Chinese.Node.Width, Narrow.Node.Width);
 		EXPECT_GT(Chinese.Width, Chinese.Node.Width) << "the picture grows with the node";
 		ExpectNothingOverlaps(Chinese);
+	}
+}
+
+// UE 5.4 and 5.8, BlueprintGraph/Private/K2Node_BaseAsyncTask.cpp (a delegate's pin is named by the property's
+// display name), EdGraphSchema_K2.cpp (GetPinDisplayName) and CoreUObject/Private/UObject/Field.cpp
+TEST_F(FNodePictureTest, EveryNodeShowsItsPinsAsTheBlueprintEditorNamesThem)
+{
+	struct FExpected
+	{
+		std::vector<std::string> Inputs;
+		std::vector<std::string> Outputs;
+	};
+	const std::vector<std::string> RequestOutputs = {"On Success", "On Fail", "Code", "Data"};
+	const std::map<std::string, FExpected> ExpectedByTitle = {
+		{"Json Analyze", {{"In Json"}, {"Success"}}},
+		{"Json Create", {{}, {"Success", "Out Json"}}},
+		{"Json Array Create", {{"[ 0]"}, {"Success", "Out Json"}}},
+		{"Json To Array", {{"In Json"}, {"Success", "String Array"}}},
+		{"Http Get Request", {{"Url"}, RequestOutputs}},
+		{"Http Post Request（Json）", {{"Url", "Json"}, RequestOutputs}},
+		{"Http Post Request（Form）", {{"Url", "Form"}, RequestOutputs}},
+	};
+	const std::vector<FShownNode> Nodes = PlaceMenuNodes();
+	ASSERT_EQ(Nodes.size(), ExpectedByTitle.size());
+	for (const FShownNode& Shown : Nodes)
+	{
+		SCOPED_TRACE(Shown.Title);
+		ASSERT_EQ(ExpectedByTitle.count(Shown.Title), 1u);
+		const FExpected& Expected = ExpectedByTitle.at(Shown.Title);
+		const FPicture Picture = Paint(Shown.Widget.ToSharedRef());
+		for (int32 Side = 0; Side < 2; ++Side)
+		{
+			const std::vector<std::string>& Labels = Side == 0 ? Expected.Inputs : Expected.Outputs;
+			const std::vector<std::string> Texts = Picture.GetColumn(Side)->Texts();
+			ASSERT_GE(Texts.size(), Labels.size());
+			EXPECT_EQ(std::vector<std::string>(Texts.begin(), Texts.begin() + Labels.size()), Labels) << (Side == 0 ? "inputs" : "outputs");
+		}
+	}
+
+	// A key is shown exactly as typed, never in display form.
+	const std::string Key = "user_id";
+	for (UClass* NodeClass : {UZOVAK2Node_Json::StaticClass(), UZOVAK2Node_JsonCreate::StaticClass()})
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(*NodeClass->GetName()));
+		const FPicture Picture = PaintWithKey(NodeClass, TEXT("user_id"));
+		EXPECT_EQ(Picture.Node.FindAll([&Key](const FPictureWidget& Candidate) { return Candidate.IsPin() && Candidate.Texts() == std::vector<std::string>({Key}); }).size(), 1u);
 	}
 }

@@ -166,19 +166,26 @@ TEST_F(FZovaGraphCommandTest, NodesListsTheThreeRequestNodesAsLatentNodes)
 		const TSharedPtr<FJsonObject> Entry = (*Found)->AsObject();
 		EXPECT_TRUE(Entry->GetStringField(TEXT("category")).Equals(TEXT("ZOVA Http Json"), ESearchCase::CaseSensitive));
 		EXPECT_TRUE(Entry->GetStringField(TEXT("class")).Equals(TEXT("K2Node_AsyncAction"), ESearchCase::CaseSensitive));
-		// The menu shows the factory's own tooltip, then the class it belongs to.
-		EXPECT_TRUE(Entry->GetStringField(TEXT("tooltip")).StartsWith(FString(Request.Tooltip) + TEXT("\n\nTarget is "), ESearchCase::CaseSensitive)) << TCHAR_TO_UTF8(*Entry->GetStringField(TEXT("tooltip")));
+		// The menu shows the factory's own tooltip, then the class it belongs to by its display name.
+		EXPECT_EQ(std::string(TCHAR_TO_UTF8(*Entry->GetStringField(TEXT("tooltip")))), std::string(TCHAR_TO_UTF8(Request.Tooltip)) + "\n\nTarget is ZOVAHttp Request");
 
 		const TArray<TSharedPtr<FJsonValue>>* Pins = nullptr;
 		ASSERT_TRUE(Entry->TryGetArrayField(TEXT("pins"), Pins));
 		TArray<FString> Outputs;
 		TArray<FString> Inputs;
+		std::vector<std::string> OutputLabels;
 		for (const TSharedPtr<FJsonValue>& Pin : *Pins)
 		{
 			const TSharedPtr<FJsonObject> PinObject = Pin->AsObject();
-			(PinObject->GetStringField(TEXT("direction")) == TEXT("input") ? Inputs : Outputs).Add(PinObject->GetStringField(TEXT("name")) + TEXT(":") + PinObject->GetStringField(TEXT("category")));
+			const bool bInput = PinObject->GetStringField(TEXT("direction")) == TEXT("input");
+			(bInput ? Inputs : Outputs).Add(PinObject->GetStringField(TEXT("name")) + TEXT(":") + PinObject->GetStringField(TEXT("category")));
+			if (!bInput)
+			{
+				OutputLabels.push_back(TCHAR_TO_UTF8(*PinObject->GetStringField(TEXT("label"))));
+			}
 		}
 		EXPECT_EQ(Outputs, TArray<FString>({TEXT("then:exec"), TEXT("OnSuccess:exec"), TEXT("OnFail:exec"), TEXT("Code:int"), TEXT("Data:string")}));
+		EXPECT_EQ(OutputLabels, std::vector<std::string>({"", "On Success", "On Fail", "Code", "Data"})) << "as the editor labels them";
 		TArray<FString> ExpectedInputs;
 		for (const FString& Input : Request.Inputs)
 		{
@@ -186,4 +193,7 @@ TEST_F(FZovaGraphCommandTest, NodesListsTheThreeRequestNodesAsLatentNodes)
 		}
 		EXPECT_EQ(Inputs, ExpectedInputs);
 	}
+
+	const FRun Table = RunZova({"nodes"});
+	EXPECT_TRUE(Table.StdOut.Contains(TEXT("in execute: exec, out then: exec, out OnSuccess \"On Success\": exec, out OnFail \"On Fail\": exec, out Code: int, out Data: string, in Url: string"), ESearchCase::CaseSensitive)) << TCHAR_TO_UTF8(*Table.StdOut);
 }

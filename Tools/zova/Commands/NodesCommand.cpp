@@ -10,6 +10,7 @@
 #include "Dom/JsonValue.h"
 #include "EdGraph/EdGraphNode.h"
 #include "Graph/ZovaNodePictures.h"
+#include "Graph/ZovaScopedEditor.h"
 #include "K2Node.h"
 #include "K2Node_CallFunction.h"
 #include "Misc/Paths.h"
@@ -92,6 +93,7 @@ namespace
 		{
 			const TSharedRef<FJsonObject> PinObject = MakeShared<FJsonObject>();
 			PinObject->SetStringField(TEXT("name"), Pin->GetName());
+			PinObject->SetStringField(TEXT("label"), Pin->GetDisplayName().ToString());
 			PinObject->SetStringField(TEXT("direction"), Pin->Direction == EGPD_Input ? TEXT("input") : TEXT("output"));
 			PinObject->SetStringField(TEXT("category"), Pin->PinType.PinCategory.ToString());
 			PinObject->SetStringField(TEXT("container"), ContainerNames[(int32)Pin->PinType.ContainerType]);
@@ -106,15 +108,21 @@ namespace
 		return Object;
 	}
 
-	/** The pins on one line: "in In Json: string, out String Array: string[]". */
+	/**
+	 * The pins on one line, by name, with the label the editor shows where it is another text:
+	 * "in In Json: string, out OnSuccess \"On Success\": exec, out String Array: string (array)".
+	 */
 	FString DescribePins(const FMenuEntry& Entry)
 	{
 		TArray<FString> Pins;
 		for (const UEdGraphPin* Pin : Entry.Pins)
 		{
+			const FString Name = Pin->GetName();
+			const FString Label = Pin->GetDisplayName().ToString();
+			const FString Shown = Label.IsEmpty() || Label.Equals(Name, ESearchCase::CaseSensitive) ? Name : FString::Printf(TEXT("%s \"%s\""), *Name, *Label);
 			const EPinContainerType Container = Pin->PinType.ContainerType;
 			const FString Suffix = Container == EPinContainerType::None ? FString() : FString::Printf(TEXT(" (%s)"), ContainerNames[(int32)Container]);
-			Pins.Add(FString::Printf(TEXT("%s %s: %s%s"), Pin->Direction == EGPD_Input ? TEXT("in") : TEXT("out"), *Pin->GetName(), *Pin->PinType.PinCategory.ToString(), *Suffix));
+			Pins.Add(FString::Printf(TEXT("%s %s: %s%s"), Pin->Direction == EGPD_Input ? TEXT("in") : TEXT("out"), *Shown, *Pin->PinType.PinCategory.ToString(), *Suffix));
 		}
 		return FString::Join(Pins, TEXT(", "));
 	}
@@ -175,6 +183,8 @@ namespace
 		{
 			return ZovaOutput::UsageError(TEXT("nodes takes no arguments (see zova nodes --help)"));
 		}
+		// Names, tooltips and pictures as the Blueprint editor shows them, so with the editor running.
+		const FZovaScopedEditor Editor;
 		const TArray<FMenuEntry> Entries = GatherEntries(LoadPluginModules());
 		FString PictureFolder;
 		if (Arguments.GetOption(TEXT("svg"), PictureFolder))
@@ -207,7 +217,9 @@ namespace
 		TEXT("lists the Blueprint action-menu entries of the plug-ins: category, title, tooltip, pins"),
 		TEXT("Usage: zova nodes [--svg DIR] [--json]\n\n")
 		TEXT("Loads the plug-in modules by name and lists what the Blueprint action menu offers from them: the\n")
-		TEXT("nodes that register themselves and the functions Blueprints may call, with their visible pins.\n\n")
+		TEXT("nodes that register themselves and the functions Blueprints may call, with their visible pins:\n")
+		TEXT("each by name, then the label the editor shows in quotes where it differs (OnSuccess \"On Success\";\n")
+		TEXT("the execute and then pins show none). --json gives each pin's \"name\" and \"label\".\n\n")
 		TEXT("--svg DIR  instead of listing, draws a picture of each node (the function calls aside) from the\n")
 		TEXT("           widget the graph editor shows for it, and writes them into DIR as <Title>.svg, letters\n")
 		TEXT("           and digits of the title only; a node with a key box again as <Title>WithKeys.svg, with\n")
@@ -215,7 +227,7 @@ namespace
 		TEXT("           the files are written all or none. --json prints {\"pictures\": [paths]}.\n\n")
 		TEXT("Example:\n")
 		TEXT("  $ zova nodes | grep 'Json To Array'\n")
-		TEXT("  ZOVA Http Json  Json To Array              ZOVAK2Node_JsonToArray      in In Json: string, out Success: bool, out String Array: string (array)                                                                    Parse Json To Array String\n")
+		TEXT("  ZOVA Http Json  Json To Array              ZOVAK2Node_JsonToArray      in In Json: string, out Success: bool, out String Array: string (array)                                                                                           Parse Json To Array String\n")
 		TEXT("  $ zova nodes --svg docs/nodes | grep 'Json Create'\n")
 		TEXT("  Json Create                  /home/me/zova/docs/nodes/JsonCreate.svg\n")
 		TEXT("  Json Create with three keys  /home/me/zova/docs/nodes/JsonCreateWithKeys.svg"),

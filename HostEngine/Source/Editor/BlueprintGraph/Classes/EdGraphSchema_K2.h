@@ -59,6 +59,13 @@ public:
 	 * AutoCreateRefTerm.
 	 */
 	BLUEPRINTGRAPH_API virtual FString IsPinDefaultValid(const UEdGraphPin* Pin, const FString& NewDefaultValue, TObjectPtr<UObject> NewDefaultObject, const FText& InNewDefaultText) const override;
+	/**
+	 * No name for execution pins named "execute" or "then". In the editor, with its friendly names on
+	 * (UEditorStyleSettings), the name in its display form unless the pin's bAllowFriendlyName is off;
+	 * a bool pin's name loses its "b". The engine first lets a node override the names of its pins;
+	 * no node here does.
+	 */
+	BLUEPRINTGRAPH_API virtual FText GetPinDisplayName(const UEdGraphPin* Pin) const override;
 	//~ End UEdGraphSchema Interface
 
 	/** Whether a value of the Output type can flow into the Input type; a wildcard matches any type. */

@@ -28,6 +28,7 @@ public:
 	 */
 	BLUEPRINTGRAPH_API virtual void AllocateDefaultPins() override;
 	BLUEPRINTGRAPH_API virtual FText GetNodeTitle(ENodeTitleType::Type TitleType) const override;
+	/** The function's tooltip with its target class (ObjectTools::GetDefaultTooltipForFunction), or what is missing. */
 	BLUEPRINTGRAPH_API virtual FText GetTooltipText() const override;
 	BLUEPRINTGRAPH_API virtual void ValidateNodeDuringCompilation(FCompilerResultsLog& MessageLog) const override;
 	//~ End UEdGraphNode Interface

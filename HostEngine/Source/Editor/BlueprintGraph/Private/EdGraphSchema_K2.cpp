@@ -2,8 +2,10 @@
 
 #include "EdGraph/EdGraphNode.h"
 #include "K2Node_CallFunction.h"
+#include "Editor.h"
 #include "Engine/Blueprint.h"
 #include "Kismet2/BlueprintEditorUtils.h"
+#include "Settings/EditorStyleSettings.h"
 #include "Templates/Casts.h"
 #include "UObject/UnrealType.h"
 
@@ -244,6 +246,29 @@ void UEdGraphSchema_K2::TrySetDefaultValue(UEdGraphPin& Pin, const FString& NewD
 	{
 		FBlueprintEditorUtils::MarkBlueprintAsModified(Blueprint);
 	}
+}
+
+FText UEdGraphSchema_K2::GetPinDisplayName(const UEdGraphPin* Pin) const
+{
+	if (!Pin)
+	{
+		return FText::GetEmpty();
+	}
+	FText DisplayName = Super::GetPinDisplayName(Pin);
+	if (Pin->PinType.PinCategory == PC_Exec)
+	{
+		// Compared as names, so "Then" and "EXECUTE" are hidden too.
+		const FName ShownName(*DisplayName.ToString(), FNAME_Find);
+		if (ShownName == PN_Execute || ShownName == PN_Then)
+		{
+			DisplayName = FText::GetEmpty();
+		}
+	}
+	if (GEditor && GetDefault<UEditorStyleSettings>()->bShowFriendlyNames && Pin->bAllowFriendlyName)
+	{
+		DisplayName = FText::FromString(FName::NameToDisplayString(DisplayName.ToString(), Pin->PinType.PinCategory == PC_Boolean));
+	}
+	return DisplayName;
 }
 
 bool UEdGraphSchema_K2::ArePinTypesCompatible(const FEdGraphPinType& Output, const FEdGraphPinType& Input, const UClass* CallingContext, bool bIgnoreArray) const

@@ -3,6 +3,7 @@
 #include "EdGraphSchema_K2.h"
 #include "UObject/Class.h"
 #include "Kismet2/CompilerResultsLog.h"
+#include "ObjectTools.h"
 #include "UObject/UnrealType.h"
 
 #define LOCTEXT_NAMESPACE "K2Node"
@@ -71,7 +72,16 @@ FText UK2Node_CallFunction::GetNodeTitle(ENodeTitleType::Type TitleType) const
 FText UK2Node_CallFunction::GetTooltipText() const
 {
 	const UFunction* const Function = GetTargetFunction();
-	return Function ? Function->GetToolTipText() : FText::GetEmpty();
+	if (!Function)
+	{
+		const FString FunctionName = FunctionReference.GetMemberName().ToString();
+		const UClass* const OwnerClass = FunctionReference.GetMemberParentClass();
+		return OwnerClass
+				   ? FText::FromString(FString::Printf(TEXT("Call unknown function %s - missing from %s"), *FunctionName, *OwnerClass->GetName()))
+				   : FText::FromString(FString::Printf(TEXT("Call unknown function %s"), *FunctionName));
+	}
+	// The engine adds a line for authority-only, cosmetic and latent functions; the plug-ins have none.
+	return FText::FromString(ObjectTools::GetDefaultTooltipForFunction(Function));
 }
 
 void UK2Node_CallFunction::ValidateNodeDuringCompilation(FCompilerResultsLog& MessageLog) const

@@ -117,7 +117,8 @@ bool SGraphPin::IsConnected() const
 
 FText SGraphPin::GetPinLabel() const
 {
-	return GraphPinObj->GetDisplayName();
+	const UEdGraphNode* const GraphNode = GraphPinObj->GetOwningNodeUnchecked();
+	return GraphNode ? GraphNode->GetPinDisplayName(GraphPinObj) : FText::GetEmpty();
 }
 
 TSharedRef<SWidget> SGraphPin::GetDefaultValueWidget()

@@ -36,7 +36,7 @@ public:
 	EEdGraphPinDirection GetDirection() const;
 	bool IsArray() const;
 	bool IsConnected() const;
-	/** The name the pin shows: its friendly name when it has one, else its name. */
+	/** The name the pin shows: the one its node gives it (UEdGraphNode::GetPinDisplayName). */
 	virtual FText GetPinLabel() const;
 
 	/** The widget that edits the pin's default value, or the null widget when the pin has none. */

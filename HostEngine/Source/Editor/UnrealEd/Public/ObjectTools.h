@@ -13,7 +13,8 @@ namespace ObjectTools
 	/**
 	 * The function's tooltip for menus and nodes: its tooltip up to any "@param" or "@return", with
 	 * "@see" and "@note" spelled out, trimmed, then a blank line and "Target is <class>" naming the
-	 * class the function belongs to. A function without a tooltip is described by its name.
+	 * class the function belongs to. A function without ToolTip metadata has its display name as its
+	 * tooltip (UField::GetToolTipText), so it is described by that name and its class too.
 	 */
 	UNREALED_API FString GetDefaultTooltipForFunction(const UFunction* Function);
 }

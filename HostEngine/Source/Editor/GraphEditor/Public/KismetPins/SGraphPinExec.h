@@ -14,12 +14,6 @@ public:
 
 	void Construct(const FArguments& InArgs, UEdGraphPin* InPin);
 
-	/**
-	 * No name for the pins named "execute" and "then", as the Blueprint editor shows them. The engine
-	 * hides them in the Blueprint schema's pin names; the host in the exec pin's label.
-	 */
-	virtual FText GetPinLabel() const override;
-
 protected:
 	virtual const FSlateBrush* GetPinIcon() const override;
 };

@@ -4,9 +4,22 @@ namespace
 {
 	constexpr TCHAR EscapeCharacter = TEXT('`');
 
-	bool IsFormatSyntax(const TCHAR Character)
+	bool IsEscapable(const TCHAR Character)
 	{
-		return Character == TEXT('{') || Character == TEXT('}') || Character == EscapeCharacter;
+		return Character == TEXT('{') || Character == TEXT('}') || Character == TEXT('|') || Character == EscapeCharacter;
+	}
+
+	/** Argument names are compared as written, letter case included. */
+	const FFormatArgumentValue* FindArgument(const FFormatNamedArguments& Arguments, const FString& Name)
+	{
+		for (const TPair<FString, FFormatArgumentValue>& Argument : Arguments)
+		{
+			if (Argument.Key.Equals(Name, ESearchCase::CaseSensitive))
+			{
+				return &Argument.Value;
+			}
+		}
+		return nullptr;
 	}
 }
 
@@ -18,7 +31,7 @@ FText FText::Format(const FText& Fmt, const FFormatNamedArguments& InArguments)
 	for (int32 Index = 0; Index < Pattern.Len(); ++Index)
 	{
 		const TCHAR Character = Pattern[Index];
-		if (Character == EscapeCharacter && Index + 1 < Pattern.Len() && IsFormatSyntax(Pattern[Index + 1]))
+		if (Character == EscapeCharacter && Index + 1 < Pattern.Len() && IsEscapable(Pattern[Index + 1]))
 		{
 			Result.AppendChar(Pattern[++Index]);
 			continue;
@@ -34,7 +47,7 @@ FText FText::Format(const FText& Fmt, const FFormatNamedArguments& InArguments)
 			continue;
 		}
 		const FString Name = Pattern.Mid(Index + 1, Close - Index - 1);
-		if (const FFormatArgumentValue* const Argument = InArguments.Find(Name))
+		if (const FFormatArgumentValue* const Argument = FindArgument(InArguments, Name))
 		{
 			Result += Argument->GetTextValue().ToString();
 		}

@@ -1,6 +1,8 @@
 #include "UObject/NameTypes.h"
 
 #include "Misc/AssertionMacros.h"
+#include "Misc/Char.h"
+#include "Misc/CString.h"
 
 #include <mutex>
 #include <string>
@@ -63,6 +65,29 @@ namespace
 		}
 		InOutLen = Underscore;
 		return (uint32)NAME_EXTERNAL_TO_INTERNAL(Value);
+	}
+}
+
+namespace
+{
+	/** Short words the display form writes in lower case where they start a word that is not the first. */
+	const TCHAR* const LowerCaseDisplayWords[] = {TEXT("In"), TEXT("As"), TEXT("To"), TEXT("Or"), TEXT("At"), TEXT("On"), TEXT("If"), TEXT("Be"), TEXT("By"), TEXT("The"), TEXT("For"), TEXT("And"), TEXT("With"), TEXT("When"), TEXT("From")};
+
+	/**
+	 * Whether one of those words, spelled exactly so, starts at Index and is followed by something that
+	 * is not a lower-case letter: "On" in "SwitchOnInt" counts, in "Once" or at the very end it does not.
+	 */
+	bool StartsLowerCaseDisplayWord(const FString& Text, int32 Index)
+	{
+		for (const TCHAR* const Word : LowerCaseDisplayWords)
+		{
+			const int32 End = Index + FCString::Strlen(Word);
+			if (End < Text.Len() && Text[End] != TEXT('\0') && !FChar::IsLower(Text[End]) && FCString::Strncmp(*Text + Index, Word, End - Index) == 0)
+			{
+				return true;
+			}
+		}
+		return false;
 	}
 }
 
@@ -178,4 +203,59 @@ int32 FName::Compare(const FName& Other) const
 		return (int32)Number - (int32)Other.Number;
 	}
 	return FCString::Stricmp(*GetPlainNameString(), *Other.GetPlainNameString());
+}
+
+FString FName::NameToDisplayString(const FString& InDisplayName, const bool bIsBool)
+{
+	const int32 Length = InDisplayName.Len();
+	FString Result;
+	// Capitals and digits in a row stay one word ("HTTPRequest", "3D"); a lower-case letter ends the row.
+	bool bInRun = false;
+	bool bAfterSpace = false;
+	bool bAfterOpenParenthesis = false;
+	bool bAfterMinus = false;
+	// Digits, and a minus sign or point among them, are one number: "-1.5" is not split.
+	bool bInNumber = false;
+	for (int32 Index = 0; Index < Length; ++Index)
+	{
+		TCHAR Char = InDisplayName[Index];
+		const bool bDigit = FChar::IsDigit(Char);
+		if (Index == 0 && bIsBool && Char == TEXT('b') && Length > 1 && FChar::IsUpper(InDisplayName[1]))
+		{
+			continue;
+		}
+		if ((FChar::IsUpper(Char) || (bDigit && !bAfterMinus)) && !bInRun && !bAfterOpenParenthesis && !bInNumber)
+		{
+			if (!bAfterSpace && !Result.IsEmpty())
+			{
+				Result.AppendChar(TEXT(' '));
+				bAfterSpace = true;
+			}
+			bInRun = true;
+		}
+		if (FChar::IsLower(Char))
+		{
+			bInRun = false;
+		}
+		if (FChar::IsUnderscore(Char))
+		{
+			Char = TEXT(' ');
+			bInRun = true;
+		}
+		if (Result.IsEmpty())
+		{
+			Char = FChar::ToUpper(Char);
+		}
+		else if (!bDigit && (bAfterSpace || bAfterOpenParenthesis))
+		{
+			Char = StartsLowerCaseDisplayWord(InDisplayName, Index) ? FChar::ToLower(Char) : FChar::ToUpper(Char);
+		}
+		bAfterSpace = Char == TEXT(' ');
+		bAfterOpenParenthesis = Char == TEXT('(');
+		bAfterMinus = Char == TEXT('-');
+		bInNumber = bDigit || (bInNumber && (bAfterMinus || Char == TEXT('.')));
+		// AppendChar drops a zero character, as the engine's does.
+		Result.AppendChar(Char);
+	}
+	return Result;
 }

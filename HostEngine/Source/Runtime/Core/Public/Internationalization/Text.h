@@ -53,9 +53,9 @@ public:
 	bool IdenticalTo(const FText& Other, ETextIdentityModifiers CompareModeFlags = ETextIdentityModifiers::None) const;
 
 	/**
-	 * The pattern with each "{Name}" replaced by the argument of that name; an argument the pattern
-	 * names but the arguments lack stays as written, and a backquote makes the next brace or
-	 * backquote plain text.
+	 * The pattern with each "{Name}" replaced by the argument of that name (letter case counts); an
+	 * argument the pattern names but the arguments lack stays as written, and a backquote makes the
+	 * next brace, bar or backquote plain text. Argument modifiers ("|plural(...)") are not read.
 	 */
 	static FText Format(const FText& Fmt, const FFormatNamedArguments& InArguments);
 

@@ -16,6 +16,7 @@ struct TChar
 	static constexpr bool IsHexDigit(CharType Char) { return IsDigit(Char) || (Char >= 'a' && Char <= 'f') || (Char >= 'A' && Char <= 'F'); }
 	static constexpr bool IsWhitespace(CharType Char) { return Char == ' ' || Char == '\t' || Char == '\n' || Char == '\r' || Char == '\v' || Char == '\f'; }
 	static constexpr bool IsLinebreak(CharType Char) { return Char == '\n' || Char == '\r'; }
+	static constexpr bool IsUnderscore(CharType Char) { return Char == '_'; }
 };
 
 typedef TChar<TCHAR> FChar;

@@ -62,6 +62,15 @@ public:
 	int32 Compare(const FName& Other) const;
 	bool FastLess(const FName& Other) const { return ComparisonIndex != Other.ComparisonIndex ? ComparisonIndex < Other.ComparisonIndex : Number < Other.Number; }
 
+	/**
+	 * The editor's display form of a C++ name: words split before capitals and digits that start a run
+	 * ("OnSuccess" -> "On Success", "DrawScale3D" -> "Draw Scale 3D", "HTTPRequest" unchanged), an
+	 * underscore read as a space, the first letter and each word's first letter in capitals but for a
+	 * few short words ("IntToString" -> "Int to String"), and a bool's "b" dropped before a capital.
+	 * The engine also keeps words registered as exemptions whole; the host registers none.
+	 */
+	static FString NameToDisplayString(const FString& InDisplayName, const bool bIsBool);
+
 private:
 	uint32 ComparisonIndex = 0;
 	uint32 DisplayIndex = 0;

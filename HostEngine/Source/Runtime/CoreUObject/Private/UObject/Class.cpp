@@ -30,13 +30,15 @@ const FString& UField::GetMetaData(const FName& Key) const
 
 FText UField::GetToolTipText(bool bShortTooltip) const
 {
-	return FText::FromString(GetMetaData(TEXT("ToolTip")));
+	const FString& ToolTip = GetMetaData(TEXT("ToolTip"));
+	return ToolTip.IsEmpty() ? GetDisplayNameText() : FText::FromString(ToolTip);
 }
 
 FText UField::GetDisplayNameText() const
 {
-	const FString* DisplayName = FindMetaData(TEXT("DisplayName"));
-	return FText::FromString(DisplayName ? *DisplayName : GetName());
+	// The engine first takes "_C" and "SKEL_" off the names of Blueprint classes; the host's classes are all native.
+	const FString& DisplayName = GetMetaData(TEXT("DisplayName"));
+	return FText::FromString(DisplayName.IsEmpty() ? FName::NameToDisplayString(GetName(), false) : DisplayName);
 }
 
 UStruct::~UStruct()
@@ -235,8 +237,14 @@ int64 UEnum::GetMaxEnumValue() const
 
 FText UEnum::GetDisplayNameTextByIndex(int32 NameIndex) const
 {
-	const FString DisplayName = GetMetaData(TEXT("DisplayName"), NameIndex);
-	return FText::FromString(DisplayName.IsEmpty() ? GetShortNameByIndex(NameIndex) : DisplayName);
+	const FString Name = GetShortNameByIndex(NameIndex);
+	if (Name.IsEmpty())
+	{
+		return FText::GetEmpty();
+	}
+	// Metadata that is there but empty gives the bare name, not the spaced one.
+	const FString DisplayName = HasMetaData(TEXT("DisplayName"), NameIndex) ? GetMetaData(TEXT("DisplayName"), NameIndex) : FName::NameToDisplayString(Name, false);
+	return FText::FromString(DisplayName.IsEmpty() ? Name : DisplayName);
 }
 
 FText UEnum::GetToolTipTextByIndex(int32 NameIndex) const

@@ -1,5 +1,6 @@
 #include "UObject/Field.h"
 #include "UObject/Class.h"
+#include "UObject/UnrealType.h"
 
 FFieldClass::FFieldClass(const TCHAR* InCPPName, uint64 InId, uint64 InCastFlags, FFieldClass* InSuperClass)
 	: Name(InCPPName + 1)
@@ -40,6 +41,7 @@ FText FField::GetToolTipText(bool bShortTooltip) const
 
 FText FField::GetDisplayNameText() const
 {
+	// Metadata that is there, even empty, is taken as it is; a bool property's name loses its "b".
 	const FString* DisplayName = FindMetaData(TEXT("DisplayName"));
-	return FText::FromString(DisplayName ? *DisplayName : GetName());
+	return FText::FromString(DisplayName ? *DisplayName : FName::NameToDisplayString(GetName(), IsA<FBoolProperty>()));
 }

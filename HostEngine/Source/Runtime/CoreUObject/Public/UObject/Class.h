@@ -31,7 +31,9 @@ public:
 	void SetMetaData(const FName& Key, const FString& Value) { MetaDataMap.Add(Key, Value); }
 	void RemoveMetaData(const FName& Key) { MetaDataMap.Remove(Key); }
 	const TMap<FName, FString>& GetMetaDataMap() const { return MetaDataMap; }
+	/** The ToolTip metadata; without it, the display name. The short form is not modelled. */
 	FText GetToolTipText(bool bShortTooltip = false) const;
+	/** The DisplayName metadata; without it, the name in its display form (FName::NameToDisplayString). */
 	FText GetDisplayNameText() const;
 
 private:
@@ -215,6 +217,7 @@ public:
 	int64 GetValueByName(FName InName) const;
 	FString GetNameStringByValue(int64 InValue) const;
 	int64 GetMaxEnumValue() const;
+	/** The entry's DisplayName metadata, else its name (without the enum's scope) in display form. */
 	FText GetDisplayNameTextByIndex(int32 NameIndex) const;
 	FText GetDisplayNameTextByValue(int64 Value) const { return GetDisplayNameTextByIndex(GetIndexByValue(Value)); }
 	FText GetToolTipTextByIndex(int32 NameIndex) const;

@@ -80,6 +80,7 @@ public:
 	void SetMetaData(const FName& Key, const FString& Value) { MetaDataMap.Add(Key, Value); }
 	const TMap<FName, FString>* GetMetaDataMap() const { return &MetaDataMap; }
 	FText GetToolTipText(bool bShortTooltip = false) const;
+	/** The DisplayName metadata when the field has it, else the name in display form, a bool's "b" dropped. */
 	FText GetDisplayNameText() const;
 
 	FField* Next = nullptr;

@@ -150,6 +150,8 @@ public:
 	virtual void ReconstructNode() {}
 	ENGINE_API virtual FText GetNodeTitle(ENodeTitleType::Type TitleType) const;
 	ENGINE_API virtual FText GetTooltipText() const;
+	/** The label the graph editor shows for one of the node's pins: its schema's display name of the pin. */
+	ENGINE_API virtual FText GetPinDisplayName(const UEdGraphPin* Pin) const;
 	/** Called when the pin's links changed. */
 	virtual void PinConnectionListChanged(UEdGraphPin* Pin) {}
 	/** Called when links of the node changed in a way that no single pin was told of. */

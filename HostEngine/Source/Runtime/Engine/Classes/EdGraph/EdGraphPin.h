@@ -5,6 +5,7 @@
 #include "UObject/WeakObjectPtrTemplates.h"
 
 class UEdGraphNode;
+class UEdGraphSchema;
 class UObject;
 class FOutputDevice;
 
@@ -107,9 +108,12 @@ public:
 	}
 	UEdGraphNode* GetOwningNodeUnchecked() const { return OwningNode; }
 	ENGINE_API FString GetName() const;
+	/** The name the editor shows: the schema's display name of the pin; without a schema, its friendly name or its name. */
 	ENGINE_API FText GetDisplayName() const;
 	/** The default as one text: the default object's path, else the default text in its text form, else the default value. */
 	ENGINE_API FString GetDefaultAsString() const;
+	/** The schema of the owning node's graph; null for a pin without a node or a node without a graph. */
+	ENGINE_API const UEdGraphSchema* GetSchema() const;
 
 	/** Links both ways; no type check and no notification. Does nothing for null or an existing link. */
 	ENGINE_API void MakeLinkTo(UEdGraphPin* ToPin, bool bAlwaysMarkDirty = true);

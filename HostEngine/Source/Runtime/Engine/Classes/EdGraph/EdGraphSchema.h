@@ -87,4 +87,7 @@ public:
 	ENGINE_API virtual FPinConnectionResponse MovePinLinks(UEdGraphPin& MoveFromPin, UEdGraphPin& MoveToPin, bool bIsIntermediateMove = false, bool bNotifyLinkedNodes = false) const;
 	/** As MovePinLinks, but CopyFromPin keeps its links. */
 	ENGINE_API virtual FPinConnectionResponse CopyPinLinks(UEdGraphPin& CopyFromPin, UEdGraphPin& CopyToPin, bool bIsIntermediateCopy = false) const;
+
+	/** The name a pin shows: its friendly name when it has one, else its name; nothing for a pin named None. */
+	ENGINE_API virtual FText GetPinDisplayName(const UEdGraphPin* Pin) const;
 };

@@ -1,6 +1,7 @@
 #include "EdGraph/EdGraphNode.h"
 
 #include "EdGraph/EdGraph.h"
+#include "EdGraph/EdGraphSchema.h"
 #include "Engine/Blueprint.h"
 #include "Misc/OutputDevice.h"
 #include "Templates/Casts.h"
@@ -271,6 +272,11 @@ FText UEdGraphNode::GetNodeTitle(ENodeTitleType::Type TitleType) const
 FText UEdGraphNode::GetTooltipText() const
 {
 	return GetClass()->GetToolTipText();
+}
+
+FText UEdGraphNode::GetPinDisplayName(const UEdGraphPin* Pin) const
+{
+	return GetSchema()->GetPinDisplayName(Pin);
 }
 
 UGraphNodeContextMenuContext::UGraphNodeContextMenuContext(const FObjectInitializer& ObjectInitializer)

@@ -2,6 +2,7 @@
 
 #include "Containers/StringView.h"
 #include "EdGraph/EdGraphNode.h"
+#include "EdGraph/EdGraphSchema.h"
 #include "Templates/Casts.h"
 #include "UObject/PropertyValueOps.h"
 #include "UObject/UnrealType.h"
@@ -541,6 +542,10 @@ FString UEdGraphPin::GetName() const
 
 FText UEdGraphPin::GetDisplayName() const
 {
+	if (const UEdGraphSchema* const Schema = GetSchema())
+	{
+		return Schema->GetPinDisplayName(this);
+	}
 	return PinFriendlyName.IsEmpty() ? FText::FromName(PinName) : PinFriendlyName;
 }
 
@@ -557,6 +562,11 @@ FString UEdGraphPin::GetDefaultAsString() const
 		return Exported;
 	}
 	return DefaultValue;
+}
+
+const UEdGraphSchema* UEdGraphPin::GetSchema() const
+{
+	return OwningNode ? OwningNode->GetSchema() : nullptr;
 }
 
 void UEdGraphPin::MakeLinkTo(UEdGraphPin* ToPin, bool bAlwaysMarkDirty)

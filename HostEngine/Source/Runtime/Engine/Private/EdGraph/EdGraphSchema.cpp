@@ -112,4 +112,14 @@ FPinConnectionResponse UEdGraphSchema::CopyPinLinks(UEdGraphPin& CopyFromPin, UE
 	return FinalResponse;
 }
 
+FText UEdGraphSchema::GetPinDisplayName(const UEdGraphPin* Pin) const
+{
+	check(Pin);
+	if (!Pin->PinFriendlyName.IsEmpty())
+	{
+		return Pin->PinFriendlyName;
+	}
+	return Pin->PinName.IsNone() ? FText::GetEmpty() : FText::FromName(Pin->PinName);
+}
+
 #undef LOCTEXT_NAMESPACE

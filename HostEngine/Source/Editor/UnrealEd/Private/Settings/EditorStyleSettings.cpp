@@ -1,0 +1,7 @@
+#include "Settings/EditorStyleSettings.h"
+
+UEditorStyleSettings::UEditorStyleSettings(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+	, bShowFriendlyNames(true)
+{
+}
