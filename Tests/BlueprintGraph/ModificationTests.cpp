@@ -68,3 +68,37 @@ TEST_F(FModificationTest, EditsOfNodesMarkTheirBlueprint)
 	EXPECT_EQ(NumStructuralChanges, 1);
 	EXPECT_EQ(Blueprint->Status, BS_Dirty);
 }
+
+// UE 5.4 and 5.8, BlueprintGraph/Private/K2Node.cpp and CoreUObject/Private/UObject/Obj.cpp.
+TEST_F(FModificationTest, AnEditOfANodeOtherThanAMoveMarksItsBlueprintAndOnlyOutsideAnUndoItsPackage)
+{
+	UK2Node_MakeArray* const MakeArray = AddNode<UK2Node_MakeArray>();
+	struct FCase
+	{
+		const char* Name;
+		FName Property;
+		bool bTransacting;
+		EBlueprintStatus ExpectedStatus;
+		bool bPackageDirty;
+	};
+	const FCase Cases[] = {
+		{"every property", NAME_None, false, BS_Dirty, true},
+		{"every property, in an undo or redo", NAME_None, true, BS_Dirty, false},
+		{"the node's place", GET_MEMBER_NAME_CHECKED(UEdGraphNode, NodePosX), false, BS_UpToDate, true},
+		{"the node's id", GET_MEMBER_NAME_CHECKED(UEdGraphNode, NodeGuid), false, BS_Dirty, true},
+	};
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(Case.Name);
+		FProperty* const Property = Case.Property.IsNone() ? nullptr : UEdGraphNode::StaticClass()->FindPropertyByName(Case.Property);
+		ASSERT_EQ(Property == nullptr, Case.Property.IsNone());
+		Blueprint->Status = BS_UpToDate;
+		Package->SetDirtyFlag(false);
+		GIsTransacting = Case.bTransacting;
+		MakeArray->PreEditChange(Property);
+		GIsTransacting = false;
+		EXPECT_EQ(Blueprint->Status, Case.ExpectedStatus);
+		EXPECT_EQ(Package->IsDirty(), Case.bPackageDirty);
+		EXPECT_EQ(NumStructuralChanges, 0);
+	}
+}

@@ -124,7 +124,7 @@ TEST_F(FJsonReaderTest, ReadsWhatTheEngineReadsAndRefusesTheRest)
 		{TEXT("{\"a\" 1}"), nullptr},
 		{TEXT("[1 2]"), nullptr},
 		// Numbers follow the JSON grammar, and a character of a number that breaks it fails the token.
-		{TEXT("[-0,0e1,1E+2,25e-1,-1.5]"), u"[0,0,100,2.5,-1.5]"},
+		{TEXT("[-0,0e1,1E+2,25e-1,-1.5]"), u"[-0,0,100,2.5,-1.5]"},
 		{TEXT("[01]"), nullptr},
 		{TEXT("[-01]"), nullptr},
 		{TEXT("[1.]"), nullptr},

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 class FJsonWriterTest : public testing::Test
 {
@@ -120,7 +121,9 @@ TEST_F(FJsonWriterTest, CondensedAndPrettyLayouts)
 	EXPECT_EQ(ExactText(Condensed(Back->AsObject().ToSharedRef())), ExactText(Condensed(Outer)));
 }
 
-TEST_F(FJsonWriterTest, NumbersAreWrittenSoTheyReadBackTheSame)
+// UE 5.4 and 5.8, Json/Public/Serialization/JsonWriter.h: a double goes to the print policy's
+// WriteDouble, which prints it with "%.17g"; numbers kept as text are written as they were read.
+TEST_F(FJsonWriterTest, NumbersAreWrittenWithSeventeenSignificantDigits)
 {
 	struct FCase
 	{
@@ -131,8 +134,22 @@ TEST_F(FJsonWriterTest, NumbersAreWrittenSoTheyReadBackTheSame)
 		{MakeShared<FJsonValueNumber>(3.0), u"3"},
 		{MakeShared<FJsonValueNumber>(-42.0), u"-42"},
 		{MakeShared<FJsonValueNumber>(1e15), u"1000000000000000"},
+		{MakeShared<FJsonValueNumber>(0.1), u"0.10000000000000001"},
+		{MakeShared<FJsonValueNumber>(1.0 / 3.0), u"0.33333333333333331"},
+		{MakeShared<FJsonValueNumber>(1.5), u"1.5"},
+		{MakeShared<FJsonValueNumber>(-0.0), u"-0"},
+		{MakeShared<FJsonValueNumber>(12345678901234567.0), u"12345678901234568"},
+		{MakeShared<FJsonValueNumber>(1e17), u"1e+17"},
+		{MakeShared<FJsonValueNumber>(123456789012345678.0), u"1.2345678901234568e+17"},
+		{MakeShared<FJsonValueNumber>(1e-5), u"1.0000000000000001e-05"},
+		{MakeShared<FJsonValueNumber>(5e-324), u"4.9406564584124654e-324"},
+		// Not JSON, but what the platform's printf gives: the engine writes these too.
+		{MakeShared<FJsonValueNumber>(std::numeric_limits<double>::infinity()), u"inf"},
+		{MakeShared<FJsonValueNumber>(-std::numeric_limits<double>::infinity()), u"-inf"},
+		{MakeShared<FJsonValueNumber>(std::numeric_limits<double>::quiet_NaN()), u"nan"},
 		{MakeShared<FJsonValueNumberString>(TEXT("12345678901234567890")), u"12345678901234567890"},
 		{MakeShared<FJsonValueNumberString>(TEXT("3.14159265")), u"3.14159265"},
+		{MakeShared<FJsonValueNumberString>(TEXT("0.1")), u"0.1"},
 		{MakeShared<FJsonValueNumberString>(TEXT("1E+2")), u"1E+2"},
 	};
 	for (const FCase& Case : Cases)
@@ -164,12 +181,14 @@ TEST_F(FJsonWriterTest, TextReachesTheStringWhenTheWriterCloses)
 	Writer->WriteNull(TEXT("none"));
 	Writer->WriteArrayStart(TEXT("list"));
 	Writer->WriteValue(1.5);
+	// A float is printed with "%g", six significant digits.
+	Writer->WriteValue(16777217.0f);
 	Writer->WriteValue(FString(TEXT("s")));
 	Writer->WriteArrayEnd();
 	Writer->WriteObjectEnd();
 	EXPECT_EQ(ExactText(Text), u"old");
 	EXPECT_TRUE(Writer->Close());
-	EXPECT_EQ(ExactText(Text), u"{\"name\":\"value\",\"count\":7,\"raw\":[1, 2],\"none\":null,\"list\":[1.5,\"s\"]}");
+	EXPECT_EQ(ExactText(Text), u"{\"name\":\"value\",\"count\":7,\"raw\":[1, 2],\"none\":null,\"list\":[1.5,1.67772e+07,\"s\"]}");
 
 	FString Unclosed;
 	FJsonSerializer::Serialize(MakeShared<FJsonObject>(), FCondensedFactory::Create(&Unclosed), false);

@@ -45,6 +45,10 @@ TEST_F(FHttpUrlSchemeTest, OtherSchemesFailAtActivateWithoutARequest)
 		TEXT("DICT.zova-test.invalid/"),
 		TEXT("user@smtp.zova-test.invalid/"),
 		TEXT("%70op3.zova-test.invalid/"),
+		// Escapes decode with hex letters in either case: %6c and %6C are both 'l', %4D is 'M'.
+		TEXT("%6cdap.zova-test.invalid/"),
+		TEXT("%6Cdap.zova-test.invalid/"),
+		TEXT("i%4DAP.zova-test.invalid/"),
 		TEXT("imap.zova-test.invalid"),
 		TEXT("ldap.zova-test.invalid?x"),
 	};

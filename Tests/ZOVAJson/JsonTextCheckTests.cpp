@@ -126,6 +126,10 @@ TEST(JsonTextCheckTest, TextTheEngineWouldCrashOnOrMisreadIsRefusedAsInvalid)
 		TEXT("{\"a\":{\"b\":1]}"),
 		TEXT("{\"a\":NaN}"),
 		TEXT("{\"b\":1,\"a\":nan}"),
+		// The engine reads NaN in any letter case.
+		TEXT("{\"a\":NAN}"),
+		TEXT("{\"a\":[nAn]}"),
+		TEXT("{\"a\":Nan,\"b\":naN}"),
 	};
 	for (const TCHAR* const Json : Objects)
 	{
@@ -134,7 +138,7 @@ TEST(JsonTextCheckTest, TextTheEngineWouldCrashOnOrMisreadIsRefusedAsInvalid)
 		EXPECT_FALSE(UZOVABlueprintFunctionLibrary::OnJsonAnalyze(Json, {TEXT("a"), TEXT("/a/0")}, Values));
 		EXPECT_EQ(Values, (TArray<FString>{TEXT(""), TEXT("")}));
 	}
-	for (const TCHAR* const Json : {TEXT("[[1,}]"), TEXT("[1,NaN]"), TEXT("[\"\\")})
+	for (const TCHAR* const Json : {TEXT("[[1,}]"), TEXT("[1,NaN]"), TEXT("[NAN]"), TEXT("[\"\\")})
 	{
 		SCOPED_TRACE(TCHAR_TO_UTF8(Json));
 		TArray<FString> Values = {TEXT("stale")};

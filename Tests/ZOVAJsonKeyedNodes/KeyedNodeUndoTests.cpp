@@ -100,6 +100,35 @@ TEST_F(FKeyedNodeUndoTest, KeysAddedMovedAndRemovedThroughTheWidgetAndMenuAreRes
 	EXPECT_EQ(Blueprint->Status, BS_UpToDate) << TCHAR_TO_UTF8(*GetCompilerMessages());
 }
 
+// UE 5.4 and 5.8, CoreUObject/Private/UObject/Obj.cpp and BlueprintGraph/Private/K2Node.cpp: an undo or
+// redo calls PreEditUndo on each object it restores, which for a Blueprint node marks the Blueprint dirty.
+TEST_F(FKeyedNodeUndoTest, UndoAndRedoOfAnAddedKeyLeaveTheBlueprintToBeCompiled)
+{
+	TypeKeyAndAdd(Widget.ToSharedRef(), TEXT("user_id"));
+	EXPECT_EQ(Blueprint->Status, BS_Dirty);
+	const struct
+	{
+		const char* Step;
+		bool bUndo;
+		TArray<FString> Outputs;
+	} Steps[] = {
+		{"undo", true, {TEXT("Success")}},
+		{"redo", false, {TEXT("Success"), TEXT("user_id")}},
+	};
+	for (const auto& Step : Steps)
+	{
+		SCOPED_TRACE(Step.Step);
+		Compile();
+		ASSERT_EQ(Blueprint->Status, BS_UpToDate) << TCHAR_TO_UTF8(*GetCompilerMessages());
+		ASSERT_TRUE(Step.bUndo ? GEditor->UndoTransaction() : GEditor->RedoTransaction());
+		EXPECT_EQ(PinNamesOf(Analyze, EGPD_Output), Step.Outputs);
+		EXPECT_EQ(Blueprint->Status, BS_Dirty) << "the restored node asks for a compile";
+		ExpectKeysShownAsTyped();
+	}
+	Compile();
+	EXPECT_EQ(Blueprint->Status, BS_UpToDate) << TCHAR_TO_UTF8(*GetCompilerMessages());
+}
+
 TEST_F(FKeyedNodeUndoTest, APastedNodeShowsItsKeysAsTyped)
 {
 	TypeKeyAndAdd(Widget.ToSharedRef(), TEXT("user_id"));

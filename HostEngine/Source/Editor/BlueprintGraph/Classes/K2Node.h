@@ -18,6 +18,11 @@ class UK2Node : public UEdGraphNode
 public:
 	BLUEPRINTGRAPH_API UK2Node(const FObjectInitializer& ObjectInitializer);
 
+	//~ Begin UObject Interface
+	/** Marks the Blueprint dirty (to be compiled) unless only the node's position changes; an undo or redo comes here too. */
+	BLUEPRINTGRAPH_API virtual void PreEditChange(FProperty* PropertyThatWillChange) override;
+	//~ End UObject Interface
+
 	//~ Begin UEdGraphNode Interface
 	/** Rebuilds the pins from the saved state; links and defaults follow pins of the same name and direction. */
 	BLUEPRINTGRAPH_API virtual void ReconstructNode() override;

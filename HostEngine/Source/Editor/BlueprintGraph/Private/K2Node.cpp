@@ -5,6 +5,7 @@
 #include "Engine/Blueprint.h"
 #include "Templates/Casts.h"
 #include "UObject/Class.h"
+#include "UObject/UnrealType.h"
 
 namespace
 {
@@ -54,6 +55,19 @@ namespace
 UK2Node::UK2Node(const FObjectInitializer& ObjectInitializer)
 	: Super(ObjectInitializer)
 {
+}
+
+void UK2Node::PreEditChange(FProperty* PropertyThatWillChange)
+{
+	Super::PreEditChange(PropertyThatWillChange);
+	// The engine also leaves the Blueprint alone for the node's size and comment bubble, which the host does not have.
+	const FName PropertyName = PropertyThatWillChange ? PropertyThatWillChange->GetFName() : FName();
+	const bool bMovesOnly = PropertyName == GET_MEMBER_NAME_CHECKED(UEdGraphNode, NodePosX) || PropertyName == GET_MEMBER_NAME_CHECKED(UEdGraphNode, NodePosY);
+	// A node that only the undo buffer still holds may belong to no Blueprint.
+	if (!bMovesOnly && HasValidBlueprint())
+	{
+		GetBlueprint()->Status = BS_Dirty;
+	}
 }
 
 void UK2Node::ReconstructNode()

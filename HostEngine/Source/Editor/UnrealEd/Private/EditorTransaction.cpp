@@ -78,6 +78,10 @@ void FTransaction::Apply()
 	const int32 Start = Inc == 1 ? 0 : Records.Num() - 1;
 	const int32 End = Inc == 1 ? Records.Num() : -1;
 
+	for (int32 Index = Start; Index != End; Index += Inc)
+	{
+		Records[Index].Object->PreEditUndo();
+	}
 	// Every object is saved before any is restored: restoring one (its pins) may touch another.
 	TArray<FString> CurrentStates;
 	CurrentStates.SetNum(Records.Num());
@@ -177,8 +181,10 @@ bool UTransBuffer::Undo(bool bCanRedo)
 		return false;
 	}
 	bIsTransacting = true;
+	GIsTransacting = true;
 	UndoBuffer[UndoBuffer.Num() - ++UndoCount]->Apply();
 	bIsTransacting = false;
+	GIsTransacting = false;
 	if (!bCanRedo)
 	{
 		UndoBuffer.RemoveAt(UndoBuffer.Num() - UndoCount, UndoCount);
@@ -194,8 +200,10 @@ bool UTransBuffer::Redo()
 		return false;
 	}
 	bIsTransacting = true;
+	GIsTransacting = true;
 	UndoBuffer[UndoBuffer.Num() - UndoCount--]->Apply();
 	bIsTransacting = false;
+	GIsTransacting = false;
 	return true;
 }
 

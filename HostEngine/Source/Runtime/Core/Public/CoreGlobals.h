@@ -12,4 +12,6 @@ CORE_API DECLARE_LOG_CATEGORY_EXTERN(LogInit, Log, All);
 CORE_API extern uint32 GGameThreadId;
 CORE_API bool IsInGameThread();
 CORE_API extern bool GIsEditor;
+/** True while the editor undoes or redoes a transaction. */
+CORE_API extern bool GIsTransacting;
 CORE_API extern bool GIsRunning;

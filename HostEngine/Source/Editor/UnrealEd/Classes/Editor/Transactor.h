@@ -28,7 +28,7 @@ public:
 	void Finalize();
 	/** True when the edit changed none of its objects; the buffer keeps no such transaction. */
 	bool IsTransient() const;
-	/** Undoes the edit, or redoes it after an undo; then tells each object (PostEditUndo). */
+	/** Undoes the edit, or redoes it after an undo, telling each object before (PreEditUndo) and after (PostEditUndo). */
 	void Apply();
 
 	/** Keeps the recorded objects alive, so that an undo finds them. */

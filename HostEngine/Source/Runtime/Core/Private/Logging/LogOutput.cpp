@@ -46,6 +46,7 @@ namespace
 
 uint32 GGameThreadId = CurrentThreadId();
 bool GIsEditor = true;
+bool GIsTransacting = false;
 bool GIsRunning = false;
 
 bool IsInGameThread()

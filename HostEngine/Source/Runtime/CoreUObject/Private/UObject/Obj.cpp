@@ -59,6 +59,17 @@ bool UObject::Modify(bool bAlwaysMarkDirty)
 	return false;
 }
 
+void UObject::PreEditChange(FProperty* PropertyAboutToChange)
+{
+	const bool bSkipsSerialization = PropertyAboutToChange && PropertyAboutToChange->HasAnyPropertyFlags(CPF_SkipSerialization);
+	Modify(!GIsTransacting && !bSkipsSerialization);
+}
+
+void UObject::PreEditUndo()
+{
+	PreEditChange(nullptr);
+}
+
 void UObject::ProcessEvent(UFunction* Function, void* Parms)
 {
 	check(Function);

@@ -4,6 +4,7 @@
 #include "UObject/UObjectGlobals.h"
 
 class FObjectInitializer;
+class FProperty;
 class FReferenceCollector;
 class FVTableHelper;
 class UFunction;
@@ -32,6 +33,13 @@ class COREUOBJECT_API UObject : public UObjectBaseUtility
 	virtual void PostLoad() {}
 	virtual void PostDuplicate(bool bDuplicateForPIE) {}
 	virtual void PostEditImport() {}
+	/**
+	 * Called before a property of the object changes, or all of them (null). Calls Modify(), which
+	 * marks the package dirty unless an undo or redo is running or the property is not saved.
+	 */
+	virtual void PreEditChange(FProperty* PropertyAboutToChange);
+	/** Called before an undo or redo gives the object back a recorded state: PreEditChange(nullptr). */
+	virtual void PreEditUndo();
 	/** Called once an undo or redo has given the object back a recorded state. */
 	virtual void PostEditUndo() {}
 	virtual void BeginDestroy() {}

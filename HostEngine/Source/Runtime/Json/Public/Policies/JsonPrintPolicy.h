@@ -3,9 +3,6 @@
 #include "CoreMinimal.h"
 #include "Containers/StringView.h"
 
-#include <charconv>
-#include <cmath>
-
 /**
  * How a JSON writer puts out text. Host engine: the output is the writer's character buffer rather
  * than an archive.
@@ -23,17 +20,15 @@ struct TJsonPrintPolicy
 		Stream->Append(String.GetData(), String.Len());
 	}
 
-	/** Whole numbers without a fraction; anything else with the fewest digits that read back the same value. */
+	/** "%.17g": seventeen significant digits, enough for every double to read back the same; 0.1 is 0.10000000000000001. */
 	static void WriteDouble(TArray<CharType>* Stream, double Value)
 	{
-		char Digits[32];
-		const bool bWholeNumber = std::trunc(Value) == Value && std::fabs(Value) < 1e17;
-		const std::to_chars_result Result = bWholeNumber
-			? std::to_chars(Digits, Digits + sizeof(Digits), (long long)Value)
-			: std::to_chars(Digits, Digits + sizeof(Digits), Value);
-		for (const char* Digit = Digits; Digit != Result.ptr; ++Digit)
-		{
-			Stream->Add(CharType(*Digit));
-		}
+		WriteString(Stream, FString::Printf(TEXT("%.17g"), Value));
+	}
+
+	/** "%g": six significant digits. */
+	static void WriteFloat(TArray<CharType>* Stream, float Value)
+	{
+		WriteString(Stream, FString::Printf(TEXT("%g"), Value));
 	}
 };

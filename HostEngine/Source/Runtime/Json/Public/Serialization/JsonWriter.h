@@ -304,6 +304,12 @@ private:
 		return bValue ? EJsonToken::True : EJsonToken::False;
 	}
 
+	EJsonToken WriteValueOnly(float Value)
+	{
+		PrintPolicy::WriteFloat(&Stream, Value);
+		return EJsonToken::Number;
+	}
+
 	EJsonToken WriteValueOnly(double Value)
 	{
 		PrintPolicy::WriteDouble(&Stream, Value);
