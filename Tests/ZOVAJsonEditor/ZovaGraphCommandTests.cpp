@@ -197,3 +197,27 @@ TEST_F(FZovaGraphCommandTest, NodesListsTheThreeRequestNodesAsLatentNodes)
 	const FRun Table = RunZova({"nodes"});
 	EXPECT_TRUE(Table.StdOut.Contains(TEXT("in execute: exec, out then: exec, out OnSuccess \"On Success\": exec, out OnFail \"On Fail\": exec, out Code: int, out Data: string, in Url: string"), ESearchCase::CaseSensitive)) << TCHAR_TO_UTF8(*Table.StdOut);
 }
+
+// UE 5.2, Editor/BlueprintGraph/Private/K2Node_MakeContainer.cpp: a Make Array or Make Map pasted without
+// the node it fed keeps the type that its typed values give it, so graph run can build it.
+TEST_F(FZovaGraphCommandTest, GraphRunPrintsPastedContainersOfLiteralsWhoseLinksLeftTheText)
+{
+	const std::string File = std::string(ZOVA_CLIPBOARD_FIXTURES) + "/PastedContainersOfLiterals.txt";
+	const std::string ExpectedTable =
+		"Node                Pin        Value\n"
+		"K2Node_MakeArray_0  Array [0]  a\n"
+		"K2Node_MakeArray_0  Array [1]  b\n"
+		"K2Node_MakeMap_1    Map [0]    level = 3\n";
+	const FRun Table = RunZova({"graph", "run", File, "--pin", "K2Node_MakeArray_0.Array", "--pin", "K2Node_MakeMap_1.Map"});
+	EXPECT_EQ(Table.ExitStatus, 0) << Table.StdErr;
+	EXPECT_EQ(TCHAR_TO_UTF8(*Table.StdOut), ExpectedTable);
+
+	const FRun Json = RunZova({"graph", "run", File, "--pin", "K2Node_MakeArray_0.Array", "--json"});
+	EXPECT_EQ(Json.ExitStatus, 0) << Json.StdErr;
+	const TSharedPtr<FJsonObject> Object = ParseObject(Json);
+	const TArray<TSharedPtr<FJsonValue>>* Pins = nullptr;
+	const TArray<TSharedPtr<FJsonValue>>* Value = nullptr;
+	ASSERT_TRUE(Object.IsValid() && Object->TryGetArrayField(TEXT("pins"), Pins) && Pins->Num() == 1);
+	ASSERT_TRUE((*Pins)[0]->AsObject()->TryGetArrayField(TEXT("value"), Value));
+	EXPECT_EQ(ToStrings(*Value), TArray<FString>({TEXT("a"), TEXT("b")}));
+}

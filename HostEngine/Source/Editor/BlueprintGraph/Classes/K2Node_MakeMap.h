@@ -26,17 +26,10 @@ public:
 
 	//~ Begin UK2Node_MakeContainer Interface
 	BLUEPRINTGRAPH_API virtual FName GetOutputPinName() const override;
+	/** Inputs alternate: key, value, key, value... */
+	BLUEPRINTGRAPH_API virtual void GetKeyAndValuePins(TArray<UEdGraphPin*>& KeyPins, TArray<UEdGraphPin*>& ValuePins) const override;
 	//~ End UK2Node_MakeContainer Interface
 
 	BLUEPRINTGRAPH_API FName GetKeyPinName(int32 PinIndex) const;
 	BLUEPRINTGRAPH_API FName GetValuePinName(int32 PinIndex) const;
-
-protected:
-	//~ Begin UK2Node_MakeContainer Interface
-	BLUEPRINTGRAPH_API virtual void TakeTypeFromLink(const UEdGraphPin* Pin) override;
-	BLUEPRINTGRAPH_API virtual void PropagatePinType() override;
-	//~ End UK2Node_MakeContainer Interface
-
-private:
-	bool IsValuePin(const UEdGraphPin* Pin) const;
 };
