@@ -103,6 +103,8 @@ TEST(ZovaGraphRunTest, EditorTextRunsAsTheCompiledGraphAndNamesWhatDoesNotRun)
 		// Keys typed into a Json Analyze node, its In Json a literal; editor tokens the host does not model around them.
 		{"AnalyzeWithKeys.txt", {}, {{Analyze, TEXT("Success"), TEXT("true")}, {Analyze, TEXT("name"), TEXT("\"Zova\"")}, {Analyze, TEXT("/address/city"), TEXT("\"Paris\"")}, {Analyze, TEXT("tags"), TEXT("\"[\\\"a\\\",1]\"")}}, {}},
 		{"AnalyzeWithKeys.txt", {"--pin", "ZOVAK2Node_Json_3./address/city"}, {{Analyze, TEXT("/address/city"), TEXT("\"Paris\"")}}, {}},
+		// The same keys by array operations, "[n]", a repeated index and trailing semicolons, which the editor reads but never writes.
+		{"AnalyzeWithArrayOperations.txt", {}, {{Analyze, TEXT("Success"), TEXT("true")}, {Analyze, TEXT("name"), TEXT("\"Zova\"")}, {Analyze, TEXT("/address/city"), TEXT("\"Paris\"")}, {Analyze, TEXT("tags"), TEXT("\"[\\\"a\\\",1]\"")}}, {}},
 		// Node and pin tokens the host keeps no value of: texts, parent and sub-pins, enabled state, compiler messages.
 		{"ToArrayWithEditorTokens.txt", {}, {{TEXT("ZOVAK2Node_JsonToArray_5"), TEXT("Success"), TEXT("true")}, {TEXT("ZOVAK2Node_JsonToArray_5"), TEXT("String Array"), TEXT("[\"1\"]")}}, {}},
 		// The text created by one node is read by the next.
