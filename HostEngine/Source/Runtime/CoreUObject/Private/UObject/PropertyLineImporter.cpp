@@ -126,7 +126,7 @@ void FPropertyLineImporter::ImportAssignment(FProperty* Property, const TCHAR* C
 	{
 		return;
 	}
-	// Recorded before the '=' is looked for, as the engine records it.
+	// Recorded before the '=' is looked for, as 5.4 records it (5.8 records only lines with an '=').
 	if (Defined.Contains({Property, Index}))
 	{
 		GLog->Serialize(*FString::Printf(TEXT("redundant data: %s"), *Line), ELogVerbosity::Warning, NAME_None);
