@@ -87,7 +87,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8* Data, size_t Size)
 	{
 		for (const FString& Line : Block.PropertyLines)
 		{
-			if (Line.StartsWith(TEXT("NumInputs=")) && FCString::Atoi64(*Line + 10) > MaxInputsPerNode)
+			FString Name;
+			int32 Index = INDEX_NONE;
+			FString Value;
+			if (ReadObjectTextAssignment(Line, Name, Index, Value) && Name == TEXT("NumInputs") && FCString::Atoi64(*Value) > MaxInputsPerNode)
 			{
 				return -1;
 			}

@@ -60,8 +60,10 @@ protected:
 	}
 };
 
-// UE 5.8, UnrealEd/Private/UnrealExporter.cpp (EmitBeginObject, ExportProperties) and public 5.x
-// clipboard texts: the block header, only changed properties, the quoted function class.
+// UE 5.4, 5.8 Engine/Private/UnrealExporter.cpp (EmitBeginObject, EmitEndObject, ExportProperties),
+// 5.4 Engine/Private/EdGraph/EdGraphNode.cpp (ExportCustomProperties) and public 5.x clipboard texts:
+// the block header, only changed properties, the quoted function class; the header line ends with
+// LINE_TERMINATOR, every other line with "\r\n".
 TEST_F(FClipboardTest, CopiedNodesAreWrittenAsTheEditorWritesThem)
 {
 	UK2Node_MakeArray* MakeArray = nullptr;
@@ -71,16 +73,25 @@ TEST_F(FClipboardTest, CopiedNodesAreWrittenAsTheEditorWritesThem)
 	FString Text;
 	FEdGraphUtilities::ExportNodesToText({MakeArray, Count}, Text);
 
-	const FString MakeArrayHeader = FString::Printf(TEXT("Begin Object Class=/Script/BlueprintGraph.K2Node_MakeArray Name=\"%s\" ExportPath=\"/Script/BlueprintGraph.K2Node_MakeArray'%s'\"\n"), *MakeArray->GetName(), *MakeArray->GetPathName());
+	const FString MakeArrayHeader = FString::Printf(TEXT("Begin Object Class=/Script/BlueprintGraph.K2Node_MakeArray Name=\"%s\" ExportPath=\"/Script/BlueprintGraph.K2Node_MakeArray'%s'\"%s"), *MakeArray->GetName(), *MakeArray->GetPathName(), LINE_TERMINATOR);
 	EXPECT_TRUE(Text.StartsWith(MakeArrayHeader)) << TCHAR_TO_UTF8(*Text);
-	const FString MakeArrayProperties = FString::Printf(TEXT("\n   NumInputs=2\n   NodePosX=96\n   NodeGuid=%s\n   CustomProperties Pin (PinId=%s,PinName=\"Array\",Direction=\"EGPD_Output\",PinType.PinCategory=\"string\","), *MakeArray->NodeGuid.ToString(), *MakeArray->GetOutputPin()->PinId.ToString());
+	const FString MakeArrayProperties = FString::Printf(TEXT("\n   NumInputs=2\r\n   NodePosX=96\r\n   NodeGuid=%s\r\n   CustomProperties Pin (PinId=%s,PinName=\"Array\",Direction=\"EGPD_Output\",PinType.PinCategory=\"string\","), *MakeArray->NodeGuid.ToString(), *MakeArray->GetOutputPin()->PinId.ToString());
 	EXPECT_NE(Text.Find(MakeArrayProperties), INDEX_NONE) << TCHAR_TO_UTF8(*Text);
 	EXPECT_EQ(Text.Find(TEXT("NodePosY=")), INDEX_NONE) << "a property at its default is left out";
 
-	const FString CallProperties = FString::Printf(TEXT("\n   FunctionReference=(MemberParent=\"/Script/CoreUObject.Class'/Script/BlueprintGraphTests.GraphTestLibrary'\",MemberName=\"CountWords\")\n   NodeGuid=%s\n"), *Count->NodeGuid.ToString());
+	const FString CallProperties = FString::Printf(TEXT("\n   FunctionReference=(MemberParent=\"/Script/CoreUObject.Class'/Script/BlueprintGraphTests.GraphTestLibrary'\",MemberName=\"CountWords\")\r\n   NodeGuid=%s\r\n"), *Count->NodeGuid.ToString());
 	EXPECT_NE(Text.Find(CallProperties), INDEX_NONE) << TCHAR_TO_UTF8(*Text);
 	EXPECT_NE(Text.Find(FString::Printf(TEXT("LinkedTo=(%s %s,)"), *Count->GetName(), *Count->FindPinChecked(TEXT("Words"))->PinId.ToString())), INDEX_NONE);
-	EXPECT_TRUE(Text.EndsWith(TEXT("End Object\n")));
+	// Every pin line, like every property line, ends with "\r\n".
+	const int32 NumPins = MakeArray->Pins.Num() + Count->Pins.Num();
+	int32 NumPinLineEnds = 0;
+	for (int32 At = Text.Find(TEXT("CustomProperties Pin (")); At != INDEX_NONE; At = Text.Find(TEXT("CustomProperties Pin ("), ESearchCase::CaseSensitive, ESearchDir::FromStart, At + 1))
+	{
+		const int32 LineFeed = Text.Find(TEXT("\n"), ESearchCase::CaseSensitive, ESearchDir::FromStart, At);
+		NumPinLineEnds += LineFeed > 0 && Text[LineFeed - 1] == '\r' ? 1 : 0;
+	}
+	EXPECT_EQ(NumPinLineEnds, NumPins);
+	EXPECT_TRUE(Text.EndsWith(TEXT("End Object\r\n")));
 }
 
 TEST_F(FClipboardTest, PastedCopyKeepsNodesPinsLinksAndDefaultsAndRunsTheSame)

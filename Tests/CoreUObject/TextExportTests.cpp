@@ -1,6 +1,7 @@
 #include "ReflectionTestTypes.h"
 
 #include "CoreUObject.h"
+#include "LogCapture.h"
 #include "UObject/TextExportImport.h"
 
 #include <gtest/gtest.h>
@@ -106,7 +107,7 @@ TEST_F(FTextExportTest, MalformedTextImportsNothing)
 	EXPECT_EQ(Cast<UTestReflected>(Partial)->GetNumInputs(), 1);
 }
 
-// UE 5.8, UnrealEd/Private/UnrealExporter.cpp (ExportProperties): an array property is written one
+// UE 5.4, 5.8 Engine/Private/UnrealExporter.cpp (ExportProperties): an array property is written one
 // line per element, "Name(Index)=Value", only elements that differ from the defaults.
 TEST_F(FTextExportTest, ArrayPropertiesAreWrittenOneElementPerLine)
 {
@@ -114,7 +115,7 @@ TEST_F(FTextExportTest, ArrayPropertiesAreWrittenOneElementPerLine)
 	Object->GetPinNames() = {TEXT("name"), TEXT("a \"quoted\" key")};
 	FString Text;
 	ExportObjectStateToText(Object, Text);
-	EXPECT_NE(Text.Find(TEXT("\n   PinNames(0)=\"name\"\n   PinNames(1)=\"a \\\"quoted\\\" key\"\n")), INDEX_NONE) << TCHAR_TO_UTF8(*Text);
+	EXPECT_NE(Text.Find(TEXT("\n   PinNames(0)=\"name\"\r\n   PinNames(1)=\"a \\\"quoted\\\" key\"\r\n")), INDEX_NONE) << TCHAR_TO_UTF8(*Text);
 	EXPECT_EQ(Text.Find(TEXT("PinNames=")), INDEX_NONE);
 	// Properties at their defaults are left out, an empty array as well.
 	EXPECT_EQ(Text.Find(TEXT(" Names(")), INDEX_NONE);
@@ -138,8 +139,8 @@ TEST_F(FTextExportTest, ArrayLinesSetElementsByIndexAndRemoveThem)
 		{TEXT("Names(2)=\"c\""), {TEXT(""), TEXT(""), TEXT("c")}},
 		{TEXT("Names(0)=\"a\"\n   Names(1)=\"b\"\n   Names.RemoveIndex(0)"), {TEXT("b")}},
 		{TEXT("Names(0)=\"a\"\n   Names="), {}},
-		// A negative or huge index is not a size to grow to.
-		{TEXT("Names(-1)=\"a\"\n   Names(99999999)=\"b\""), {}},
+		// A negative or huge index is not a size to grow to, in either bracket.
+		{TEXT("Names(-1)=\"a\"\n   Names(99999999)=\"b\"\n   Names[99999998]=\"b\"\n   Names(4294967294)=\"b\""), {}},
 	};
 	int32 Number = 0;
 	for (const FCase& Case : Cases)
@@ -152,7 +153,110 @@ TEST_F(FTextExportTest, ArrayLinesSetElementsByIndexAndRemoveThem)
 	}
 }
 
-// UE 5.8, UnrealEd/Private/UnrealExporter.cpp: a struct writes only its members that differ from
+// UE 5.4, 5.8 CoreUObject/Private/UObject/Property.cpp (FProperty::ImportSingleProperty): each block
+// keeps a list of the properties, with their index, that its lines have set; a later line for the same
+// property and index is skipped with the warning "redundant data: <line>". The array operations are
+// not in the list, and a line without an index is another entry than index 0.
+TEST_F(FTextExportTest, ALaterLineForTheSamePropertyAndIndexIsSkippedWithAWarning)
+{
+	struct FCase
+	{
+		const TCHAR* Lines;
+		int32 NumInputs;
+		TArray<FString> Names;
+		TArray<FString> Skipped;
+	};
+	const FCase Cases[] = {
+		{TEXT("NumInputs=3\n   NumInputs=4"), 3, {}, {TEXT("NumInputs=4")}},
+		{TEXT("\"NumInputs\"=5\n   numinputs = 6"), 5, {}, {TEXT("numinputs = 6")}},
+		{TEXT("Names(0)=\"a\"\n   Names(1)=\"b\"\n   Names[0]=\"c\"\n   Names(1)=\"d\""), 1, {TEXT("a"), TEXT("b")}, {TEXT("Names[0]=\"c\""), TEXT("Names(1)=\"d\"")}},
+		// Emptying the array does not free its indices.
+		{TEXT("Names(0)=\"a\"\n   Names.Empty()\n   Names(0)=\"b\"\n   Names=(\"c\",\"d\")"), 1, {TEXT("c"), TEXT("d")}, {TEXT("Names(0)=\"b\"")}},
+		{TEXT("NumInputs(0)=7\n   NumInputs=8"), 8, {}, {}},
+		// The place is taken even when the line assigns nothing, in 5.4 (5.8 takes it only for a line with an '=').
+		{TEXT("NumInputs(0)\n   NumInputs[0]=9"), 1, {}, {TEXT("NumInputs[0]=9")}},
+	};
+	int32 Number = 0;
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(Case.Lines));
+		const FString Text = FString::Printf(TEXT("Begin Object Class=/Script/CoreUObjectTests.TestReflected Name=\"R%d\"\r\n   %s\r\nEnd Object\r\n"), ++Number, Case.Lines);
+		FLogCapture Log;
+		const UTestReflected* const Imported = Cast<UTestReflected>(ImportObjectFromText(*Text, Package));
+		ASSERT_NE(Imported, nullptr);
+		EXPECT_EQ(Imported->GetNumInputs(), Case.NumInputs);
+		EXPECT_EQ(Imported->Names, Case.Names);
+		TArray<FString> Expected;
+		for (const FString& Skipped : Case.Skipped)
+		{
+			Expected.Add(TEXT("None: Warning: redundant data: ") + Skipped);
+		}
+		EXPECT_EQ(Log.Lines, Expected);
+	}
+}
+
+// UE 5.4, 5.8 Property.cpp (ImportSingleProperty, ReadArrayIndex) and UnrealEd/Private/EditorObject.cpp
+// (ImportProperties): forms the editor never writes but reads, "[n]" as well as "(n)" (either bracket
+// closes), .Add, .Remove (every equal element), .RemoveIndex, .Empty, in any case, and a line's
+// trailing semicolons.
+TEST_F(FTextExportTest, ArrayOperationsSquareBracketsAndTrailingSemicolonsAreRead)
+{
+	struct FCase
+	{
+		const TCHAR* Lines;
+		TArray<FString> Names;
+		int32 NumInputs = 1;
+	};
+	const FCase Cases[] = {
+		{TEXT("Names.Add(\"a\")\n   names.add (\"b\")"), {TEXT("a"), TEXT("b")}},
+		{TEXT("Names[1]=\"b\"\n   Names(0]=\"a\""), {TEXT("a"), TEXT("b")}},
+		{TEXT("Names(0)=\"a\";\n   Names(1)=\"b\" ; ;\n   NumInputs=7;\n   ;"), {TEXT("a"), TEXT("b")}, 7},
+		{TEXT("Names(0)=\"a\"\n   Names(1)=\"b\"\n   Names(2)=\"a\"\n   Names.Remove(\"a\")\n   Names.Remove(\"z\")"), {TEXT("b")}},
+		{TEXT("Names(0)=\"a\"\n   Names.Empty()\n   Names.Add(\"c\")"), {TEXT("c")}},
+		// Empty empties before it looks for its brackets; RemoveIndex removes only once its bracket closes.
+		{TEXT("Names(0)=\"a\"\n   Names.Empty"), {}},
+		{TEXT("Names(0)=\"a\"\n   Names.RemoveIndex(0"), {TEXT("a")}},
+		// An operation the engine does not have, or on a property that is no array, does nothing.
+		{TEXT("Names(0)=\"a\"\n   Names.Insert(\"b\")\n   NumInputs.Add(2)"), {TEXT("a")}},
+	};
+	int32 Number = 0;
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(Case.Lines));
+		const FString Text = FString::Printf(TEXT("Begin Object Class=/Script/CoreUObjectTests.TestReflected Name=\"O%d\"\n   %s\nEnd Object\n"), ++Number, Case.Lines);
+		const UTestReflected* const Imported = Cast<UTestReflected>(ImportObjectFromText(*Text, Package));
+		ASSERT_NE(Imported, nullptr);
+		EXPECT_EQ(Imported->Names, Case.Names);
+		EXPECT_EQ(Imported->GetNumInputs(), Case.NumInputs);
+	}
+}
+
+// UE 5.4, 5.8 Engine/Private/UnrealExporter.cpp (EmitBeginObject, EmitEndObject, ExportProperties):
+// the Begin Object line ends with LINE_TERMINATOR ("\n" on Linux, "\r\n" on Windows, 5.8
+// Core/Public/HAL/Platform.h and Windows/WindowsPlatform.h), every other line with "\r\n".
+TEST_F(FTextExportTest, BeginLinesEndWithThePlatformsTerminatorAndEveryOtherLineWithCarriageReturnLineFeed)
+{
+	UTestReflected* const Source = MakeFilledObject();
+	FString Text;
+	ExportObjectToText(Source, Text);
+	int32 NumBegins = 0;
+	int32 NumLines = 0;
+	for (int32 Start = 0; Start < Text.Len(); ++NumLines)
+	{
+		const int32 LineFeed = Text.Find(TEXT("\n"), ESearchCase::CaseSensitive, ESearchDir::FromStart, Start);
+		ASSERT_NE(LineFeed, INDEX_NONE) << "the text ends with a line end";
+		const bool bCarriageReturn = LineFeed > Start && Text[LineFeed - 1] == '\r';
+		const FString Line = Text.Mid(Start, LineFeed - Start - (bCarriageReturn ? 1 : 0));
+		const bool bBegin = Line.TrimStart().StartsWith(TEXT("Begin Object "));
+		NumBegins += bBegin ? 1 : 0;
+		EXPECT_EQ(FString(bCarriageReturn ? TEXT("\r\n") : TEXT("\n")), bBegin ? FString(LINE_TERMINATOR) : FString(TEXT("\r\n"))) << TCHAR_TO_UTF8(*Line);
+		Start = LineFeed + 1;
+	}
+	EXPECT_EQ(NumBegins, 2);
+	EXPECT_GT(NumLines, 10);
+}
+
+// UE 5.8, Engine/Private/UnrealExporter.cpp: a struct writes only its members that differ from
 // the defaults, and a reference is quoted ("/Script/CoreUObject.Class'/Script/...'") in delimited text.
 TEST_F(FTextExportTest, StructsWriteChangedMembersAndReferencesAreQuoted)
 {
@@ -161,8 +265,8 @@ TEST_F(FTextExportTest, StructsWriteChangedMembersAndReferencesAreQuoted)
 	Object->Other = Package;
 	FString Text;
 	ExportObjectStateToText(Object, Text);
-	EXPECT_NE(Text.Find(TEXT("\n   Pair=(Label=\"only the label\")\n")), INDEX_NONE) << TCHAR_TO_UTF8(*Text);
-	EXPECT_NE(Text.Find(TEXT("\n   Other=\"/Script/CoreUObject.Package'/Temp/TextExportTest'\"\n")), INDEX_NONE) << TCHAR_TO_UTF8(*Text);
+	EXPECT_NE(Text.Find(TEXT("\n   Pair=(Label=\"only the label\")\r\n")), INDEX_NONE) << TCHAR_TO_UTF8(*Text);
+	EXPECT_NE(Text.Find(TEXT("\n   Other=\"/Script/CoreUObject.Package'/Temp/TextExportTest'\"\r\n")), INDEX_NONE) << TCHAR_TO_UTF8(*Text);
 
 	// Members this version does not have are skipped, not refused.
 	const UTestReflected* const Imported = Cast<UTestReflected>(ImportObjectFromText(TEXT("Begin Object Class=/Script/CoreUObjectTests.TestReflected Name=\"S\"\n   Pair=(Label=\"x\",MemberGuid=00000000000000000000000000000001,Nested=(A=\"),\",B=1),Count=7)\nEnd Object\n"), Package));
@@ -198,6 +302,10 @@ TEST_F(FTextExportTest, BlocksParseWithoutRecursionAndNameTheirFirstProblem)
 	};
 	const FCase Cases[] = {
 		{TEXT("Begin Object Class=/Script/X.Y Name=\"A\"\r\n   Count=1\r\nEnd Object\r\n"), TEXT("")},
+		// "\r\n" is one line end, a lone "\r" one as well.
+		{TEXT("Begin Object Class=/Script/X.Y Name=\"A\"\r\n\r\n   Count=1\rprose\r\nEnd Object\r\n"), TEXT("line 4: expected Name=Value, Name(Index)=Value, CustomProperties or End Object")},
+		{TEXT("Begin Object Class=/Script/X.Y Name=\"A\"\n   Names.Add(\"a\");\n   Names[1]=\"b\"\n   \"Names\".Remove(\"a\")\n   Names.RemoveIndex (0)\n   Names.Empty()\n   ;\nEnd Object\n"), TEXT("")},
+		{TEXT("Begin Object Class=/Script/X.Y Name=\"A\"\n   Names.Insert(\"a\")\nEnd Object\n"), TEXT("line 2: expected Name=Value, Name(Index)=Value, CustomProperties or End Object")},
 		{TEXT("Count=1\n"), TEXT("line 1: expected Begin Object Class=... Name=\"...\"")},
 		{TEXT("Begin Object Name=\"A\"\nEnd Object\n"), TEXT("line 1: expected Class=/Script/<Module>.<Class> on the Begin Object line")},
 		{TEXT("Begin Object Class=/Script/X.Y Name=\"A\"\n\n   this is not a property\nEnd Object\n"), TEXT("line 3: expected Name=Value, Name(Index)=Value, CustomProperties or End Object")},
@@ -245,4 +353,18 @@ TEST_F(FTextExportTest, ArrayRemovalsFromTheEndAreAllHonouredAndFromTheFrontOnly
 	// Whatever is left is the end of the array, in order.
 	EXPECT_EQ(Front->Names.Last(), TEXT("e2999"));
 	EXPECT_EQ(Front->Names[0], FString::Printf(TEXT("e%d"), NumElements - Front->Names.Num()));
+
+	// ".Remove(Value)" compares every element: the first element's value removed again and again is
+	// honoured only in proportion to the text as well.
+	FString ByValueFromTheFront;
+	for (int32 Index = 0; Index < NumElements; ++Index)
+	{
+		ByValueFromTheFront += FString::Printf(TEXT("   Names.Remove(\"e%d\")\n"), Index);
+	}
+	const UTestReflected* const ByValue = Cast<UTestReflected>(ImportObjectFromText(*(TEXT("Begin Object Class=/Script/CoreUObjectTests.TestReflected Name=\"ByValue\"\n") + Elements + ByValueFromTheFront + TEXT("End Object\n")), Package));
+	ASSERT_NE(ByValue, nullptr);
+	ASSERT_FALSE(ByValue->Names.IsEmpty());
+	EXPECT_LT(ByValue->Names.Num(), NumElements) << "the first removals are honoured";
+	EXPECT_EQ(ByValue->Names.Last(), TEXT("e2999"));
+	EXPECT_EQ(ByValue->Names[0], FString::Printf(TEXT("e%d"), NumElements - ByValue->Names.Num()));
 }

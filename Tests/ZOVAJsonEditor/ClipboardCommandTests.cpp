@@ -104,6 +104,8 @@ TEST(ZovaGraphRunTest, EditorTextRunsAsTheCompiledGraphAndNamesWhatDoesNotRun)
 		// Keys typed into a Json Analyze node, its In Json a literal; editor tokens the host does not model around them.
 		{"AnalyzeWithKeys.txt", {}, {{Analyze, TEXT("Success"), TEXT("true")}, {Analyze, TEXT("name"), TEXT("\"Zova\"")}, {Analyze, TEXT("/address/city"), TEXT("\"Paris\"")}, {Analyze, TEXT("tags"), TEXT("\"[\\\"a\\\",1]\"")}}, {}},
 		{"AnalyzeWithKeys.txt", {"--pin", "ZOVAK2Node_Json_3./address/city"}, {{Analyze, TEXT("/address/city"), TEXT("\"Paris\"")}}, {}},
+		// The same keys by array operations, "[n]", a repeated index and trailing semicolons, which the editor reads but never writes.
+		{"AnalyzeWithArrayOperations.txt", {}, {{Analyze, TEXT("Success"), TEXT("true")}, {Analyze, TEXT("name"), TEXT("\"Zova\"")}, {Analyze, TEXT("/address/city"), TEXT("\"Paris\"")}, {Analyze, TEXT("tags"), TEXT("\"[\\\"a\\\",1]\"")}}, {}},
 		// Node and pin tokens the host keeps no value of: texts, parent and sub-pins, enabled state, compiler messages.
 		{"ToArrayWithEditorTokens.txt", {}, {{TEXT("ZOVAK2Node_JsonToArray_5"), TEXT("Success"), TEXT("true")}, {TEXT("ZOVAK2Node_JsonToArray_5"), TEXT("String Array"), TEXT("[\"1\"]")}}, {}},
 		// The text created by one node is read by the next.
@@ -164,6 +166,7 @@ TEST(ZovaGraphRunTest, TextNotInTheEditorsFormIsRefusedNamingItsLine)
 		{"not a property", Header + "   a line of prose\nEnd Object\n", "line 2: expected Name=Value"},
 		// As many inputs as the text asks for would be made, in the editor too.
 		{"inputs beyond count", "\n" + Header + "   NumInputs=345555\nEnd Object\n", "line 2: expected a node of at most 100000 inputs"},
+		{"inputs beyond count, spelt otherwise", Header + "   numinputs (0) = 345555;\r\nEnd Object\r\n", "line 1: expected a node of at most 100000 inputs"},
 	};
 	for (const FCase& Case : Cases)
 	{
@@ -278,7 +281,15 @@ TEST(ZovaGraphRunTest, EmittedNodesAreFreshAndRefuseJsonOutput)
 	const int32 GuidAt = First.StdOut.Find(TEXT("NodeGuid="));
 	ASSERT_NE(GuidAt, INDEX_NONE);
 	EXPECT_NE(First.StdOut.Mid(GuidAt, 41), Second.StdOut.Mid(GuidAt, 41)) << "each text has a GUID of its own";
-	EXPECT_TRUE(First.StdOut.EndsWith(TEXT("End Object\n")));
+	// The text as the editor copies it: the header line ends with LINE_TERMINATOR, every other with "\r\n".
+	EXPECT_TRUE(First.StdOut.StartsWith(TEXT("Begin Object ")));
+	const int32 HeaderEnd = First.StdOut.Find(TEXT("\n"));
+	ASSERT_NE(HeaderEnd, INDEX_NONE);
+	const int32 SecondEnd = First.StdOut.Find(TEXT("\n"), ESearchCase::CaseSensitive, ESearchDir::FromStart, HeaderEnd + 1);
+	ASSERT_NE(SecondEnd, INDEX_NONE);
+	EXPECT_EQ(First.StdOut[HeaderEnd - 1] == '\r', FString(LINE_TERMINATOR) == TEXT("\r\n"));
+	EXPECT_EQ(First.StdOut[SecondEnd - 1], '\r');
+	EXPECT_TRUE(First.StdOut.EndsWith(TEXT("End Object\r\n")));
 
 	const FZovaRun WithJson = RunZova({"json", "array", "a", "--emit-nodes", "--json"});
 	EXPECT_EQ(WithJson.ExitStatus, 2);

@@ -101,7 +101,11 @@ bool FZovaClipboardText::Read(const FString& Text, FString& OutError)
 	{
 		for (const FString& Line : Block.PropertyLines)
 		{
-			if (Line.StartsWith(TEXT("NumInputs="), ESearchCase::CaseSensitive) && FCString::Atoi64(*Line + 10) > MaxInputsPerNode)
+			// However the line spells it: "numinputs = N", "NumInputs(0)=N".
+			FString Name;
+			int32 Index = INDEX_NONE;
+			FString Value;
+			if (ReadObjectTextAssignment(Line, Name, Index, Value) && Name == TEXT("NumInputs") && FCString::Atoi64(*Value) > MaxInputsPerNode)
 			{
 				OutError = FString::Printf(TEXT("line %d: expected a node of at most %lld inputs (NumInputs) in the block that starts here"), Block.LineNumber, MaxInputsPerNode);
 				return false;

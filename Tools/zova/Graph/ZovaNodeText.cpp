@@ -11,7 +11,8 @@ int32 ZovaNodeText::PrintForPaste(UEdGraphNode* Node, const FZovaArguments& Argu
 	{
 		return ZovaOutput::UsageError(TEXT("--emit-nodes prints clipboard text, not JSON: leave out --json"));
 	}
-	// The text ends with a line end already.
+	// PrintLine adds the text's last "\n" itself, so what prints is the copied text byte for byte, its
+	// "\r\n" line ends included.
 	ZovaOutput::PrintLine(FZovaGraphSession::Copy({Node}).LeftChop(1));
 	return EZovaExit::Success;
 }

@@ -5,6 +5,7 @@
 #include "UObject/UObjectGlobals.h"
 #include "Misc/StringOutputDevice.h"
 #include "ObjectTextReferences.h"
+#include "PropertyLineImporter.h"
 #include "Templates/Casts.h"
 #include "UObjectArray.h"
 
@@ -21,7 +22,7 @@ namespace
 	 * The property's lines, as the engine writes them: nothing when it equals the defaults, one
 	 * "Name(Index)=Value" line per array element that differs (and the last one when the defaults
 	 * have fewer), "Name=" for an empty array whose defaults are not, "Name.RemoveIndex(Index)" for
-	 * default elements past the end.
+	 * default elements past the end. Each line ends in "\r\n", as the engine ends it on every platform.
 	 */
 	void ExportPropertyLines(const FProperty* Property, const UObject* Object, const UObject* Defaults, const FString& Indent, FString& Out)
 	{
@@ -37,14 +38,14 @@ namespace
 			}
 			FString Text;
 			Property->ExportTextItem_Direct(Text, Value, DefaultValue, const_cast<UObject*>(Object), PortFlags);
-			Out += FString::Printf(TEXT("%s%s=%s\n"), *Indent, *Property->GetName(), *Text);
+			Out += FString::Printf(TEXT("%s%s=%s\r\n"), *Indent, *Property->GetName(), *Text);
 			return;
 		}
 		const FScriptArrayHelper Array(ArrayProperty, Value);
 		const int32 NumDefaults = DefaultValue ? FScriptArrayHelper(ArrayProperty, DefaultValue).Num() : 0;
 		if (Array.Num() == 0 && NumDefaults != 0)
 		{
-			Out += FString::Printf(TEXT("%s%s=\n"), *Indent, *Property->GetName());
+			Out += FString::Printf(TEXT("%s%s=\r\n"), *Indent, *Property->GetName());
 			return;
 		}
 		// Elements past the defaults are compared with a new element when that is a struct, and written otherwise.
@@ -65,7 +66,7 @@ namespace
 			}
 			FString Text;
 			ArrayProperty->Inner->ExportTextItem_Direct(Text, Array.GetRawPtr(Index), ElementDefault, const_cast<UObject*>(Object), PortFlags);
-			Out += FString::Printf(TEXT("%s%s(%d)=%s\n"), *Indent, *Property->GetName(), Index, *Text);
+			Out += FString::Printf(TEXT("%s%s(%d)=%s\r\n"), *Indent, *Property->GetName(), Index, *Text);
 		}
 		if (StructInner)
 		{
@@ -73,16 +74,17 @@ namespace
 		}
 		for (int32 Index = NumDefaults - 1; Index >= Array.Num(); --Index)
 		{
-			Out += FString::Printf(TEXT("%s%s.RemoveIndex(%d)\n"), *Indent, *Property->GetName(), Index);
+			Out += FString::Printf(TEXT("%s%s.RemoveIndex(%d)\r\n"), *Indent, *Property->GetName(), Index);
 		}
 	}
 
+	/** The engine ends the Begin Object line with the platform's line terminator and every other line with "\r\n". */
 	void ExportObject(const UObject* Object, int32 Depth, bool bWithInners, FString& Out)
 	{
 		const FString Indent = Indentation(Depth);
-		Out += FString::Printf(TEXT("%sBegin Object Class=%s Name=%s ExportPath=%s\n"), *Indent, *Object->GetClass()->GetPathName(),
+		Out += FString::Printf(TEXT("%sBegin Object Class=%s Name=%s ExportPath=%s%s"), *Indent, *Object->GetClass()->GetPathName(),
 			*UE::CoreUObject::Private::QuoteText(Object->GetName()),
-			*UE::CoreUObject::Private::QuoteText(FString::Printf(TEXT("%s'%s'"), *Object->GetClass()->GetPathName(), *Object->GetPathName())));
+			*UE::CoreUObject::Private::QuoteText(FString::Printf(TEXT("%s'%s'"), *Object->GetClass()->GetPathName(), *Object->GetPathName())), LINE_TERMINATOR);
 
 		TArray<UObject*> Inners;
 		if (bWithInners)
@@ -110,7 +112,7 @@ namespace
 		FStringOutputDevice Custom;
 		const_cast<UObject*>(Object)->ExportCustomProperties(Custom, (uint32)(Depth + 1) * 3);
 		Out += Custom;
-		Out += FString::Printf(TEXT("%sEnd Object\n"), *Indent);
+		Out += FString::Printf(TEXT("%sEnd Object\r\n"), *Indent);
 	}
 
 	/** Reads "Key=value" or Key="value" from a Begin Object line, the key in any case. */
@@ -142,28 +144,14 @@ namespace
 		return Line.StartsWith(Words, ESearchCase::IgnoreCase) && (Line.Len() == Length || FChar::IsWhitespace(Line[Length]));
 	}
 
-	/** The property name of a line ("Name", "Name(2)", "Name.RemoveIndex(2)", or a quoted name), or false. */
-	bool IsPropertyLine(const FString& Line)
+	FString WithoutTrailingSemicolons(const FString& Line)
 	{
-		int32 Equals = INDEX_NONE;
-		if (Line.StartsWith(TEXT("\"")))
+		int32 Length = Line.Len();
+		while (Length > 0 && (Line[Length - 1] == ';' || Line[Length - 1] == ' ' || Line[Length - 1] == '\t'))
 		{
-			FString Name;
-			const TCHAR* const After = UE::CoreUObject::Private::ReadQuotedText(*Line, Name);
-			return After && (*After == '=' || *After == '(' || *After == '.');
+			--Length;
 		}
-		const bool bHasEquals = Line.FindChar('=', Equals);
-		const int32 NameEnd = bHasEquals ? Equals : Line.Len();
-		int32 Length = 0;
-		while (Length < NameEnd && (FChar::IsAlnum(Line[Length]) || Line[Length] == '_'))
-		{
-			++Length;
-		}
-		if (Length == 0)
-		{
-			return false;
-		}
-		return bHasEquals ? (Length == Equals || Line[Length] == '(') : Line.Mid(Length).StartsWith(TEXT(".RemoveIndex("), ESearchCase::IgnoreCase);
+		return Line.Left(Length);
 	}
 
 	void NoteProblem(FString* OutProblem, int32 LineNumber, const TCHAR* Expected)
@@ -172,105 +160,6 @@ namespace
 		{
 			*OutProblem = FString::Printf(TEXT("line %d: expected %s"), LineNumber, Expected);
 		}
-	}
-
-	/**
-	 * What the lines of one block may make an array do. The engine grows an array to any index and
-	 * removes any element; the host only about as far as the text could list elements, and moves
-	 * elements down for removals only so often, so that text of any size imports in time in proportion
-	 * to it. The engine's own text removes from the end, which moves nothing.
-	 */
-	struct FArrayImportLimits
-	{
-		/** An array grows to hold an index below this. */
-		int32 MaxLength = 0;
-		/** How many more elements removals may move down. */
-		int64 MovesLeft = 0;
-	};
-
-	/** Imports one "Name(Index)=Value", "Name=Value", "Name=" or "Name.RemoveIndex(Index)" line. */
-	void ImportPropertyLine(UObject* Object, const FString& Line, FArrayImportLimits& Limits)
-	{
-		FString Name;
-		const TCHAR* Cursor = *Line;
-		if (*Cursor == '"')
-		{
-			Cursor = UE::CoreUObject::Private::ReadQuotedText(Cursor, Name);
-		}
-		else
-		{
-			while (*Cursor && *Cursor != '=' && *Cursor != '(' && *Cursor != '.')
-			{
-				Name.AppendChar(*Cursor++);
-			}
-		}
-		if (!Cursor)
-		{
-			return;
-		}
-		FProperty* const Property = Object->GetClass()->FindPropertyByName(FName(*Name.TrimStartAndEnd(), FNAME_Find));
-		if (!Property)
-		{
-			return;
-		}
-		void* const Value = Property->ContainerPtrToValuePtr(Object);
-		const FArrayProperty* const ArrayProperty = CastField<FArrayProperty>(Property);
-		if (*Cursor == '.')
-		{
-			if (ArrayProperty && FCString::Strnicmp(Cursor, TEXT(".RemoveIndex("), 13) == 0)
-			{
-				const int32 Index = FCString::Atoi(Cursor + 13);
-				const FScriptArrayHelper Array(ArrayProperty, Value);
-				const int32 NumMoves = Array.Num() - Index - 1;
-				if (Array.IsValidIndex(Index) && NumMoves <= Limits.MovesLeft)
-				{
-					Limits.MovesLeft -= NumMoves;
-					for (int32 Later = Index + 1; Later < Array.Num(); ++Later)
-					{
-						ArrayProperty->Inner->CopyCompleteValue(Array.GetRawPtr(Later - 1), Array.GetRawPtr(Later));
-					}
-					Array.Resize(Array.Num() - 1);
-				}
-			}
-			return;
-		}
-		if (*Cursor == '(')
-		{
-			const int32 Index = FCString::Atoi(Cursor + 1);
-			while (*Cursor && *Cursor != '=')
-			{
-				++Cursor;
-			}
-			if (!ArrayProperty || *Cursor != '=' || Index < 0)
-			{
-				return;
-			}
-			// Elements are set by index, the array growing to hold them, as the engine imports them. The
-			// engine grows it to any index; the host only about as far as the text could list elements,
-			// so that a few lines cannot ask for millions.
-			const FScriptArrayHelper Array(ArrayProperty, Value);
-			if (Index >= Array.Num() && Index >= Limits.MaxLength)
-			{
-				return;
-			}
-			if (Index >= Array.Num())
-			{
-				Array.Resize(Index + 1);
-			}
-			ArrayProperty->Inner->ImportText_Direct(Cursor + 1, Array.GetRawPtr(Index), Object, PPF_Delimited);
-			return;
-		}
-		if (*Cursor != '=')
-		{
-			return;
-		}
-		++Cursor;
-		if (ArrayProperty && *Cursor == 0)
-		{
-			FScriptArrayHelper(ArrayProperty, Value).EmptyValues();
-			return;
-		}
-		Property->ImportText_Direct(Cursor, Value, Object, PPF_Delimited);
 	}
 
 	struct FImportState
@@ -339,14 +228,15 @@ void ParseObjectTextBlocks(const TCHAR* Text, FObjectTextBlocks& OutBlocks, FStr
 	int32 LineNumber = 0;
 	for (const TCHAR* Cursor = Text; *Cursor;)
 	{
+		// A line ends at "\r\n", "\n" or a lone "\r", as the engine's line reader ends it.
 		const TCHAR* LineEnd = Cursor;
-		while (*LineEnd && *LineEnd != '\n')
+		while (*LineEnd && *LineEnd != '\n' && *LineEnd != '\r')
 		{
 			++LineEnd;
 		}
 		++LineNumber;
 		const FString Line = FString::ConstructFromPtrSize(Cursor, (int32)(LineEnd - Cursor)).TrimStartAndEnd();
-		Cursor = *LineEnd ? LineEnd + 1 : LineEnd;
+		Cursor = LineEnd[0] == '\r' && LineEnd[1] == '\n' ? LineEnd + 2 : (*LineEnd ? LineEnd + 1 : LineEnd);
 
 		if (StartsWithWords(Line, TEXT("Begin Object")))
 		{
@@ -388,11 +278,17 @@ void ParseObjectTextBlocks(const TCHAR* Text, FObjectTextBlocks& OutBlocks, FStr
 		}
 		else
 		{
-			if (!IsPropertyLine(Line))
+			// The engine's property reader drops semicolons at the end of a line.
+			const FString PropertyLine = WithoutTrailingSemicolons(Line);
+			if (PropertyLine.IsEmpty())
+			{
+				continue;
+			}
+			if (!FPropertyLineImporter::HasPropertyLineForm(*PropertyLine))
 			{
 				NoteProblem(OutProblem, LineNumber, TEXT("Name=Value, Name(Index)=Value, CustomProperties or End Object"));
 			}
-			OutBlocks.Blocks[Open.Last()].PropertyLines.Add(Line);
+			OutBlocks.Blocks[Open.Last()].PropertyLines.Add(PropertyLine);
 		}
 	}
 	if (!Open.IsEmpty())
@@ -403,16 +299,16 @@ void ParseObjectTextBlocks(const TCHAR* Text, FObjectTextBlocks& OutBlocks, FStr
 
 void ImportObjectTextProperties(UObject* Object, const FObjectTextBlock& Block)
 {
-	// Room for gaps and front removals that the engine's own text never makes.
-	constexpr int32 SpareLength = 1024;
-	constexpr int64 MovesPerLine = 64;
-	FArrayImportLimits Limits;
-	Limits.MaxLength = Block.PropertyLines.Num() + SpareLength;
-	Limits.MovesLeft = (Block.PropertyLines.Num() + SpareLength) * MovesPerLine;
+	FPropertyLineImporter Importer(Object, Block.PropertyLines.Num());
 	for (const FString& Line : Block.PropertyLines)
 	{
-		ImportPropertyLine(Object, Line, Limits);
+		Importer.ImportLine(Line);
 	}
+}
+
+bool ReadObjectTextAssignment(const FString& Line, FString& OutName, int32& OutIndex, FString& OutValue)
+{
+	return FPropertyLineImporter::SplitAssignment(*Line, OutName, OutIndex, OutValue);
 }
 
 namespace UE::CoreUObject::Private

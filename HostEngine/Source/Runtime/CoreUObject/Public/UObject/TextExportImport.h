@@ -11,8 +11,9 @@ class UClass;
 
 /**
  * One "Begin Object" block of a text, as read: the values of its header line, its property lines
- * ("Name=Value", "Name(2)=Value", "Name=", "Name.RemoveIndex(2)"), its "CustomProperties" lines and
- * the blocks inside it.
+ * ("Name=Value", "Name(2)=Value", "Name[2]=Value", "Name=", "Name.Add(Value)", "Name.Remove(Value)",
+ * "Name.RemoveIndex(2)", "Name.Empty()", semicolons at their ends dropped), its "CustomProperties"
+ * lines and the blocks inside it.
  */
 struct FObjectTextBlock
 {
@@ -39,22 +40,33 @@ struct FObjectTextBlocks
 };
 
 /**
- * Reads the blocks of a text without recursion, however deep they nest. It is as lenient as the
- * engine's text factories: lines outside any block are skipped and an unfinished block ends with the
- * text. The first thing that does not have the form is reported, when OutProblem is given, as
- * "line N: expected ...".
+ * Reads the blocks of a text without recursion, however deep they nest. Lines end at "\r\n", "\n" or
+ * "\r". It is as lenient as the engine's text factories: lines outside any block are skipped and an
+ * unfinished block ends with the text. The first thing that does not have the form is reported, when
+ * OutProblem is given, as "line N: expected ...".
  */
 COREUOBJECT_API void ParseObjectTextBlocks(const TCHAR* Text, FObjectTextBlocks& OutBlocks, FString* OutProblem = nullptr);
 
 /**
  * Gives the object the values of the block's property lines, as the engine's ImportObjectProperties
- * does: names of properties the class does not have are skipped, array elements are set by index.
+ * does: names of properties the class does not have are skipped, array elements are set by index,
+ * and a property (or an index of it) takes the first line that sets it; a later one is skipped with
+ * the warning "redundant data: <line>".
  */
 COREUOBJECT_API void ImportObjectTextProperties(UObject* Object, const FObjectTextBlock& Block);
 
 /**
+ * Reads a property line of a block as ImportObjectTextProperties reads it. True for an assignment
+ * ("Name=Value", "Name(2)=Value", "Name[2]=Value"), with the name as written, the index (INDEX_NONE
+ * without one) and the value text; false for the array operations and for lines that assign nothing.
+ */
+COREUOBJECT_API bool ReadObjectTextAssignment(const FString& Line, FString& OutName, int32& OutIndex, FString& OutValue);
+
+/**
  * Writes the object and every object inside it (nested blocks), their reflected properties that
- * differ from the class defaults, and what ExportCustomProperties adds.
+ * differ from the class defaults, and what ExportCustomProperties adds. As in the engine, a Begin
+ * Object line ends with LINE_TERMINATOR ("\n" on Linux, "\r\n" on Windows) and every other line
+ * with "\r\n".
  */
 COREUOBJECT_API void ExportObjectToText(const UObject* Object, FString& OutText);
 

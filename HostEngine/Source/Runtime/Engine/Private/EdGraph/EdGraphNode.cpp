@@ -39,7 +39,7 @@ void UEdGraphNode::ExportCustomProperties(FOutputDevice& Out, uint32 Indent)
 		Lines.Append(Spaces);
 		Lines.Append(PinLinePrefix);
 		Pin->ExportTextItem(Lines, PPF_Delimited);
-		Lines.AppendChar('\n');
+		Lines.Append(TEXT("\r\n"));
 	}
 	Out.Log(Lines);
 }
