@@ -7,6 +7,8 @@
 CORE_API DECLARE_LOG_CATEGORY_EXTERN(LogTemp, Log, All);
 CORE_API DECLARE_LOG_CATEGORY_EXTERN(LogCore, Log, All);
 CORE_API DECLARE_LOG_CATEGORY_EXTERN(LogInit, Log, All);
+/** Messages of running Blueprints (FFrame::KismetExecutionMessage); warnings and worse by default. */
+CORE_API DECLARE_LOG_CATEGORY_EXTERN(LogScript, Warning, All);
 
 /** The thread that first touched the engine globals: the host's game thread. */
 CORE_API extern uint32 GGameThreadId;

@@ -21,6 +21,13 @@ struct FFrame
 		, PreviousFrame(InPreviousFrame)
 	{
 	}
+
+	/**
+	 * Reports a problem of a running Blueprint (a division by zero...): "Script Msg: <Message>" in
+	 * LogScript at the verbosity given; a fatal one ends the process. No script stack is kept on the
+	 * host, so no second line follows, and no warning id is ever suppressed.
+	 */
+	static COREUOBJECT_API void KismetExecutionMessage(const TCHAR* Message, ELogVerbosity::Type Verbosity, FName WarningId = FName());
 };
 
 typedef void (*FNativeFuncPtr)(UObject* Context, FFrame& TheStack, RESULT_DECL);
