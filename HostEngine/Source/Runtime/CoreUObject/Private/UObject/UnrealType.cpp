@@ -531,11 +531,34 @@ const TCHAR* FObjectPropertyBase::ImportText_Direct(const TCHAR* Buffer, void* D
 	}
 	else
 	{
-		while (*Buffer && *Buffer != ',' && *Buffer != ')' && *Buffer != '\n' && *Buffer != '\r')
+		while (*Buffer && *Buffer != ',' && *Buffer != ')' && *Buffer != '\n' && *Buffer != '\r' && *Buffer != '\'')
 		{
 			Token.AppendChar(*Buffer++);
 		}
 		Token.TrimEndInline();
+		// Class'Path': the path may be quoted itself, as UE 4 wrote it (Class'"/Script/Engine.X"').
+		if (*Buffer == '\'')
+		{
+			FString Path;
+			++Buffer;
+			if (*Buffer == '"')
+			{
+				Buffer = ReadQuotedText(Buffer, Path);
+			}
+			else
+			{
+				while (*Buffer && *Buffer != '\'' && *Buffer != ',' && *Buffer != ')' && *Buffer != '\n' && *Buffer != '\r')
+				{
+					Path.AppendChar(*Buffer++);
+				}
+			}
+			if (!Buffer || *Buffer != '\'')
+			{
+				return nullptr;
+			}
+			++Buffer;
+			Token += TEXT("'") + Path + TEXT("'");
+		}
 	}
 	if (!Buffer)
 	{
