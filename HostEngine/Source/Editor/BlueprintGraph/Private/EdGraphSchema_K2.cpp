@@ -290,6 +290,51 @@ bool UEdGraphSchema_K2::ArePinTypesCompatible(const FEdGraphPinType& Output, con
 	return !Output.IsMap() || AreTerminalsCompatible(Output.PinValueType.TerminalCategory, Output.PinValueType.TerminalSubCategoryObject.Get(), Input.PinValueType.TerminalCategory, Input.PinValueType.TerminalSubCategoryObject.Get());
 }
 
+TOptional<UEdGraphSchema_K2::FSearchForAutocastFunctionResults> UEdGraphSchema_K2::SearchForAutocastFunction(const FEdGraphPinType& OutputPinType, const FEdGraphPinType& InputPinType) const
+{
+	TOptional<FSearchForAutocastFunctionResults> Result;
+	if (OutputPinType.ContainerType != InputPinType.ContainerType)
+	{
+		return Result;
+	}
+	// The engine keys its table of conversions by category, sub-category (none for reals) and object.
+	const auto IsSameType = [](const FEdGraphPinType& A, const FEdGraphPinType& B)
+	{
+		return A.PinCategory == B.PinCategory && A.PinSubCategoryObject == B.PinSubCategoryObject && A.ContainerType == B.ContainerType && (A.PinCategory == PC_Real || A.PinSubCategory == B.PinSubCategory);
+	};
+	TArray<UObject*> Classes;
+	GetObjectsOfClass(UClass::StaticClass(), Classes, true);
+	for (UObject* const ClassObject : Classes)
+	{
+		UClass* const Class = static_cast<UClass*>(ClassObject);
+		for (TFieldIterator<UFunction> It(Class, EFieldIteratorFlags::ExcludeSuper); It; ++It)
+		{
+			const UFunction* const Function = *It;
+			const FProperty* const ReturnProperty = Function->GetReturnProperty();
+			if (!Function->HasMetaData(TEXT("BlueprintAutocast")) || !Function->HasAllFunctionFlags(FUNC_Static | FUNC_BlueprintPure) || !ReturnProperty || Function->NumParms != 2)
+			{
+				continue;
+			}
+			const FProperty* ParameterProperty = nullptr;
+			for (TFieldIterator<FProperty> Parameter(Function); Parameter && Parameter->HasAnyPropertyFlags(CPF_Parm); ++Parameter)
+			{
+				if (*Parameter != ReturnProperty)
+				{
+					ParameterProperty = *Parameter;
+				}
+			}
+			FEdGraphPinType ParameterType;
+			FEdGraphPinType ReturnType;
+			if (ConvertPropertyToPinType(ParameterProperty, ParameterType) && ConvertPropertyToPinType(ReturnProperty, ReturnType) && IsSameType(ParameterType, OutputPinType) && IsSameType(ReturnType, InputPinType))
+			{
+				Result = FSearchForAutocastFunctionResults{Function->GetFName(), Class};
+				return Result;
+			}
+		}
+	}
+	return Result;
+}
+
 bool UEdGraphSchema_K2::ConvertPropertyToPinType(const FProperty* Property, FEdGraphPinType& TypeOut) const
 {
 	TypeOut = FEdGraphPinType();

@@ -171,11 +171,15 @@ void FKismetCompilerContext::ExpansionStep()
 	for (int32 Index = 0; Index < Graph->Nodes.Num(); ++Index)
 	{
 		UEdGraphNode* const Node = Graph->Nodes[Index];
+		const int32 NumNodesBefore = Graph->Nodes.Num();
 		if (UK2Node* const K2Node = Cast<UK2Node>(Node))
 		{
 			K2Node->ExpandNode(*this, Graph);
 		}
-		if (!FHostGraphEvaluator::CanEvaluateNode(Node))
+		// A call node whose expansion placed nodes and left it without links (an operator node with
+		// several inputs) is dead; the engine never runs it, and its pins must not stand for the new ones.
+		const bool bReplacedByExpansion = Graph->Nodes.Num() > NumNodesBefore && !HasAnyLinks(Node);
+		if (!FHostGraphEvaluator::CanEvaluateNode(Node) || bReplacedByExpansion)
 		{
 			ExpandedNodes.Add(Node);
 		}
