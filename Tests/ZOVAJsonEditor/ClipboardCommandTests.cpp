@@ -335,3 +335,25 @@ TEST(ZovaGraphRunTest, TheHelpExampleWorksAsPrinted)
 	}
 	EXPECT_EQ(std::string(TCHAR_TO_UTF8(*Ran.StdOut)), std::string(TCHAR_TO_UTF8(*Printed)));
 }
+
+// UE 5.4, 5.8 BlueprintGraph/Private/K2Node_PromotableOperator.cpp and 5.2
+// K2Node_CommutativeAssociativeBinaryOperator.cpp (ExpandNode), 5.4 Engine/Classes/Kismet/
+// KismetMathLibrary.inl: an editor text of math nodes only, a "+" of three integers feeding a Min of
+// three, a ">" and a conversion of its bool; every value is computed by the compiled calls.
+TEST(ZovaGraphRunTest, MathOperatorNodesOfATextRunAsTheirChainedCalls)
+{
+	const FGraphRun Run = RunGraph({Fixture("MathOperatorNodes.txt"),
+		"--pin", "K2Node_PromotableOperator_0.ReturnValue",
+		"--pin", "K2Node_CommutativeAssociativeBinaryOperator_0.ReturnValue",
+		"--pin", "K2Node_PromotableOperator_1.ReturnValue",
+		"--pin", "K2Node_CallFunction_0.ReturnValue"});
+	EXPECT_EQ(Run.ExitStatus, 0);
+	const TArray<FPinEntry> Expected = {
+		{TEXT("K2Node_PromotableOperator_0"), TEXT("ReturnValue"), TEXT("37")},
+		{TEXT("K2Node_CommutativeAssociativeBinaryOperator_0"), TEXT("ReturnValue"), TEXT("12")},
+		{TEXT("K2Node_PromotableOperator_1"), TEXT("ReturnValue"), TEXT("true")},
+		{TEXT("K2Node_CallFunction_0"), TEXT("ReturnValue"), TEXT("1")},
+	};
+	EXPECT_EQ(TCHAR_TO_UTF8(*Describe(Run.Pins)), std::string(TCHAR_TO_UTF8(*Describe(Expected))));
+	EXPECT_TRUE(Run.UnknownNodes.IsEmpty());
+}
