@@ -1,6 +1,7 @@
 #include "CoreMinimal.h"
 #include "Dom/JsonObject.h"
 #include "Dom/JsonValue.h"
+#include "Misc/FileHelper.h"
 #include "Policies/CondensedJsonPrintPolicy.h"
 #include "Serialization/JsonReader.h"
 #include "Serialization/JsonSerializer.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -356,4 +358,147 @@ TEST(ZovaGraphRunTest, MathOperatorNodesOfATextRunAsTheirChainedCalls)
 	};
 	EXPECT_EQ(TCHAR_TO_UTF8(*Describe(Run.Pins)), std::string(TCHAR_TO_UTF8(*Describe(Expected))));
 	EXPECT_TRUE(Run.UnknownNodes.IsEmpty());
+}
+
+namespace
+{
+	/** One pin line of clipboard text as the editor writes it; Links are "NodeName PinId" each. */
+	std::string EditorPin(const std::string& Id, const std::string& Name, const std::string& Category, bool bOutput, const std::string& Default, const std::vector<std::string>& Links)
+	{
+		std::string Line = "   CustomProperties Pin (PinId=" + Id + ",PinName=\"" + Name + "\"," + (bOutput ? "Direction=\"EGPD_Output\"," : "");
+		Line += "PinType.PinCategory=\"" + Category + "\",PinType.PinSubCategory=\"\",PinType.PinSubCategoryObject=None,PinType.PinSubCategoryMemberReference=(),PinType.PinValueType=(),PinType.ContainerType=None,PinType.bIsReference=False,PinType.bIsConst=False,PinType.bIsWeakPointer=False,PinType.bIsUObjectWrapper=False,PinType.bSerializeAsSinglePrecisionFloat=False,";
+		Line += Default.empty() ? "" : "DefaultValue=\"" + Default + "\",";
+		if (!Links.empty())
+		{
+			Line += "LinkedTo=(";
+			for (const std::string& Link : Links)
+			{
+				Line += Link + ",";
+			}
+			Line += "),";
+		}
+		return Line + "PersistentGuid=00000000000000000000000000000000,bHidden=False,bNotConnectable=False,bDefaultValueIsReadOnly=False,bDefaultValueIsIgnored=False,bAdvancedView=False,bOrphanedPin=False,)\r\n";
+	}
+
+	std::string PinId(int32 Node, int32 Pin)
+	{
+		char Id[33];
+		snprintf(Id, sizeof(Id), "%024X%08X", Node, Pin);
+		return Id;
+	}
+
+	std::string BeginBlock(const std::string& Class, const std::string& Name)
+	{
+		return "Begin Object Class=/Script/BlueprintGraph." + Class + " Name=\"" + Name + "\" ExportPath=\"/Script/BlueprintGraph." + Class + "'/Game/Tests/BP_Clipboard.BP_Clipboard:EventGraph." + Name + "'\"\n";
+	}
+
+	/** A chain of Make Literal String calls, each fed by the one before; the first holds Value. */
+	std::string LiteralChain(int32 Length, const std::string& Value)
+	{
+		std::string Text;
+		for (int32 Index = 0; Index < Length; ++Index)
+		{
+			const std::string Name = "K2Node_CallFunction_" + std::to_string(Index);
+			Text += BeginBlock("K2Node_CallFunction", Name) + "   FunctionReference=(MemberParent=\"/Script/CoreUObject.Class'/Script/Engine.KismetSystemLibrary'\",MemberName=\"MakeLiteralString\")\r\n";
+			const std::vector<std::string> In = Index > 0 ? std::vector<std::string>{"K2Node_CallFunction_" + std::to_string(Index - 1) + " " + PinId(Index - 1, 2)} : std::vector<std::string>{};
+			const std::vector<std::string> Out = Index + 1 < Length ? std::vector<std::string>{"K2Node_CallFunction_" + std::to_string(Index + 1) + " " + PinId(Index + 1, 1)} : std::vector<std::string>{};
+			Text += EditorPin(PinId(Index, 1), "Value", "string", false, Index > 0 ? "" : Value, In);
+			Text += EditorPin(PinId(Index, 2), "ReturnValue", "string", true, "", Out) + "End Object\r\n";
+		}
+		return Text;
+	}
+
+	/** Reroute knots in a chain from Make Literal String 0 to the "In Json" of a Json To Array node. */
+	std::string KnotChain(int32 Length)
+	{
+		std::string Text = LiteralChain(1, "[\\\"via knots\\\"]");
+		Text.replace(Text.find("PersistentGuid", Text.find("ReturnValue")), 0, "LinkedTo=(K2Node_Knot_0 " + PinId(1000000, 1) + ",),");
+		for (int32 Index = 0; Index < Length; ++Index)
+		{
+			const std::string From = Index > 0 ? "K2Node_Knot_" + std::to_string(Index - 1) + " " + PinId(1000000 + Index - 1, 2) : "K2Node_CallFunction_0 " + PinId(0, 2);
+			const std::string To = Index + 1 < Length ? "K2Node_Knot_" + std::to_string(Index + 1) + " " + PinId(1000000 + Index + 1, 1) : "ZOVAK2Node_JsonToArray_0 " + PinId(7, 1);
+			Text += BeginBlock("K2Node_Knot", "K2Node_Knot_" + std::to_string(Index));
+			Text += EditorPin(PinId(1000000 + Index, 1), "InputPin", "string", false, "", {From}) + EditorPin(PinId(1000000 + Index, 2), "OutputPin", "string", true, "", {To}) + "End Object\r\n";
+		}
+		Text += "Begin Object Class=/Script/ZOVAJsonEditor.ZOVAK2Node_JsonToArray Name=\"ZOVAK2Node_JsonToArray_0\"\n";
+		Text += EditorPin(PinId(7, 1), "In Json", "string", false, "", {"K2Node_Knot_" + std::to_string(Length - 1) + " " + PinId(1000000 + Length - 1, 2)});
+		Text += EditorPin(PinId(7, 2), "Success", "bool", true, "", {}) + "End Object\r\n";
+		return Text;
+	}
+}
+
+// Reroute knots, Make Literal String, Get (a ref) and the array reads (Length, Contains Item, Find Item)
+// around the plug-in's nodes, in one text written in the editor's form: each value as the VM computes it.
+TEST(ZovaGraphRunTest, EnginePureNodesAroundTheJsonNodesGiveTheGraphsValues)
+{
+	const std::string File = Fixture("EngineNodesAroundJson.txt");
+	const FGraphRun Defaults = RunGraph({File});
+	EXPECT_EQ(Defaults.ExitStatus, 0);
+	const FString Create = TEXT("ZOVAK2Node_JsonCreate_0");
+	const FPinEntry* const OutJson = Defaults.Pins.FindByPredicate([&Create](const FPinEntry& Pin) { return Pin.Node == Create && Pin.Pin == TEXT("Out Json"); });
+	ASSERT_NE(OutJson, nullptr) << TCHAR_TO_UTF8(*Describe(Defaults.Pins));
+	EXPECT_EQ(OutJson->Result, TEXT("\"{\\\"who\\\":\\\"Zova\\\",\\\"second\\\":\\\"b\\\"}\""));
+	EXPECT_TRUE(Defaults.UnknownNodes.IsEmpty());
+
+	const FGraphRun Asked = RunGraph({File, "--pin", "K2Node_CallArrayFunction_0.ReturnValue", "--pin", "K2Node_CallArrayFunction_1.ReturnValue", "--pin", "K2Node_CallArrayFunction_2.ReturnValue", "--pin", "K2Node_Knot_1.OutputPin", "--pin", "K2Node_GetArrayItem_0.Output", "--pin", "K2Node_CallFunction_0.ReturnValue"});
+	EXPECT_EQ(Asked.ExitStatus, 0);
+	const TArray<FPinEntry> Expected = {
+		{TEXT("K2Node_CallArrayFunction_0"), TEXT("ReturnValue"), TEXT("2")},
+		{TEXT("K2Node_CallArrayFunction_1"), TEXT("ReturnValue"), TEXT("true")},
+		{TEXT("K2Node_CallArrayFunction_2"), TEXT("ReturnValue"), TEXT("-1")},
+		{TEXT("K2Node_Knot_1"), TEXT("OutputPin"), TEXT("\"Zova\"")},
+		{TEXT("K2Node_GetArrayItem_0"), TEXT("Output"), TEXT("\"b\"")},
+		{TEXT("K2Node_CallFunction_0"), TEXT("ReturnValue"), TEXT("\"{\\\"name\\\":\\\"Zova\\\",\\\"tags\\\":[\\\"a\\\",\\\"b\\\"]}\"")},
+	};
+	EXPECT_EQ(TCHAR_TO_UTF8(*Describe(Asked.Pins)), std::string(TCHAR_TO_UTF8(*Describe(Expected))));
+
+	// Outside the array Get gives the element type's empty value; Find Item and Contains Item compare letter case.
+	FString Text;
+	ASSERT_TRUE(FFileHelper::LoadFileToString(Text, UTF8_TO_TCHAR(File.c_str())));
+	Text.ReplaceInline(TEXT("PinName=\"Dimension 1\",PinType.PinCategory=\"int\",PinType.PinSubCategory=\"\",PinType.PinSubCategoryObject=None,PinType.PinSubCategoryMemberReference=(),PinType.PinValueType=(),PinType.ContainerType=None,PinType.bIsReference=False,PinType.bIsConst=False,PinType.bIsWeakPointer=False,PinType.bIsUObjectWrapper=False,PinType.bSerializeAsSinglePrecisionFloat=False,DefaultValue=\"1\""), TEXT("PinName=\"Dimension 1\",PinType.PinCategory=\"int\",PinType.PinSubCategory=\"\",PinType.PinSubCategoryObject=None,PinType.PinSubCategoryMemberReference=(),PinType.PinValueType=(),PinType.ContainerType=None,PinType.bIsReference=False,PinType.bIsConst=False,PinType.bIsWeakPointer=False,PinType.bIsUObjectWrapper=False,PinType.bSerializeAsSinglePrecisionFloat=False,DefaultValue=\"7\""), ESearchCase::CaseSensitive);
+	Text.ReplaceInline(TEXT("DefaultValue=\"c\""), TEXT("DefaultValue=\"B\""), ESearchCase::CaseSensitive);
+	const FTCHARToUTF8 Changed(*Text);
+	const FGraphRun Outside = RunGraph({"-", "--pin", "K2Node_GetArrayItem_0.Output", "--pin", "K2Node_CallArrayFunction_2.ReturnValue"}, std::string(Changed.Get(), Changed.Length()));
+	EXPECT_EQ(Outside.ExitStatus, 0);
+	EXPECT_EQ(TCHAR_TO_UTF8(*Describe(Outside.Pins)), std::string("K2Node_GetArrayItem_0.Output = \"\"\nK2Node_CallArrayFunction_2.ReturnValue = -1\n"));
+}
+
+// A pin of a node the host does not run says why, in both forms, and the other pins asked for still
+// print; the table then names the nodes not run, also in a text without a JSON node.
+TEST(ZovaGraphRunTest, EveryPinAskedForPrintsAValueOrWhyNotAndTheTableNamesTheNodesNotRun)
+{
+	const std::string File = Fixture("NodesNotRunHere.txt");
+	const FGraphRun Json = RunGraph({File, "--pin", "K2Node_AsyncAction_0.NoSuchPin", "--pin", "ZOVAK2Node_JsonToArray_0.Success"});
+	EXPECT_EQ(Json.ExitStatus, 0);
+	EXPECT_EQ(TCHAR_TO_UTF8(*Describe(Json.Pins)), std::string("K2Node_AsyncAction_0.NoSuchPin = depends on K2Node_AsyncAction_0\nZOVAK2Node_JsonToArray_0.Success = true\n"));
+
+	const FZovaRun Table = RunZova({"graph", "run", File, "--pin", "K2Node_AsyncAction_0.NoSuchPin", "--pin", "ZOVAK2Node_JsonToArray_0.Success"});
+	EXPECT_EQ(Table.ExitStatus, 0) << Table.StdErr;
+	EXPECT_EQ(std::string(TCHAR_TO_UTF8(*Table.StdOut)),
+		"Node                      Pin        Value\n"
+		"K2Node_AsyncAction_0      NoSuchPin  depends on K2Node_AsyncAction_0 (class /Script/BlueprintGraph.K2Node_AsyncAction), not run here\n"
+		"ZOVAK2Node_JsonToArray_0  Success    true\n"
+		"\n"
+		"Not run here          Class\n"
+		"K2Node_VariableGet_1  /Script/BlueprintGraph.K2Node_VariableGet\n"
+		"K2Node_AsyncAction_0  /Script/BlueprintGraph.K2Node_AsyncAction\n");
+
+	// A call of a function the host lacks: pasted without pins, not run, and its block still listed.
+	const std::string Unknown = BeginBlock("K2Node_CallFunction", "K2Node_CallFunction_4") + "   FunctionReference=(MemberParent=\"/Script/CoreUObject.Class'/Script/Engine.KismetSystemLibrary'\",MemberName=\"PrintString\")\r\n" + EditorPin(PinId(4, 1), "InString", "string", false, "Hello", {}) + "End Object\r\n";
+	const FZovaRun Alone = RunZova({"graph", "run", "-"}, Unknown);
+	EXPECT_EQ(Alone.ExitStatus, 0) << Alone.StdErr;
+	EXPECT_EQ(std::string(TCHAR_TO_UTF8(*Alone.StdOut)), "Node  Pin  Value\n\nNot run here           Class\nK2Node_CallFunction_4  /Script/BlueprintGraph.K2Node_CallFunction\n");
+}
+
+// Networks of any depth run without the call stack: paste, compile and evaluation walk them with lists
+// of their own.
+TEST(ZovaGraphRunTest, ChainsOfThousandsOfPureNodesRun)
+{
+	const FGraphRun Literals = RunGraph({"-", "--pin", "K2Node_CallFunction_5999.ReturnValue"}, LiteralChain(6000, "deep"));
+	EXPECT_EQ(Literals.ExitStatus, 0);
+	EXPECT_EQ(TCHAR_TO_UTF8(*Describe(Literals.Pins)), std::string("K2Node_CallFunction_5999.ReturnValue = \"deep\"\n"));
+
+	const FGraphRun Knots = RunGraph({"-"}, KnotChain(400));
+	EXPECT_EQ(Knots.ExitStatus, 0);
+	EXPECT_EQ(TCHAR_TO_UTF8(*Describe(Knots.Pins)), std::string("ZOVAK2Node_JsonToArray_0.Success = true\nZOVAK2Node_JsonToArray_0.String Array = [\"via knots\"]\n"));
 }

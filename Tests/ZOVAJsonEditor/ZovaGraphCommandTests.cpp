@@ -2,6 +2,7 @@
 #include "Dom/JsonObject.h"
 #include "Dom/JsonValue.h"
 #include "HAL/PlatformProcess.h"
+#include "Misc/FileHelper.h"
 #include "Serialization/JsonReader.h"
 #include "Serialization/JsonSerializer.h"
 #include "ZovaProcess.h"
@@ -220,4 +221,48 @@ TEST_F(FZovaGraphCommandTest, GraphRunPrintsPastedContainersOfLiteralsWhoseLinks
 	ASSERT_TRUE(Object.IsValid() && Object->TryGetArrayField(TEXT("pins"), Pins) && Pins->Num() == 1);
 	ASSERT_TRUE((*Pins)[0]->AsObject()->TryGetArrayField(TEXT("value"), Value));
 	EXPECT_EQ(ToStrings(*Value), TArray<FString>({TEXT("a"), TEXT("b")}));
+}
+
+// An empty path (an unset variable) is bad usage wherever a path is taken, and a FILE may be any
+// readable path, such as /dev/stdin or what a shell's <(...) gives.
+TEST_F(FZovaGraphCommandTest, PathsMustNotBeEmptyAndAFileMayBeAnyReadablePath)
+{
+	const std::vector<std::vector<std::string>> EmptyPaths = {
+		{"graph", "run", ""},
+		{"nodes", "--svg", ""},
+		{"launcher", "pack", "--document", "-", "--token", "t", "--out", ""},
+		{"launcher", "pack", "--document", "", "--token", "t", "--out", "x"},
+		{"launcher", "read", "--dir", "", "--app-key", "k"},
+	};
+	for (const std::vector<std::string>& Words : EmptyPaths)
+	{
+		SCOPED_TRACE(Words[0] + " " + Words[1]);
+		const FRun Run = RunZova(Words, "{}");
+		EXPECT_EQ(Run.ExitStatus, 2);
+		EXPECT_TRUE(Run.StdOut.IsEmpty());
+		EXPECT_NE(Run.StdErr.find("is an empty path"), std::string::npos) << Run.StdErr;
+		EXPECT_EQ(std::count(Run.StdErr.begin(), Run.StdErr.end(), '\n'), 1) << Run.StdErr;
+	}
+
+	FString Text;
+	ASSERT_TRUE(FFileHelper::LoadFileToString(Text, UTF8_TO_TCHAR(ZOVA_CLIPBOARD_FIXTURES "/AnalyzeWithKeys.txt")));
+	const FTCHARToUTF8 Utf8(*Text);
+	const FRun FromDevice = RunZova({"graph", "run", "/dev/stdin", "--pin", "ZOVAK2Node_Json_3.name"}, std::string(Utf8.Get(), Utf8.Length()));
+	EXPECT_EQ(FromDevice.ExitStatus, 0) << FromDevice.StdErr;
+	EXPECT_TRUE(FromDevice.StdOut.Contains(TEXT("ZOVAK2Node_Json_3  name  Zova"))) << TCHAR_TO_UTF8(*FromDevice.StdOut);
+	const FRun Folder = RunZova({"graph", "run", "/"});
+	EXPECT_EQ(Folder.ExitStatus, 2);
+	EXPECT_NE(Folder.StdErr.find("cannot read the file /"), std::string::npos) << Folder.StdErr;
+}
+
+// The engine's log lines carry what the user typed (a URL); zova shows them on standard error with
+// control characters escaped, one line each.
+TEST_F(FZovaGraphCommandTest, LogLinesShowWhatTheUserTypedEscaped)
+{
+	const FRun Run = RunZova({"http", "get", "http://127.0.0.1:9/\x1b[2J\r\nX-Injected: 1", "--timeout", "5"});
+	EXPECT_EQ(Run.ExitStatus, 3) << Run.StdErr;
+	EXPECT_EQ(Run.StdErr.find('\x1b'), std::string::npos) << Run.StdErr;
+	EXPECT_EQ(Run.StdErr.find('\r'), std::string::npos) << Run.StdErr;
+	EXPECT_NE(Run.StdErr.find("\\u001b[2J\\r\\nX-Injected: 1"), std::string::npos) << Run.StdErr;
+	EXPECT_EQ(Run.StdErr.find("\nX-Injected"), std::string::npos) << Run.StdErr;
 }

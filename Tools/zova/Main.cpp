@@ -5,6 +5,7 @@
 #include "ZovaArguments.h"
 #include "ZovaCommand.h"
 #include "ZovaInterrupts.h"
+#include "ZovaLogOutput.h"
 #include "ZovaOutput.h"
 
 namespace
@@ -161,6 +162,7 @@ int main(int ArgC, char** ArgV)
 		ZovaOutput::PrintLine(Command->Help);
 		return EZovaExit::Success;
 	}
+	const FZovaLogOutput LogOutput;
 	GEngineLoop.PreInit(TEXT(""));
 	GEngineLoop.Init();
 	const int32 ExitCode = Command->Run(Arguments);

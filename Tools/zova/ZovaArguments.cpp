@@ -1,9 +1,11 @@
 #include "ZovaArguments.h"
 
+#include "HAL/PlatformFileManager.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <iostream>
 #include <iterator>
 
@@ -28,6 +30,25 @@ namespace
 		return FString::ConstructFromPtrSize(Converted.Get(), Converted.Length());
 	}
 
+	/** Every byte of a path that is not a regular file; false when it cannot be opened or read (a folder). */
+	bool ReadToEnd(const FString& Path, TArray<uint8>& OutBytes)
+	{
+		FILE* const Stream = fopen(TCHAR_TO_UTF8(*Path), "rb");
+		if (!Stream)
+		{
+			return false;
+		}
+		uint8 Buffer[65536];
+		size_t NumRead = 0;
+		while ((NumRead = fread(Buffer, 1, sizeof(Buffer), Stream)) > 0)
+		{
+			OutBytes.Append(Buffer, (int32)NumRead);
+		}
+		const bool bRead = !ferror(Stream);
+		fclose(Stream);
+		return bRead;
+	}
+
 	/** A URL or key typed as a line ends at its newline, which is no part of it. */
 	void RemoveOneTrailingNewline(FString& Text)
 	{
@@ -42,9 +63,14 @@ bool FZovaArguments::Parse(const TArray<FString>& Words, const FZovaCommand& Com
 {
 	bool bOnlyPositional = false;
 	int32 NumStandardInputs = 0;
-	const auto Keep = [&NumStandardInputs](TArray<FValue>& Into, const FString& Text, EZovaValue Kind)
+	FString EmptyPathError;
+	const auto Keep = [&NumStandardInputs, &EmptyPathError](TArray<FValue>& Into, const FString& Text, EZovaValue Kind, const FString& Where)
 	{
-		NumStandardInputs += (Kind != EZovaValue::Word && Text == StandardInputWord) ? 1 : 0;
+		NumStandardInputs += (Kind != EZovaValue::Word && Kind != EZovaValue::Path && Text == StandardInputWord) ? 1 : 0;
+		if (Text.IsEmpty() && (Kind == EZovaValue::File || Kind == EZovaValue::Path) && EmptyPathError.IsEmpty())
+		{
+			EmptyPathError = FString::Printf(TEXT("%s is an empty path"), *Where);
+		}
 		Into.Add({Text, Kind});
 	};
 
@@ -58,7 +84,8 @@ bool FZovaArguments::Parse(const TArray<FString>& Words, const FZovaCommand& Com
 		}
 		if (bOnlyPositional || !Word.StartsWith(TEXT("--"), ESearchCase::CaseSensitive))
 		{
-			Keep(Positional, Word, GetPositionalKind(Command, Positional.Num()));
+			const EZovaValue Kind = GetPositionalKind(Command, Positional.Num());
+			Keep(Positional, Word, Kind, FString::Printf(TEXT("the %s argument"), Kind == EZovaValue::File ? TEXT("FILE") : TEXT("PATH")));
 			continue;
 		}
 		if (Word == TEXT("--"))
@@ -90,7 +117,12 @@ bool FZovaArguments::Parse(const TArray<FString>& Words, const FZovaCommand& Com
 			OutError = FString::Printf(TEXT("option %s is given twice; it takes one value"), *Word);
 			return false;
 		}
-		Keep(Values, Words[++Index], Option->Value);
+		Keep(Values, Words[++Index], Option->Value, Word);
+	}
+	if (!EmptyPathError.IsEmpty())
+	{
+		OutError = EmptyPathError;
+		return false;
 	}
 
 	if (NumStandardInputs > 1)
@@ -156,17 +188,29 @@ bool FZovaArguments::ReadFile(const FValue& Value, FString& OutText, FString& Ou
 		return true;
 	}
 	const FString FullPath = FPaths::ConvertRelativePathToFull(FPaths::LaunchDir(), Value.Text);
-	if (!FFileHelper::LoadFileToString(OutText, *FullPath))
+	if (FPlatformFileManager::Get().GetPlatformFile().FileExists(*FullPath))
+	{
+		if (!FFileHelper::LoadFileToString(OutText, *FullPath))
+		{
+			OutError = FString::Printf(TEXT("cannot read the file %s"), *FullPath);
+			return false;
+		}
+		return true;
+	}
+	// The engine reads regular files only; a pipe, /dev/stdin or a process substitution is read to its end here.
+	TArray<uint8> Bytes;
+	if (!ReadToEnd(FullPath, Bytes))
 	{
 		OutError = FString::Printf(TEXT("cannot read the file %s"), *FullPath);
 		return false;
 	}
+	FFileHelper::BufferToString(OutText, Bytes.GetData(), Bytes.Num());
 	return true;
 }
 
 FString FZovaArguments::Resolve(const FValue& Value) const
 {
-	if (Value.Kind == EZovaValue::Word || Value.Text != StandardInputWord)
+	if (Value.Kind == EZovaValue::Word || Value.Kind == EZovaValue::Path || Value.Text != StandardInputWord)
 	{
 		return Value.Text;
 	}

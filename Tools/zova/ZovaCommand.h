@@ -23,8 +23,10 @@ enum class EZovaValue : uint8
 {
 	/** A word as typed, such as a folder or a number: "-" is just "-". */
 	Word,
-	/** The path of a file to read, or "-" for all of standard input. */
+	/** The path of a file to read (any readable path: a pipe, /dev/stdin), or "-" for all of standard input; never empty. */
 	File,
+	/** The path of a folder to read or write: "-" is just "-"; never empty, since an unset variable must not mean the working folder. */
+	Path,
 	/** Text; "-" reads all of standard input as it is. */
 	Text,
 	/** One line of text, such as a URL or a key; "-" reads standard input without its one trailing newline. */

@@ -359,7 +359,8 @@ class GeneratedCppWriter:
 			if return_type is not None:
 				members.append(f"\t{return_type.cpp_type} ReturnValue;\n")
 			out.append(f"struct {parms}\n{{\n" + "".join(members) + "};\n\n")
-		out.append(self.thunk(reflected_class, function, parms, parameters, return_type))
+		if not function.specifiers.has("CustomThunk"):
+			out.append(self.thunk(reflected_class, function, parms, parameters, return_type))
 		count = self.add_parameter_properties(statics, parameters, parms, return_type)
 		metadata = ReflectionMetadata.function_metadata(function, self.layout.module_relative_path(header.path))
 		out.append(self.function_params(

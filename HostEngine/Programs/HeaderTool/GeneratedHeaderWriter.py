@@ -80,7 +80,8 @@ class GeneratedHeaderWriter:
 		name = reflected_class.name
 		api = self.api if reflected_class.specifiers.has("MinimalAPI") else "NO_API"
 		static_flags = " | ".join(ReflectionFlags.class_static_flags(reflected_class)) or "0"
-		lines = [f"DECLARE_FUNCTION(exec{function.name});" for function in reflected_class.functions]
+		# A CustomThunk function's class declares and writes its exec function itself, as in the engine.
+		lines = [f"DECLARE_FUNCTION(exec{function.name});" for function in reflected_class.functions if not function.specifiers.has("CustomThunk")]
 		lines += [
 			"private:",
 			f"static void StaticRegisterNatives{name}();",

@@ -16,7 +16,7 @@ ACCEPTED_SPECIFIERS = {
 	"UENUM": {"blueprinttype", "meta"},
 	"UFUNCTION": {
 		"blueprintcallable", "blueprintpure", "category", "callineditor", "blueprintauthorityonly",
-		"blueprintcosmetic", "meta",
+		"blueprintcosmetic", "customthunk", "meta",
 	},
 	"UPROPERTY": {
 		"editanywhere", "editdefaultsonly", "editinstanceonly", "visibleanywhere", "visibledefaultsonly",

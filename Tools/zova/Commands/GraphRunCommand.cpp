@@ -7,6 +7,7 @@
 #include "Dom/JsonObject.h"
 #include "Dom/JsonValue.h"
 #include "EdGraph/EdGraphNode.h"
+#include "EdGraphSchema_K2.h"
 #include "Graph/ZovaClipboardText.h"
 #include "Graph/ZovaGraphSession.h"
 #include "Graph/ZovaPinValueOutput.h"
@@ -23,7 +24,10 @@ namespace
 	const TCHAR* const PluginNodePackage = TEXT("/Script/ZOVAJsonEditor");
 	const TCHAR* const HttpModuleName = TEXT("ZOVAHttp");
 
-	/** A pin asked for and what it carries: a value, or the node it depends on that does not run here. */
+	/**
+	 * A pin asked for and what it carries: a value, the node it depends on that does not run here, or
+	 * why the evaluator could not give it.
+	 */
 	struct FPinResult
 	{
 		FString NodeName;
@@ -33,6 +37,7 @@ namespace
 		const UEdGraphPin* Pin = nullptr;
 		TSharedPtr<const FHostPinValue> Value;
 		FString DependsOn;
+		FString Error;
 	};
 
 	/**
@@ -122,25 +127,46 @@ namespace
 		return Pasted;
 	}
 
-	/** The pins named NODE.PIN (the node name ends at the first "."), or every output of the plug-in's nodes. */
+	bool IsPluginNode(const UEdGraphNode* Node)
+	{
+		return Node->GetClass()->GetOuter()->GetName() == PluginNodePackage;
+	}
+
+	/** Whether the node's values go to no other node of the text: an end of the graph. */
+	bool FeedsNoNode(const UEdGraphNode* Node)
+	{
+		return !Node->Pins.ContainsByPredicate([](const UEdGraphPin* Pin) { return Pin->Direction == EGPD_Output && !Pin->LinkedTo.IsEmpty(); });
+	}
+
+	/**
+	 * The outputs shown when no pin is asked for: those of the plug-in's nodes or, in a text without
+	 * one, those of the nodes that run and feed no other node.
+	 */
+	void FindDefaultPins(const FPastedGraph& Pasted, TArray<FPinResult>& OutResults)
+	{
+		const bool bHasPluginNode = Pasted.Nodes.ContainsByPredicate(&IsPluginNode);
+		for (const UEdGraphNode* Node : Pasted.Nodes)
+		{
+			const bool bShown = bHasPluginNode ? IsPluginNode(Node) : Runs(Node) && FeedsNoNode(Node);
+			for (const UEdGraphPin* Pin : Node->Pins)
+			{
+				if (bShown && Pin->Direction == EGPD_Output && Pin->PinType.PinCategory != UEdGraphSchema_K2::PC_Exec)
+				{
+					OutResults.Add({Node->GetName(), Pin->GetName(), Node, Pin});
+				}
+			}
+		}
+	}
+
+	/**
+	 * The pins named NODE.PIN (the node name ends at the first "."), or the default outputs. A node
+	 * that does not run here may have lost its pins in the paste, so any pin of it is taken.
+	 */
 	bool FindRequestedPins(const FPastedGraph& Pasted, const TArray<FString>& Requests, TArray<FPinResult>& OutResults, FString& OutError)
 	{
 		if (Requests.IsEmpty())
 		{
-			for (const UEdGraphNode* Node : Pasted.Nodes)
-			{
-				if (Node->GetClass()->GetOuter()->GetName() != PluginNodePackage)
-				{
-					continue;
-				}
-				for (const UEdGraphPin* Pin : Node->Pins)
-				{
-					if (Pin->Direction == EGPD_Output)
-					{
-						OutResults.Add({Node->GetName(), Pin->GetName(), Node, Pin});
-					}
-				}
-			}
+			FindDefaultPins(Pasted, OutResults);
 			return true;
 		}
 		for (const FString& Request : Requests)
@@ -153,9 +179,9 @@ namespace
 				return false;
 			}
 			UEdGraphNode* const* const Node = Pasted.NodesByName.Find(NodeName);
-			if (!Node && Pasted.NotRunClasses.Contains(NodeName))
+			if (Pasted.NotRunClasses.Contains(NodeName))
 			{
-				OutResults.Add({NodeName, PinName, nullptr, nullptr, nullptr, NodeName});
+				OutResults.Add({NodeName, PinName, Node ? *Node : nullptr, nullptr, nullptr, NodeName});
 				continue;
 			}
 			if (!Node)
@@ -181,48 +207,63 @@ namespace
 		return FString::Printf(TEXT("depends on %s (class %s), not run here"), *OpaqueName, *Pasted.NotRunClasses.FindChecked(OpaqueName));
 	}
 
-	void PrintResults(const FPastedGraph& Pasted, const TArray<FPinResult>& Results, bool bJson)
+	TSharedRef<FJsonObject> ResultToJson(const FPinResult& Result)
 	{
-		if (bJson)
+		const TSharedRef<FJsonObject> Entry = MakeShared<FJsonObject>();
+		Entry->SetStringField(TEXT("node"), Result.NodeName);
+		Entry->SetStringField(TEXT("pin"), Result.PinName);
+		if (Result.Value)
 		{
-			TArray<TSharedPtr<FJsonValue>> Pins;
-			for (const FPinResult& Result : Results)
-			{
-				const TSharedRef<FJsonObject> Entry = MakeShared<FJsonObject>();
-				Entry->SetStringField(TEXT("node"), Result.NodeName);
-				Entry->SetStringField(TEXT("pin"), Result.PinName);
-				if (Result.Value)
-				{
-					Entry->SetField(TEXT("value"), ZovaPinValueOutput::ToJson(*Result.Value));
-				}
-				else
-				{
-					Entry->SetStringField(TEXT("depends_on"), Result.DependsOn);
-				}
-				Pins.Add(MakeShared<FJsonValueObject>(Entry));
-			}
-			TArray<TSharedPtr<FJsonValue>> NotRun;
-			for (const FZovaOpaqueNode& Opaque : Pasted.NotRun)
-			{
-				const TSharedRef<FJsonObject> Entry = MakeShared<FJsonObject>();
-				Entry->SetStringField(TEXT("name"), Opaque.Name);
-				Entry->SetStringField(TEXT("class"), Opaque.ClassPath);
-				NotRun.Add(MakeShared<FJsonValueObject>(Entry));
-			}
-			const TSharedRef<FJsonObject> Object = MakeShared<FJsonObject>();
-			Object->SetArrayField(TEXT("pins"), Pins);
-			Object->SetArrayField(TEXT("unknown_nodes"), NotRun);
-			ZovaOutput::PrintJson(Object);
-			return;
+			Entry->SetField(TEXT("value"), ZovaPinValueOutput::ToJson(*Result.Value));
 		}
+		else if (!Result.DependsOn.IsEmpty())
+		{
+			Entry->SetStringField(TEXT("depends_on"), Result.DependsOn);
+		}
+		else
+		{
+			Entry->SetStringField(TEXT("error"), Result.Error);
+		}
+		return Entry;
+	}
+
+	void PrintJson(const FPastedGraph& Pasted, const TArray<FPinResult>& Results)
+	{
+		TArray<TSharedPtr<FJsonValue>> Pins;
+		for (const FPinResult& Result : Results)
+		{
+			Pins.Add(MakeShared<FJsonValueObject>(ResultToJson(Result)));
+		}
+		TArray<TSharedPtr<FJsonValue>> NotRun;
+		for (const FZovaOpaqueNode& Opaque : Pasted.NotRun)
+		{
+			const TSharedRef<FJsonObject> Entry = MakeShared<FJsonObject>();
+			Entry->SetStringField(TEXT("name"), Opaque.Name);
+			Entry->SetStringField(TEXT("class"), Opaque.ClassPath);
+			NotRun.Add(MakeShared<FJsonValueObject>(Entry));
+		}
+		const TSharedRef<FJsonObject> Object = MakeShared<FJsonObject>();
+		Object->SetArrayField(TEXT("pins"), Pins);
+		Object->SetArrayField(TEXT("unknown_nodes"), NotRun);
+		ZovaOutput::PrintJson(Object);
+	}
+
+	/** One row per value (per element of a container), then the nodes not run, one line each. */
+	void PrintTables(const FPastedGraph& Pasted, const TArray<FPinResult>& Results)
+	{
 		TArray<TArray<FString>> Rows = {{TEXT("Node"), TEXT("Pin"), TEXT("Value")}};
 		for (const FPinResult& Result : Results)
 		{
 			const FString& NodeName = Result.NodeName;
 			const FString& PinName = Result.PinName;
-			if (!Result.Value)
+			if (!Result.DependsOn.IsEmpty())
 			{
 				Rows.Add({NodeName, PinName, DependsOnText(Pasted, Result.DependsOn)});
+				continue;
+			}
+			if (!Result.Value)
+			{
+				Rows.Add({NodeName, PinName, TEXT("not evaluated: ") + Result.Error});
 				continue;
 			}
 			const TArray<FString> Lines = ZovaPinValueOutput::ToLines(*Result.Value);
@@ -241,6 +282,17 @@ namespace
 			}
 		}
 		ZovaOutput::PrintTable(Rows);
+		if (Pasted.NotRun.IsEmpty())
+		{
+			return;
+		}
+		TArray<TArray<FString>> NotRunRows = {{TEXT("Not run here"), TEXT("Class")}};
+		for (const FZovaOpaqueNode& Opaque : Pasted.NotRun)
+		{
+			NotRunRows.Add({Opaque.Name, Opaque.ClassPath});
+		}
+		ZovaOutput::PrintLine(FString());
+		ZovaOutput::PrintTable(NotRunRows);
 	}
 
 	int32 RunGraphRun(const FZovaArguments& Arguments)
@@ -289,19 +341,24 @@ namespace
 		{
 			return ZovaOutput::UsageError(Error);
 		}
+		bool bAllGiven = true;
 		for (FPinResult& Result : Results)
 		{
 			if (Result.DependsOn.IsEmpty())
 			{
-				Result.Value = Session.Evaluate(Result.Pin, Error);
-				if (!Result.Value)
-				{
-					return ZovaOutput::UsageError(FString::Printf(TEXT("cannot evaluate %s.%s: %s"), *Result.Node->GetName(), *Result.Pin->GetName(), *Error));
-				}
+				Result.Value = Session.Evaluate(Result.Pin, Result.Error);
+				bAllGiven &= Result.Value.IsValid();
 			}
 		}
-		PrintResults(Pasted, Results, Arguments.WantsJson());
-		return EZovaExit::Success;
+		if (Arguments.WantsJson())
+		{
+			PrintJson(Pasted, Results);
+		}
+		else
+		{
+			PrintTables(Pasted, Results);
+		}
+		return bAllGiven ? EZovaExit::Success : EZovaExit::Failure;
 	}
 
 	const FZovaCommandRegistration GraphRunRegistration({
@@ -309,14 +366,19 @@ namespace
 		TEXT("runs Blueprint nodes copied in the editor (clipboard text) and prints their output values"),
 		TEXT("Usage: zova graph run FILE [--pin NODE.PIN ...] [--json]\n\n")
 		TEXT("Reads the text that the Blueprint editor puts on the clipboard when nodes are copied (Ctrl+C), from\n")
-		TEXT("FILE or, for \"-\", from standard input, and pastes it into a graph as the editor pastes it: links to\n")
-		TEXT("nodes that were not copied are dropped. The graph is compiled and the output pins of the plug-in's JSON\n")
-		TEXT("nodes are evaluated, or the pins named with --pin NODE.PIN (the node's name from its Begin Object line,\n")
-		TEXT("then the pin's name). Nodes the host cannot run (of other plug-ins, events, variables, functions with\n")
-		TEXT("execution pins) are not run: a value that depends on one is shown as \"depends on NODE (class X), not\n")
-		TEXT("run here\". --emit-nodes on a json command writes such text for one node.\n\n")
-		TEXT("Exit status: 0 when the pins were evaluated, 2 for bad usage or text that is not in the editor's form\n")
-		TEXT("(one line names the line number and what was expected there), or a graph that does not compile.\n\n")
+		TEXT("FILE (any readable path, /dev/stdin too) or, for \"-\", from standard input, and pastes it into a graph\n")
+		TEXT("as the editor pastes it: links to nodes that were not copied are dropped. The graph is compiled and the\n")
+		TEXT("output pins of the plug-in's JSON nodes are evaluated (in a text without one, the outputs of the nodes\n")
+		TEXT("that feed no other), or the pins named with --pin NODE.PIN (the node's name from its Begin Object line,\n")
+		TEXT("then the pin's name). Pure engine nodes run as the Blueprint virtual machine runs them: calls of pure\n")
+		TEXT("functions (the literal makers and array reads among them), reroute knots, Make Array, Make Map, Get. Events,\n")
+		TEXT("variables, functions with execution pins and nodes of classes the host does not have (those of other\n")
+		TEXT("plug-ins, for one) are not run: a value that depends on one is shown as \"depends on NODE (class X), not\n")
+		TEXT("run here\", and the table ends with the nodes not run, one line each with its class. --emit-nodes on a\n")
+		TEXT("json command writes such text for one node.\n\n")
+		TEXT("Exit status: 0 when every pin asked for has a value or depends on a node not run here, 1 when the\n")
+		TEXT("evaluator could not give one (its row says why), 2 for bad usage or text that is not in the editor's\n")
+		TEXT("form (one line names the line number and what was expected there), or a graph that does not compile.\n\n")
 		TEXT("Example:\n")
 		TEXT("  $ zova json analyze '{\"name\":\"Zova\",\"tags\":[1,2]}' --key name --key tags --emit-nodes | zova graph run -\n")
 		TEXT("  Node               Pin      Value\n")

@@ -186,7 +186,7 @@ namespace
 			 "  token   /tmp/tour/Launcher/manage/TokenKEY.DLK\n"
 			 "  data    /tmp/tour/Launcher/HubData.zova"),
 		{},
-		{{TEXT("document"), EZovaValue::File}, {TEXT("token"), EZovaValue::Line}, {TEXT("out"), EZovaValue::Word}},
+		{{TEXT("document"), EZovaValue::File}, {TEXT("token"), EZovaValue::Line}, {TEXT("out"), EZovaValue::Path}},
 		{TEXT("force")},
 		&RunPack,
 	});
@@ -207,7 +207,7 @@ namespace
 			 "  Versions           1.0.2\n"
 			 "  DataDebug          1.0.2"),
 		{},
-		{{TEXT("dir"), EZovaValue::Word}, {TEXT("app-key"), EZovaValue::Line}, {TEXT("node-name"), EZovaValue::Line}},
+		{{TEXT("dir"), EZovaValue::Path}, {TEXT("app-key"), EZovaValue::Line}, {TEXT("node-name"), EZovaValue::Line}},
 		{},
 		&RunRead,
 	});

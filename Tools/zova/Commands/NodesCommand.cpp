@@ -232,7 +232,7 @@ namespace
 		TEXT("  Json Create                  /home/me/zova/docs/nodes/JsonCreate.svg\n")
 		TEXT("  Json Create with three keys  /home/me/zova/docs/nodes/JsonCreateWithKeys.svg"),
 		{},
-		{{TEXT("svg"), EZovaValue::Word}},
+		{{TEXT("svg"), EZovaValue::Path}},
 		{},
 		&RunNodes,
 	});

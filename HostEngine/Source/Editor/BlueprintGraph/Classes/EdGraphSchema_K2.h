@@ -107,6 +107,12 @@ public:
 	static BLUEPRINTGRAPH_API bool IsAutoCreateRefTerm(const UEdGraphPin* Pin);
 	/** The parameters the function lists under AutoCreateRefTerm, each trimmed of spaces. */
 	static BLUEPRINTGRAPH_API void GetAutoEmitTermParameters(const UFunction* Function, TArray<FString>& AutoEmitParameterNames);
+	/**
+	 * Joins the nets of two pins of opposite directions (the two sides of a pass-through node): an
+	 * unlinked input gives its value to the pins linked to the other; otherwise every pin linked to
+	 * one is linked to every pin linked to the other. Both pins end unlinked.
+	 */
+	BLUEPRINTGRAPH_API void CombineTwoPinNetsAndRemoveOldPins(UEdGraphPin* InPinA, UEdGraphPin* InPinB) const;
 	/** Execution pins and the target pin "self": pins that carry no value of their own. */
 	BLUEPRINTGRAPH_API bool IsMetaPin(const UEdGraphPin& Pin) const;
 

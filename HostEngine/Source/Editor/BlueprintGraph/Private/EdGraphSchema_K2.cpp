@@ -235,6 +235,43 @@ void UEdGraphSchema_K2::GetAutoEmitTermParameters(const UFunction* Function, TAr
 	}
 }
 
+void UEdGraphSchema_K2::CombineTwoPinNetsAndRemoveOldPins(UEdGraphPin* InPinA, UEdGraphPin* InPinB) const
+{
+	check(InPinA && InPinB);
+	ensure(InPinA->Direction != InPinB->Direction);
+	const auto PushValue = [](const UEdGraphPin* From, const UEdGraphPin* To)
+	{
+		for (UEdGraphPin* Far : To->LinkedTo)
+		{
+			Far->DefaultValue = From->DefaultValue;
+			Far->DefaultObject = From->DefaultObject;
+			Far->DefaultTextValue = From->DefaultTextValue;
+		}
+	};
+	if (InPinA->LinkedTo.IsEmpty() && InPinA->Direction == EGPD_Input)
+	{
+		PushValue(InPinA, InPinB);
+	}
+	else if (InPinB->LinkedTo.IsEmpty() && InPinB->Direction == EGPD_Input)
+	{
+		PushValue(InPinB, InPinA);
+	}
+	else
+	{
+		const TArray<UEdGraphPin*> FarAs = InPinA->LinkedTo;
+		const TArray<UEdGraphPin*> FarBs = InPinB->LinkedTo;
+		for (UEdGraphPin* FarA : FarAs)
+		{
+			for (UEdGraphPin* FarB : FarBs)
+			{
+				FarA->MakeLinkTo(FarB);
+			}
+		}
+	}
+	InPinA->BreakAllPinLinks();
+	InPinB->BreakAllPinLinks();
+}
+
 bool UEdGraphSchema_K2::IsMetaPin(const UEdGraphPin& Pin) const
 {
 	return Pin.PinType.PinCategory == PC_Exec || Pin.PinName == PN_Self;

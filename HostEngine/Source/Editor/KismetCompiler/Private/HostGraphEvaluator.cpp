@@ -1,8 +1,11 @@
 #include "HostGraphEvaluator.h"
 
 #include "EdGraphSchema_K2.h"
+#include "K2Node_CallArrayFunction.h"
 #include "K2Node_CallFunction.h"
+#include "K2Node_GetArrayItem.h"
 #include "K2Node_HostValueSource.h"
+#include "K2Node_Knot.h"
 #include "K2Node_MakeArray.h"
 #include "K2Node_MakeMap.h"
 #include "KismetCompiler.h"
@@ -369,6 +372,16 @@ FHostGraphEvaluator::FHostGraphEvaluator(const FKismetCompilerContext& InCompile
 TSharedPtr<const FHostPinValue> FHostGraphEvaluator::EvaluatePin(const UEdGraphPin* Pin, FString& OutError)
 {
 	check(Pin);
+	// The compiler drops reroute knots: a knot's pin carries what the pin feeding its input gives.
+	while (const UK2Node_Knot* const Knot = Cast<UK2Node_Knot>(Pin->GetOwningNode()))
+	{
+		const UEdGraphPin* const KnotInput = Knot->GetInputPin();
+		if (KnotInput->LinkedTo.IsEmpty())
+		{
+			return EvaluateUnlinkedKnot(KnotInput, OutError);
+		}
+		Pin = KnotInput->LinkedTo[0];
+	}
 	const UEdGraphPin* const CompiledPin = FindCompiledPin(Pin);
 	if (!CompiledPin)
 	{
@@ -393,9 +406,21 @@ TSharedPtr<const FHostPinValue> FHostGraphEvaluator::EvaluatePin(const UEdGraphP
 	return Value;
 }
 
+TSharedPtr<const FHostPinValue> FHostGraphEvaluator::EvaluateUnlinkedKnot(const UEdGraphPin* KnotInput, FString& OutError)
+{
+	// Its input takes no value, so what it passes on is the empty value of its type.
+	const FProperty* const Property = FindPinTypeProperty(KnotInput->PinType);
+	if (!Property)
+	{
+		OutError = FString::Printf(TEXT("The pin %s has a type the evaluator cannot hold (%s)"), *DescribePin(KnotInput), *UEdGraphSchema_K2::TypeToText(KnotInput->PinType).ToString());
+		return nullptr;
+	}
+	return MakeShared<FHostPinValue>(Property);
+}
+
 bool FHostGraphEvaluator::CanEvaluateNode(const UEdGraphNode* Node)
 {
-	return Node->IsA<UK2Node_CallFunction>() || Node->IsA<UK2Node_MakeArray>() || Node->IsA<UK2Node_MakeMap>() || Node->IsA<UK2Node_HostValueSource>();
+	return Node->IsA<UK2Node_CallFunction>() || Node->IsA<UK2Node_MakeArray>() || Node->IsA<UK2Node_MakeMap>() || Node->IsA<UK2Node_GetArrayItem>() || Node->IsA<UK2Node_HostValueSource>();
 }
 
 const UEdGraphPin* FHostGraphEvaluator::FindCompiledPin(const UEdGraphPin* Pin) const
@@ -415,8 +440,7 @@ TSharedPtr<const FHostPinValue> FHostGraphEvaluator::EvaluateOutput(const UEdGra
 	{
 		return *Cached;
 	}
-	const UEdGraphNode* const Node = OutputPin->GetOwningNode();
-	if (!RunNode(Node, OutError))
+	if (!RunWithInputs(OutputPin->GetOwningNode(), OutError))
 	{
 		return nullptr;
 	}
@@ -426,6 +450,66 @@ TSharedPtr<const FHostPinValue> FHostGraphEvaluator::EvaluateOutput(const UEdGra
 	}
 	OutError = FString::Printf(TEXT("The pin %s gives no value"), *DescribePin(OutputPin));
 	return nullptr;
+}
+
+bool FHostGraphEvaluator::RunWithInputs(const UEdGraphNode* Start, FString& OutError)
+{
+	// The nodes that feed Start run first, deepest first, as the virtual machine runs the statements of
+	// a pure network before the one that reads it. A stack of its own walks them, so that a network of
+	// any depth runs without using the call stack.
+	struct FVisit
+	{
+		const UEdGraphNode* Node;
+		bool bInputsQueued;
+	};
+	TArray<FVisit> Pending = {{Start, false}};
+	while (!Pending.IsEmpty())
+	{
+		const FVisit Visit = Pending.Last();
+		const bool* const bDone = NodeStates.Find(Visit.Node);
+		if (bDone && *bDone)
+		{
+			Pending.Pop();
+			continue;
+		}
+		if (Visit.bInputsQueued)
+		{
+			Pending.Pop();
+			const bool bRan = RunNode(Visit.Node, OutError);
+			NodeStates.Add(Visit.Node, true);
+			if (!bRan)
+			{
+				return false;
+			}
+			continue;
+		}
+		if (bDone)
+		{
+			OutError = FString::Printf(TEXT("The nodes before %s form a loop"), *Visit.Node->GetNodeTitle(ENodeTitleType::ListView).ToString());
+			return false;
+		}
+		NodeStates.Add(Visit.Node, false);
+		Pending.Last().bInputsQueued = true;
+		for (const UEdGraphPin* Pin : Visit.Node->Pins)
+		{
+			if (Pin->Direction != EGPD_Input || Pin->LinkedTo.IsEmpty())
+			{
+				continue;
+			}
+			const UEdGraphNode* const Source = Pin->LinkedTo[0]->GetOwningNode();
+			const bool* const bSourceDone = NodeStates.Find(Source);
+			if (bSourceDone && !*bSourceDone)
+			{
+				OutError = FString::Printf(TEXT("The nodes before %s form a loop"), *Visit.Node->GetNodeTitle(ENodeTitleType::ListView).ToString());
+				return false;
+			}
+			if (!bSourceDone)
+			{
+				Pending.Add({Source, false});
+			}
+		}
+	}
+	return true;
 }
 
 bool FHostGraphEvaluator::EvaluateInput(const UEdGraphPin* InputPin, const FProperty* Property, void* Dest, FString& OutError)
@@ -450,39 +534,32 @@ bool FHostGraphEvaluator::EvaluateInput(const UEdGraphPin* InputPin, const FProp
 
 bool FHostGraphEvaluator::RunNode(const UEdGraphNode* Node, FString& OutError)
 {
-	if (const bool* bDone = NodeStates.Find(Node))
+	if (const UK2Node_CallArrayFunction* const ArrayCallNode = Cast<UK2Node_CallArrayFunction>(Node))
 	{
-		if (!*bDone)
-		{
-			OutError = FString::Printf(TEXT("The nodes before %s form a loop"), *Node->GetNodeTitle(ENodeTitleType::ListView).ToString());
-			return false;
-		}
-		return true;
+		return RunCallArrayFunction(ArrayCallNode, OutError);
 	}
-	NodeStates.Add(Node, false);
-	bool bRan = false;
 	if (const UK2Node_CallFunction* const CallNode = Cast<UK2Node_CallFunction>(Node))
 	{
-		bRan = RunCallFunction(CallNode, OutError);
+		return RunCallFunction(CallNode, OutError);
 	}
-	else if (const UK2Node_MakeArray* const ArrayNode = Cast<UK2Node_MakeArray>(Node))
+	if (const UK2Node_GetArrayItem* const GetNode = Cast<UK2Node_GetArrayItem>(Node))
 	{
-		bRan = RunMakeArray(ArrayNode, OutError);
+		return RunGetArrayItem(GetNode, OutError);
 	}
-	else if (const UK2Node_MakeMap* const MapNode = Cast<UK2Node_MakeMap>(Node))
+	if (const UK2Node_MakeArray* const ArrayNode = Cast<UK2Node_MakeArray>(Node))
 	{
-		bRan = RunMakeMap(MapNode, OutError);
+		return RunMakeArray(ArrayNode, OutError);
 	}
-	else if (const UK2Node_HostValueSource* const SourceNode = Cast<UK2Node_HostValueSource>(Node))
+	if (const UK2Node_MakeMap* const MapNode = Cast<UK2Node_MakeMap>(Node))
 	{
-		bRan = RunValueSource(SourceNode, OutError);
+		return RunMakeMap(MapNode, OutError);
 	}
-	else
+	if (const UK2Node_HostValueSource* const SourceNode = Cast<UK2Node_HostValueSource>(Node))
 	{
-		OutError = FString::Printf(TEXT("The evaluator cannot run %s"), *Node->GetClass()->GetName());
+		return RunValueSource(SourceNode, OutError);
 	}
-	NodeStates.Add(Node, true);
-	return bRan;
+	OutError = FString::Printf(TEXT("The evaluator cannot run %s"), *Node->GetClass()->GetName());
+	return false;
 }
 
 bool FHostGraphEvaluator::RunCallFunction(const UK2Node_CallFunction* Node, FString& OutError)
@@ -493,8 +570,9 @@ bool FHostGraphEvaluator::RunCallFunction(const UK2Node_CallFunction* Node, FStr
 		OutError = FString::Printf(TEXT("The function \"%s\" does not exist"), *Node->FunctionReference.GetMemberName().ToString());
 		return false;
 	}
+	// A static function runs on its class's default object, whatever its hidden target pin holds.
 	const UEdGraphPin* const SelfPin = Node->FindPin(UEdGraphSchema_K2::PN_Self, EGPD_Input);
-	UObject* const Target = SelfPin && SelfPin->DefaultObject ? SelfPin->DefaultObject.Get() : nullptr;
+	UObject* const Target = Function->HasAnyFunctionFlags(FUNC_Static) ? Function->GetOuterUClass()->GetDefaultObject() : SelfPin && SelfPin->DefaultObject ? SelfPin->DefaultObject.Get() : nullptr;
 	if (!Target)
 	{
 		OutError = FString::Printf(TEXT("The call of %s has no target object"), *Function->GetName());
@@ -524,6 +602,109 @@ bool FHostGraphEvaluator::RunCallFunction(const UK2Node_CallFunction* Node, FStr
 			OutputValues.Add(Pin, Value);
 		}
 	}
+	return true;
+}
+
+bool FHostGraphEvaluator::RunCallArrayFunction(const UK2Node_CallArrayFunction* Node, FString& OutError)
+{
+	// The function's native code reads each argument with the property of the value passed: the array
+	// pin and the pins of its element type are given values of the types the pins have, the other
+	// arguments their parameters' own.
+	UFunction* const Function = Node->GetTargetFunction();
+	if (!Function)
+	{
+		OutError = FString::Printf(TEXT("The function \"%s\" does not exist"), *Node->FunctionReference.GetMemberName().ToString());
+		return false;
+	}
+	UObject* const Target = Function->GetOuterUClass()->GetDefaultObject();
+	TArray<UEdGraphPin*> WildcardPins;
+	Node->GetArrayTypeDependentPins(WildcardPins);
+	WildcardPins.Add(Node->GetTargetArrayPin());
+
+	FParameterBuffer Parameters(Function);
+	FFrame Stack(Target, Function, Parameters.GetData());
+	TArray<TPair<const UEdGraphPin*, TSharedRef<FHostPinValue>>> Outputs;
+	TArray<TSharedRef<FHostPinValue>> Inputs;
+	for (TFieldIterator<FProperty> It(Function); It && It->HasAnyPropertyFlags(CPF_Parm); ++It)
+	{
+		if (It->HasAnyPropertyFlags(CPF_ReturnParm))
+		{
+			continue;
+		}
+		const UEdGraphPin* const Pin = Node->FindPin(It->GetFName());
+		const FProperty* Property = *It;
+		if (Pin && WildcardPins.Contains(Pin))
+		{
+			Property = FindPinTypeProperty(Pin->PinType);
+			if (!Property)
+			{
+				OutError = FString::Printf(TEXT("The pin %s has a type the evaluator cannot hold (%s)"), *DescribePin(Pin), *UEdGraphSchema_K2::TypeToText(Pin->PinType).ToString());
+				return false;
+			}
+		}
+		const TSharedRef<FHostPinValue> Value = MakeShared<FHostPinValue>(Property);
+		if (Pin && Pin->Direction == EGPD_Input && !EvaluateInput(Pin, Property, Value->GetData(), OutError))
+		{
+			return false;
+		}
+		if (Pin && Pin->Direction == EGPD_Output)
+		{
+			Outputs.Emplace(Pin, Value);
+		}
+		else
+		{
+			Inputs.Add(Value);
+		}
+		Stack.Arguments.Add({const_cast<FProperty*>(Property), Value->GetData()});
+	}
+	const FProperty* const ReturnProperty = Function->GetReturnProperty();
+	Function->Invoke(Target, Stack, ReturnProperty ? ReturnProperty->ContainerPtrToValuePtr(Parameters.GetData()) : nullptr);
+	if (Stack.bArrayContextFailed)
+	{
+		OutError = FString::Printf(TEXT("The call of %s was given no array"), *Function->GetName());
+		return false;
+	}
+	for (const TPair<const UEdGraphPin*, TSharedRef<FHostPinValue>>& Output : Outputs)
+	{
+		OutputValues.Add(Output.Key, Output.Value);
+	}
+	if (const UEdGraphPin* const ReturnPin = ReturnProperty ? Node->FindPin(ReturnProperty->GetFName(), EGPD_Output) : nullptr)
+	{
+		const TSharedRef<FHostPinValue> Value = MakeShared<FHostPinValue>(ReturnProperty);
+		ReturnProperty->CopyCompleteValue(Value->GetData(), ReturnProperty->ContainerPtrToValuePtr(Parameters.GetData()));
+		OutputValues.Add(ReturnPin, Value);
+	}
+	return true;
+}
+
+bool FHostGraphEvaluator::RunGetArrayItem(const UK2Node_GetArrayItem* Node, FString& OutError)
+{
+	const UEdGraphPin* const ArrayPin = Node->GetTargetArrayPin();
+	const FArrayProperty* const ArrayProperty = CastField<FArrayProperty>(FindPinTypeProperty(ArrayPin->PinType));
+	if (!ArrayProperty)
+	{
+		OutError = FString::Printf(TEXT("The pin %s has a type the evaluator cannot hold (%s)"), *DescribePin(ArrayPin), *UEdGraphSchema_K2::TypeToText(ArrayPin->PinType).ToString());
+		return false;
+	}
+	FHostPinValue Array(ArrayProperty);
+	FHostPinValue Index(FindPinTypeProperty(Node->GetIndexPin()->PinType));
+	if (!EvaluateInput(ArrayPin, ArrayProperty, Array.GetData(), OutError) || !EvaluateInput(Node->GetIndexPin(), Index.GetProperty(), Index.GetData(), OutError))
+	{
+		return false;
+	}
+	// Outside the array the item keeps its type's empty value, as the virtual machine leaves it.
+	const TSharedRef<FHostPinValue> Item = MakeShared<FHostPinValue>(ArrayProperty->Inner);
+	const FScriptArrayHelper Helper(ArrayProperty, Array.GetData());
+	const int32 ItemIndex = Index.Get<int32>();
+	if (Helper.IsValidIndex(ItemIndex))
+	{
+		ArrayProperty->Inner->CopyCompleteValue(Item->GetData(), Helper.GetRawPtr(ItemIndex));
+	}
+	else
+	{
+		UE_LOG(LogTemp, Warning, TEXT("Attempted to access index %d from array of length %d!"), ItemIndex, Helper.Num());
+	}
+	OutputValues.Add(Node->GetResultPin(), Item);
 	return true;
 }
 

@@ -11,7 +11,9 @@
 class FKismetCompilerContext;
 class UEdGraphNode;
 class UEdGraphPin;
+class UK2Node_CallArrayFunction;
 class UK2Node_CallFunction;
+class UK2Node_GetArrayItem;
 class UK2Node_HostValueSource;
 class UK2Node_MakeArray;
 class UK2Node_MakeMap;
@@ -72,13 +74,19 @@ private:
 	};
 
 	const UEdGraphPin* FindCompiledPin(const UEdGraphPin* Pin) const;
+	/** What a knot gives whose input nothing feeds. */
+	TSharedPtr<const FHostPinValue> EvaluateUnlinkedKnot(const UEdGraphPin* KnotInput, FString& OutError);
 	/** Puts a call's argument in its parameter slot: a const reference array is lent (see FLentArgument), the rest copied. */
 	bool PassArgument(const UEdGraphPin* InputPin, const FProperty* Property, void* Slot, TArray<FLentArgument>& InOutLent, FString& OutError);
 	static void ReturnLentArguments(TArray<FLentArgument>& Lent);
 	TSharedPtr<const FHostPinValue> EvaluateOutput(const UEdGraphPin* OutputPin, FString& OutError);
+	/** Runs the node after every node its inputs depend on; false with the reason when one fails or they loop. */
+	bool RunWithInputs(const UEdGraphNode* Start, FString& OutError);
 	bool EvaluateInput(const UEdGraphPin* InputPin, const FProperty* Property, void* Dest, FString& OutError);
 	bool RunNode(const UEdGraphNode* Node, FString& OutError);
 	bool RunCallFunction(const UK2Node_CallFunction* Node, FString& OutError);
+	bool RunCallArrayFunction(const UK2Node_CallArrayFunction* Node, FString& OutError);
+	bool RunGetArrayItem(const UK2Node_GetArrayItem* Node, FString& OutError);
 	bool RunMakeArray(const UK2Node_MakeArray* Node, FString& OutError);
 	bool RunMakeMap(const UK2Node_MakeMap* Node, FString& OutError);
 	bool RunValueSource(const UK2Node_HostValueSource* Node, FString& OutError);
@@ -88,6 +96,6 @@ private:
 	TMap<const UEdGraphPin*, const UEdGraphPin*> CompiledPins;
 	/** What the outputs of nodes already run gave; pure nodes give the same again. */
 	TMap<const UEdGraphPin*, TSharedPtr<const FHostPinValue>> OutputValues;
-	/** Nodes running now, to refuse a loop; and nodes done. */
+	/** Nodes whose inputs are being run (false), to refuse a loop; and nodes done (true). */
 	TMap<const UEdGraphNode*, bool> NodeStates;
 };

@@ -4,6 +4,8 @@
 #include "Logging/LogMacros.h"
 #include "Misc/OutputDeviceRedirector.h"
 
+class FOutputDeviceConsole;
+
 CORE_API DECLARE_LOG_CATEGORY_EXTERN(LogTemp, Log, All);
 CORE_API DECLARE_LOG_CATEGORY_EXTERN(LogCore, Log, All);
 CORE_API DECLARE_LOG_CATEGORY_EXTERN(LogInit, Log, All);
@@ -17,3 +19,5 @@ CORE_API extern bool GIsEditor;
 /** True while the editor undoes or redoes a transaction. */
 CORE_API extern bool GIsTransacting;
 CORE_API extern bool GIsRunning;
+/** The console device GLog writes to; a program that prints log lines its own way removes it from GLog. */
+CORE_API extern FOutputDeviceConsole* GLogConsole;

@@ -7,6 +7,7 @@
 #include "ZOVABlueprintFunctionLibrary.h"
 #include "ZOVAGraphNodeOutput.h"
 #include "ZOVAK2Node_AnalyzeArray.h"
+#include "ZOVAPinMap.h"
 
 namespace ZOVAJsonAnalyzePinNames
 {
@@ -31,13 +32,14 @@ namespace
 		ArrayOutputPin->MakeLinkTo(InKeyPin);
 		ArrayNode->PinConnectionListChanged(ArrayOutputPin);
 
+		for (int32 KeyIndex = 1; KeyIndex < Keys.Num(); ++KeyIndex)
+		{
+			ArrayNode->AddInputPin();
+		}
+		const TMap<FName, UEdGraphPin*> ElementPins = ZOVAPinMap::MapPinsByName(*ArrayNode, EGPD_Input);
 		for (int32 KeyIndex = 0; KeyIndex < Keys.Num(); ++KeyIndex)
 		{
-			if (KeyIndex > 0)
-			{
-				ArrayNode->AddInputPin();
-			}
-			ArrayNode->FindPinChecked(FString::Printf(TEXT("[%d]"), KeyIndex))->DefaultValue = Keys[KeyIndex];
+			ZOVAPinMap::FindPinChecked(ElementPins, FString::Printf(TEXT("[%d]"), KeyIndex))->DefaultValue = Keys[KeyIndex];
 		}
 	}
 }
@@ -91,13 +93,16 @@ void UZOVAK2Node_Json::ExpandNode(FKismetCompilerContext& CompilerContext, UEdGr
 	UEdGraphPin* const SplitInputPin = SplitNode->GetInputArrayPin();
 	CallNode->FindPinChecked(ZOVAJsonAnalyzePinNames::OutValueParameterName)->MakeLinkTo(SplitInputPin);
 	SplitNode->PinConnectionListChanged(SplitInputPin);
+	for (int32 KeyIndex = 1; KeyIndex < PinNames.Num(); ++KeyIndex)
+	{
+		SplitNode->AddOutputPin();
+	}
+	const TMap<FName, UEdGraphPin*> KeyPins = ZOVAPinMap::MapPinsByName(*this, EGPD_Output);
+	const TMap<FName, UEdGraphPin*> SplitPins = ZOVAPinMap::MapPinsByName(*SplitNode, EGPD_Output);
 	for (int32 KeyIndex = 0; KeyIndex < PinNames.Num(); ++KeyIndex)
 	{
-		if (KeyIndex > 0)
-		{
-			SplitNode->AddOutputPin();
-		}
-		CompilerContext.MovePinLinksToIntermediate(*GetKeyPin(PinNames[KeyIndex]), *SplitNode->GetOutputPin(KeyIndex));
+		UEdGraphPin* const SplitPin = ZOVAPinMap::FindPinChecked(SplitPins, SplitNode->GetOutputPinName(KeyIndex).ToString());
+		CompilerContext.MovePinLinksToIntermediate(*ZOVAPinMap::FindPinChecked(KeyPins, PinNames[KeyIndex]), *SplitPin);
 	}
 
 	BreakAllNodeLinks();

@@ -3,6 +3,7 @@
 #include "BlueprintActionDatabaseRegistrar.h"
 #include "BlueprintNodeSpawner.h"
 #include "EdGraph/EdGraph.h"
+#include "ZOVAPinMap.h"
 #include "EdGraphSchema_K2.h"
 #include "K2Node_CallFunction.h"
 #include "K2Node_MakeArray.h"
@@ -114,14 +115,16 @@ void UZOVAK2Node_JsonArrayCreate::ExpandNode(FKismetCompilerContext& CompilerCon
 	UEdGraphPin* const ArrayOutputPin = ArrayNode->GetOutputPin();
 	ArrayOutputPin->MakeLinkTo(CallNode->FindPinChecked(ZOVAJsonArrayCreatePinNames::InArrayParameterName));
 	ArrayNode->PinConnectionListChanged(ArrayOutputPin);
+	for (int32 Index = 1; Index < NumInputs; ++Index)
+	{
+		ArrayNode->AddInputPin();
+	}
+	const TMap<FName, UEdGraphPin*> InputPins = ZOVAPinMap::MapPinsByName(*this, EGPD_Input);
+	const TMap<FName, UEdGraphPin*> ElementPins = ZOVAPinMap::MapPinsByName(*ArrayNode, EGPD_Input);
 	for (int32 Index = 0; Index < NumInputs; ++Index)
 	{
-		if (Index > 0)
-		{
-			ArrayNode->AddInputPin();
-		}
 		const FString ElementPinName = FString::Printf(TEXT("[%d]"), Index);
-		CompilerContext.MovePinLinksToIntermediate(*FindPinChecked(ElementPinName), *ArrayNode->FindPinChecked(ElementPinName));
+		CompilerContext.MovePinLinksToIntermediate(*ZOVAPinMap::FindPinChecked(InputPins, ElementPinName), *ZOVAPinMap::FindPinChecked(ElementPins, ElementPinName));
 	}
 
 	BreakAllNodeLinks();

@@ -6,6 +6,7 @@
 #include "KismetCompiler.h"
 #include "ZOVABlueprintFunctionLibrary.h"
 #include "ZOVAGraphNodeIn.h"
+#include "ZOVAPinMap.h"
 
 namespace ZOVAJsonCreatePinNames
 {
@@ -64,14 +65,17 @@ void UZOVAK2Node_JsonCreate::ExpandNode(FKismetCompilerContext& CompilerContext,
 		UEdGraphPin* const MapOutputPin = MapNode->GetOutputPin();
 		MapOutputPin->MakeLinkTo(CallNode->FindPinChecked(ZOVAJsonCreatePinNames::InMapParameterName));
 		MapNode->PinConnectionListChanged(MapOutputPin);
+		for (int32 KeyIndex = 1; KeyIndex < PinNames.Num(); ++KeyIndex)
+		{
+			MapNode->AddInputPin();
+		}
+		const TMap<FName, UEdGraphPin*> KeyPins = ZOVAPinMap::MapPinsByName(*this, EGPD_Input);
+		const TMap<FName, UEdGraphPin*> PairPins = ZOVAPinMap::MapPinsByName(*MapNode, EGPD_Input);
 		for (int32 KeyIndex = 0; KeyIndex < PinNames.Num(); ++KeyIndex)
 		{
-			if (KeyIndex > 0)
-			{
-				MapNode->AddInputPin();
-			}
-			MapNode->FindPinChecked(FString::Printf(TEXT("Key %d"), KeyIndex))->DefaultValue = PinNames[KeyIndex];
-			CompilerContext.MovePinLinksToIntermediate(*GetKeyPin(PinNames[KeyIndex]), *MapNode->FindPinChecked(FString::Printf(TEXT("Value %d"), KeyIndex)));
+			ZOVAPinMap::FindPinChecked(PairPins, FString::Printf(TEXT("Key %d"), KeyIndex))->DefaultValue = PinNames[KeyIndex];
+			UEdGraphPin* const ValuePin = ZOVAPinMap::FindPinChecked(PairPins, FString::Printf(TEXT("Value %d"), KeyIndex));
+			CompilerContext.MovePinLinksToIntermediate(*ZOVAPinMap::FindPinChecked(KeyPins, PinNames[KeyIndex]), *ValuePin);
 		}
 	}
 

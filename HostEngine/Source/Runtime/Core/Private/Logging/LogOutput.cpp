@@ -1,4 +1,5 @@
 #include "CoreGlobals.h"
+#include "Misc/OutputDeviceConsole.h"
 #include "Misc/OutputDeviceRedirector.h"
 #include "Containers/StringConv.h"
 
@@ -21,9 +22,12 @@ namespace
 	}
 
 	/** Writes every line to standard error, as "Category: Verbosity: text", so standard output stays free for tools. */
-	class FOutputDeviceStdErr final : public FOutputDevice
+	class FOutputDeviceStdErr final : public FOutputDeviceConsole
 	{
 	public:
+		virtual void Show(bool ShowWindow) override {}
+		virtual bool IsShown() override { return true; }
+
 		virtual void Serialize(const TCHAR* V, ELogVerbosity::Type Verbosity, const FName& Category) override
 		{
 			FString Line;
@@ -49,6 +53,7 @@ uint32 GGameThreadId = CurrentThreadId();
 bool GIsEditor = true;
 bool GIsTransacting = false;
 bool GIsRunning = false;
+FOutputDeviceConsole* GLogConsole = nullptr;
 
 bool IsInGameThread()
 {
@@ -95,6 +100,7 @@ FOutputDeviceRedirector* FOutputDeviceRedirector::Get()
 		static FOutputDeviceRedirector Redirector;
 		static FOutputDeviceStdErr StdErr;
 		Redirector.AddOutputDevice(&StdErr);
+		GLogConsole = &StdErr;
 		return &Redirector;
 	}();
 	return Singleton;
