@@ -10,6 +10,7 @@
 #include "FuzzInput.h"
 #include "Graph/ZovaClipboardText.h"
 #include "Modules/ModuleManager.h"
+#include "Templates/Casts.h"
 #include "UObject/Package.h"
 #include "UObject/TextExportImport.h"
 #include "UObject/UObjectGlobals.h"
