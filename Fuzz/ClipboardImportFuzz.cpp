@@ -8,7 +8,9 @@
 #include "EdGraphUtilities.h"
 #include "Engine/Blueprint.h"
 #include "FuzzInput.h"
+#include "Graph/ZovaClipboardText.h"
 #include "Modules/ModuleManager.h"
+#include "Templates/Casts.h"
 #include "UObject/Package.h"
 #include "UObject/TextExportImport.h"
 #include "UObject/UObjectGlobals.h"
@@ -79,21 +81,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8* Data, size_t Size)
 		{
 			Require(Line > Block.LineNumber, "a custom line numbered before its block");
 		}
+		Require(Block.PropertyLineNumbers.Num() == Block.PropertyLines.Num(), "a property line without its number");
+		for (const int32 Line : Block.PropertyLineNumbers)
+		{
+			Require(Line > Block.LineNumber, "a property line numbered before its block");
+		}
 	}
 
 	// A node makes as many inputs as its NumInputs asks for, in the engine as here: memory in proportion
-	// to a number in the text, not to the text. Such inputs are left out (zova graph run refuses them).
-	for (const FObjectTextBlock& Block : Blocks.Blocks)
+	// to a number in the text, not to the text. Such inputs are left out, read as zova graph run reads
+	// them (which refuses more than 100,000), however the line spells the name or the number.
+	for (const int32 Root : Blocks.Roots)
 	{
-		for (const FString& Line : Block.PropertyLines)
+		const FObjectTextBlock& Block = Blocks.Blocks[Root];
+		const UClass* const Class = Block.ClassPath.IsEmpty() ? nullptr : Cast<UClass>(StaticFindObject(UClass::StaticClass(), nullptr, *Block.ClassPath));
+		FString Property;
+		int32 Line = 0;
+		if (Class && FZovaClipboardText::GetRequestedInputs(Block, *Class, Property, Line) > MaxInputsPerNode)
 		{
-			FString Name;
-			int32 Index = INDEX_NONE;
-			FString Value;
-			if (ReadObjectTextAssignment(Line, Name, Index, Value) && Name == TEXT("NumInputs") && FCString::Atoi64(*Value) > MaxInputsPerNode)
-			{
-				return -1;
-			}
+			return -1;
 		}
 	}
 

@@ -4,6 +4,7 @@
 #include "K2Node_CallFunction.h"
 #include "K2Node_MakeArray.h"
 #include "K2Node_MakeMap.h"
+#include "LogCapture.h"
 
 class FClipboardTest : public FBlueprintTest
 {
@@ -212,10 +213,13 @@ TEST_F(FClipboardTest, NamesThatCannotNameAnObjectArePastedAroundNotAsserted)
 	}
 }
 
-// Text the editor never writes: two blocks of one name, two pins of one node with one id. Links
-// name their ends by node name and pin id, so each must name one thing; the host gives the later
-// one a fresh name or id, and a copy of what pasted pastes the same again.
-TEST_F(FClipboardTest, RepeatedNodeNamesAndPinIdsGoToTheFirstAndSurviveACopy)
+// UE 5.8 UnrealEd/Public/Factories.h (FCustomizableTextObjectFactory::ClearObjectNameUsage: an object
+// that holds a pasted block's name is renamed out of its way) and 5.4 Engine/Private/EdGraph/EdGraphPin.cpp
+// (ImportText_PinReference finds a link's node by name once every block is an object): of two blocks of
+// one name the later keeps it and a link by that name reaches the later. Two pins of one node with one id
+// the editor never writes; the host gives the later a fresh id and a link by that id goes to the first.
+// A copy of what pasted pastes the same again.
+TEST_F(FClipboardTest, ARepeatedNodeNameGoesToTheLaterBlockAndRepeatedPinIdsToTheFirstPin)
 {
 	UK2Node_MakeArray* MakeArray = nullptr;
 	UK2Node_CallFunction* const Count = AddCountOfTwoWords(MakeArray);
@@ -237,16 +241,165 @@ TEST_F(FClipboardTest, RepeatedNodeNamesAndPinIdsGoToTheFirstAndSurviveACopy)
 		ASSERT_EQ(Pasted.Num(), 3);
 		const UK2Node_MakeArray* const PastedArray = Cast<UK2Node_MakeArray>(Pasted[0]);
 		ASSERT_NE(PastedArray, nullptr);
-		EXPECT_EQ(Pasted[1]->GetName(), Count->GetName());
-		EXPECT_NE(Pasted[2]->GetName(), Count->GetName());
+		if (Round == 0)
+		{
+			EXPECT_NE(Pasted[1]->GetName(), Count->GetName()) << "the earlier block moved out of the later one's way";
+			EXPECT_EQ(Pasted[2]->GetName(), Count->GetName());
+		}
 		EXPECT_NE(PastedArray->FindPinChecked(TEXT("[0]"))->PinId, PastedArray->GetOutputPin()->PinId);
-		// The output feeds both consumers' Words pins, which both name it; nothing feeds the array's inputs.
-		ASSERT_EQ(PastedArray->GetOutputPin()->LinkedTo.Num(), 2);
-		EXPECT_EQ(PastedArray->GetOutputPin()->LinkedTo[0]->GetOwningNode(), Pasted[1]);
-		EXPECT_EQ(PastedArray->GetOutputPin()->LinkedTo[1]->GetOwningNode(), Pasted[2]);
+		// Both consumers' Words pins name the output; the output names the later consumer; nothing feeds the array's inputs.
+		const TArray<UEdGraphPin*>& Links = PastedArray->GetOutputPin()->LinkedTo;
+		ASSERT_EQ(Links.Num(), 2);
+		EXPECT_TRUE(Links[0]->GetOwningNode() != Links[1]->GetOwningNode() && Links.ContainsByPredicate([&Pasted](const UEdGraphPin* Pin) { return Pin->GetOwningNode() == Pasted[1]; })
+			&& Links.ContainsByPredicate([&Pasted](const UEdGraphPin* Pin) { return Pin->GetOwningNode() == Pasted[2]; }));
 		EXPECT_TRUE(PastedArray->FindPinChecked(TEXT("[0]"))->LinkedTo.IsEmpty());
 		Text.Reset();
 		FEdGraphUtilities::ExportNodesToText({Pasted[0], Pasted[1], Pasted[2]}, Text);
+	}
+}
+
+// The same rules for a linked text pasted twice in one paste: each name goes to the second copy, so the
+// links the first copy names reach into the second, and the second's consumer is fed by both outputs.
+TEST_F(FClipboardTest, TwoCopiesOfOneLinkedTextInOnePasteLinkByTheNamesTheSecondCopyHolds)
+{
+	UK2Node_MakeArray* MakeArray = nullptr;
+	AddCountOfTwoWords(MakeArray);
+	UK2Node_CallFunction* const Count = Cast<UK2Node_CallFunction>(MakeArray->GetOutputPin()->LinkedTo[0]->GetOwningNode());
+	FString Text;
+	FEdGraphUtilities::ExportNodesToText({MakeArray, Count}, Text);
+
+	const TArray<UEdGraphNode*> Pasted = Paste(AddGraph(TEXT("Twice")), Text + Text);
+	ASSERT_EQ(Pasted.Num(), 4);
+	EXPECT_EQ(Pasted[2]->GetName(), MakeArray->GetName());
+	EXPECT_EQ(Pasted[3]->GetName(), Count->GetName());
+	const auto Words = [](const UEdGraphNode* Node) { return Node->FindPinChecked(TEXT("Words")); };
+	const auto Output = [](const UEdGraphNode* Node) { return CastChecked<UK2Node_MakeArray>(Node)->GetOutputPin(); };
+	EXPECT_EQ(Output(Pasted[0])->LinkedTo, TArray<UEdGraphPin*>({Words(Pasted[3])}));
+	EXPECT_EQ(Words(Pasted[1])->LinkedTo, TArray<UEdGraphPin*>({Output(Pasted[2])}));
+	EXPECT_EQ(Output(Pasted[2])->LinkedTo.Num(), 2);
+	EXPECT_EQ(Words(Pasted[3])->LinkedTo.Num(), 2);
+	EXPECT_TRUE(Words(Pasted[3])->LinkedTo.Contains(Output(Pasted[0])) && Words(Pasted[3])->LinkedTo.Contains(Output(Pasted[2])));
+}
+
+// UE 5.4 Engine/Private/EdGraph/EdGraphNode.cpp (ImportCustomProperties keeps a null pin for a line that
+// does not read), EdGraphPin.cpp (ImportTextItem's warnings, through GWarn) and 5.8 UnrealEd/Private/
+// EdGraphUtilities.cpp (PostProcessPastedNodePinLinks drops the null; ReconstructNode makes the pin again):
+// a pin line that does not read is skipped, with the engine's warnings, and the rest of the text pastes.
+TEST_F(FClipboardTest, APinLineThatDoesNotReadIsSkippedWithTheEnginesWarningsAndTheRestPastes)
+{
+	UK2Node_MakeArray* MakeArray = nullptr;
+	UK2Node_CallFunction* const Count = AddCountOfTwoWords(MakeArray);
+	FString Copied;
+	FEdGraphUtilities::ExportNodesToText({MakeArray, Count}, Copied);
+	const FString Id = MakeArray->FindPinChecked(TEXT("[1]"))->PinId.ToString();
+	struct FCase
+	{
+		const char* Name;
+		FString From;
+		FString To;
+		TArray<FString> Warnings;
+	};
+	const FCase Cases[] = {
+		{"a field the engine does not know, before the name", TEXT("PinName=\"[1]\""), TEXT("PinLabel=\"[1]\""), {TEXT("None: Warning: None: Parse error while importing property values (PinName = None).")}},
+		{"a member the pin type does not have", TEXT("PinName=\"[1]\","), TEXT("PinName=\"[1]\",PinType.bIsFrozen=True,"), {TEXT("None: Warning: Unknown pin type member: bIsFrozen."), TEXT("None: Warning: [1]: Parse error while importing property values (PinName = [1]).")}},
+		{"a value that does not read", TEXT("PinName=\"[1]\","), TEXT("PinName=\"[1]\",PinFriendlyName=LOCGEN_NUMBER(1),"), {TEXT("None: Warning: [1]: Parse error while importing property values (PinName = [1]).")}},
+		{"no pin id", TEXT("PinId=") + Id + TEXT(","), TEXT(""), {TEXT("None: Warning: [1]: Invalid PinId after importing property values (PinName = [1]).")}},
+	};
+	for (int32 Index = 0; Index < (int32)UE_ARRAY_COUNT(Cases); ++Index)
+	{
+		const FCase& Case = Cases[Index];
+		SCOPED_TRACE(Case.Name);
+		const int32 At = Copied.Find(FString::Printf(TEXT("PinId=%s,"), *Id));
+		ASSERT_NE(At, INDEX_NONE);
+		const FString Text = Copied.Left(At) + Copied.Mid(At).Replace(*Case.From, *Case.To);
+		FLogCapture Log;
+		const TArray<UEdGraphNode*> Pasted = Paste(AddGraph(*FString::Printf(TEXT("BadPin%d"), Index)), Text);
+		EXPECT_EQ(Log.Lines, Case.Warnings);
+		ASSERT_EQ(Pasted.Num(), 2);
+		// The node made the skipped input again, without its value; the other input and the link came along.
+		const UK2Node_MakeArray* const PastedArray = CastChecked<UK2Node_MakeArray>(Pasted[0]);
+		EXPECT_EQ(PastedArray->FindPinChecked(TEXT("[0]"))->DefaultValue, TEXT("one two"));
+		EXPECT_EQ(PastedArray->FindPinChecked(TEXT("[1]"))->DefaultValue, TEXT(""));
+		ASSERT_EQ(PastedArray->GetOutputPin()->LinkedTo.Num(), 1);
+		EXPECT_EQ(PastedArray->GetOutputPin()->LinkedTo[0]->GetOwningNode(), Pasted[1]);
+	}
+}
+
+// UE 5.4 Engine/Private/EdGraph/EdGraphPin.cpp (ImportTextItem: PinType members by reflected name, where
+// bIsArray names the deprecated member), Core/Private/Internationalization/TextHistory.cpp, and 5.4
+// UnrealEd/Private/EditorObject.cpp (ImportProperties: a Begin Object line without a class reads into the
+// subobject of that name): texts of older editors, split-pin friendly names and the editor's second pass
+// over a subobject paste.
+TEST_F(FClipboardTest, OlderPinTypesSplitPinNamesAndSubobjectDefinitionsPaste)
+{
+	const FString Text = TEXT(
+		"Begin Object Class=/Script/BlueprintGraph.K2Node_MakeArray Name=\"K2Node_MakeArray_7\"\n"
+		"   Begin Object Class=/Script/Engine.EdGraph Name=\"BoundGraph\" ExportPath=\"/Script/Engine.EdGraph'/Game/BP.BP:EventGraph.K2Node_MakeArray_7.BoundGraph'\"\n"
+		"   End Object\n"
+		"   Begin Object Name=\"BoundGraph\" ExportPath=\"/Script/Engine.EdGraph'/Game/BP.BP:EventGraph.K2Node_MakeArray_7.BoundGraph'\"\n"
+		"      Schema=\"/Script/CoreUObject.Class'/Script/BlueprintGraph.EdGraphSchema_K2'\"\n"
+		"   End Object\n"
+		"   NumInputs=2\n"
+		"   NodeGuid=5A5A5A5A5A5A5A5A5A5A5A5A5A5A5A5A\n"
+		"   CustomProperties Pin (PinId=A0000000000000000000000000000001,PinName=\"Array\",PinFriendlyName=LOCGEN_FORMAT_NAMED(NSLOCTEXT(\"KismetSchema\", \"SplitPinFriendlyNameFormat\", \"{PinDisplayName} {ProtoPinDisplayName}\"), \"PinDisplayName\", NSLOCTEXT(\"\", \"A\", \"Words\"), \"ProtoPinDisplayName\", INVTEXT(\"X\")),Direction=\"EGPD_Output\",PinType.PinCategory=\"string\",PinType.PinSubCategory=\"\",PinType.PinSubCategoryObject=None,PinType.PinSubCategoryMemberReference=(),PinType.PinValueType=(),PinType.ContainerType=Array,PinType.bIsMap=False,PinType.bIsSet=False,PinType.bIsArray=True,PinType.bIsReference=False,PinType.bIsConst=False,PinType.bIsWeakPointer=False,PersistentGuid=00000000000000000000000000000000,bHidden=False,bNotConnectable=False,bDefaultValueIsReadOnly=False,bDefaultValueIsIgnored=False,bAdvancedView=False,)\n"
+		"   CustomProperties Pin (PinId=A0000000000000000000000000000002,PinName=\"[0]\",PinFriendlyName=LOCGEN_NUMBER(0, \"\"),PinType.PinCategory=\"string\",PinType.PinSubCategory=\"\",PinType.PinSubCategoryObject=None,PinType.PinSubCategoryMemberReference=(),PinType.bIsArray=False,PinType.bIsReference=False,PinType.bIsConst=False,PinType.bIsWeakPointer=False,DefaultValue=\"one two\",PersistentGuid=00000000000000000000000000000000,bHidden=False,)\n"
+		"   CustomProperties Pin (PinId=A0000000000000000000000000000003,PinName=\"[1]\",PinType.PinCategory=\"string\",PinType.bIsArray=False,PinFriendlyName=LOCGEN_TOUPPER(INVTEXT(\"second\")),DefaultValue=\"three\",bHidden=False,)\n"
+		"End Object\n");
+	FLogCapture Log;
+	const TArray<UEdGraphNode*> Pasted = Paste(Graph, Text);
+	EXPECT_TRUE(Log.Lines.IsEmpty()) << TCHAR_TO_UTF8(*FString::Join(Log.Lines, TEXT("\n")));
+	ASSERT_EQ(Pasted.Num(), 1);
+	UK2Node_MakeArray* const MakeArray = Cast<UK2Node_MakeArray>(Pasted[0]);
+	ASSERT_NE(MakeArray, nullptr);
+	const UEdGraph* const BoundGraph = Cast<UEdGraph>(StaticFindObjectFast(nullptr, MakeArray, TEXT("BoundGraph")));
+	ASSERT_NE(BoundGraph, nullptr);
+	EXPECT_EQ(BoundGraph->Schema.Get(), UEdGraphSchema_K2::StaticClass());
+	EXPECT_EQ(MakeArray->FindPinChecked(TEXT("[0]"))->DefaultValue, TEXT("one two"));
+	EXPECT_EQ(MakeArray->FindPinChecked(TEXT("[1]"))->DefaultValue, TEXT("three"));
+
+	UK2Node_CallFunction* const CountWords = AddCall(TEXT("CountWords"));
+	Link(MakeArray->GetOutputPin(), CountWords->FindPinChecked(TEXT("Words")));
+	Compile();
+	const TSharedPtr<const FHostPinValue> Words = Evaluate(MakeArray->GetOutputPin());
+	ASSERT_TRUE(Words) << TCHAR_TO_UTF8(*GetCompilerMessages());
+	EXPECT_EQ(Words->Get<TArray<FString>>(), TArray<FString>({TEXT("one two"), TEXT("three")}));
+}
+
+// UE 5.4 UnrealEd/Private/EditorObject.cpp (ImportProperties): an inner block naming no class the editor
+// has, no name, or no subobject to define ends the import of its node with the engine's error; the
+// node's lines after it (here its position and its pins) are not read, and the node makes its pins anew.
+TEST_F(FClipboardTest, AnInnerBlockNamingNoSubobjectEndsItsNodesImportThere)
+{
+	struct FCase
+	{
+		const TCHAR* Inner;
+		const TCHAR* Error;
+	};
+	const FCase Cases[] = {
+		{TEXT("Begin Object Name=\"Ghost\""), TEXT("None: Error: BEGIN OBJECT: No base template named Ghost found in parent class K2Node_MakeContainer: Begin Object Name=\"Ghost\"")},
+		{TEXT("Begin Object Class=/Script/Nowhere.Thing Name=\"Thing\""), TEXT("None: Error: BEGIN OBJECT: Invalid class specified: Begin Object Class=/Script/Nowhere.Thing Name=\"Thing\"")},
+		{TEXT("Begin Object Class=/Script/Engine.EdGraph"), TEXT("None: Error: BEGIN OBJECT: Must specify valid name for subobject/component: Begin Object Class=/Script/Engine.EdGraph")},
+	};
+	for (int32 Index = 0; Index < (int32)UE_ARRAY_COUNT(Cases); ++Index)
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(Cases[Index].Inner));
+		const FString Text = FString::Printf(TEXT(
+			"Begin Object Class=/Script/BlueprintGraph.K2Node_MakeArray Name=\"K2Node_MakeArray_7\"\n"
+			"   NumInputs=2\n"
+			"   %s\n"
+			"      Schema=None\n"
+			"   End Object\n"
+			"   NodePosX=96\n"
+			"   CustomProperties Pin (PinId=A0000000000000000000000000000002,PinName=\"[0]\",PinType.PinCategory=\"string\",DefaultValue=\"one two\",)\n"
+			"End Object\n"), Cases[Index].Inner);
+		FLogCapture Log;
+		const TArray<UEdGraphNode*> Pasted = Paste(AddGraph(*FString::Printf(TEXT("Inner%d"), Index)), Text);
+		EXPECT_EQ(Log.Lines, TArray<FString>({Cases[Index].Error}));
+		ASSERT_EQ(Pasted.Num(), 1);
+		const UK2Node_MakeArray* const MakeArray = CastChecked<UK2Node_MakeArray>(Pasted[0]);
+		EXPECT_EQ(MakeArray->NodePosX, 0);
+		EXPECT_NE(MakeArray->FindPin(TEXT("[1]")), nullptr) << "the lines before the block were read";
+		EXPECT_EQ(MakeArray->FindPinChecked(TEXT("[0]"))->DefaultValue, TEXT(""));
 	}
 }
 

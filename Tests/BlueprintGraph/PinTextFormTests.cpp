@@ -172,8 +172,11 @@ TEST_F(FPinTextFormTest, ReadingRefusesWhatTheEngineRefusesAndAcceptsWhatItAccep
 		{"as written", Text, true},
 		{"a flag the engine never saves", Text.Replace(TEXT("bOrphanedPin=False,"), TEXT("bOrphanedPin=False,bAllowFriendlyName=False,")), false},
 		{"an unknown field", Text.Replace(TEXT("PinName="), TEXT("PinLabel=")), false},
-		{"an unknown type member", Text.Replace(TEXT("PinType.bIsConst=False,"), TEXT("PinType.bIsConst=False,PinType.bIsArray=False,")), false},
+		{"an unknown type member", Text.Replace(TEXT("PinType.bIsConst=False,"), TEXT("PinType.bIsConst=False,PinType.bIsFrozen=False,")), false},
 		{"the old map and set flags", Text.Replace(TEXT("PinType.bIsConst=False,"), TEXT("PinType.bIsConst=False,PinType.bIsMap=False,PinType.bIsSet=True,")), true},
+		// UE 4.2x texts: the deprecated member is still reflected as "bIsArray"; text import never makes it the container type.
+		{"the old array flag", Text.Replace(TEXT("PinType.bIsConst=False,"), TEXT("PinType.bIsConst=False,PinType.bIsArray=True,")), true},
+		{"field names in another case", Text.Replace(TEXT("PinName="), TEXT("pinname=")).Replace(TEXT("PinType.PinCategory="), TEXT("PINTYPE.PINCATEGORY=")), true},
 		{"an unknown direction", Text.Replace(TEXT("EGPD_Output"), TEXT("EGPD_Sideways")), false},
 		{"an unknown container", Text.Replace(TEXT("ContainerType=None"), TEXT("ContainerType=Bag")), false},
 		{"a flag as a word the engine's bool reads", Text.Replace(TEXT("bHidden=False"), TEXT("bHidden=yes")), true},
@@ -193,6 +196,12 @@ TEST_F(FPinTextFormTest, ReadingRefusesWhatTheEngineRefusesAndAcceptsWhatItAccep
 			EXPECT_EQ(Pin->PinId, Source->PinId);
 			EXPECT_EQ(Pin->PinName, Source->PinName);
 			EXPECT_EQ(Pin->Direction, EGPD_Output);
+			EXPECT_EQ(Pin->PinType.ContainerType, Source->PinType.ContainerType);
 		}
 	}
+
+	// The friendly name the editor gives each pin of a split struct, a format of two texts.
+	const UEdGraphPin* const SplitPin = ImportPin(Text.Replace(TEXT("PinName=\"Value\","), TEXT("PinName=\"Value\",PinFriendlyName=LOCGEN_FORMAT_NAMED(NSLOCTEXT(\"KismetSchema\", \"SplitPinFriendlyNameFormat\", \"{PinDisplayName} {ProtoPinDisplayName}\"), \"PinDisplayName\", NSLOCTEXT(\"\", \"A\", \"Location\"), \"ProtoPinDisplayName\", NSLOCTEXT(\"\", \"B\", \"X\")),")));
+	ASSERT_NE(SplitPin, nullptr);
+	EXPECT_EQ(SplitPin->PinFriendlyName.ToString(), TEXT("Location X"));
 }

@@ -308,6 +308,8 @@ TEST_F(FTextExportTest, BlocksParseWithoutRecursionAndNameTheirFirstProblem)
 		{TEXT("Begin Object Class=/Script/X.Y Name=\"A\"\n   Names.Insert(\"a\")\nEnd Object\n"), TEXT("line 2: expected Name=Value, Name(Index)=Value, CustomProperties or End Object")},
 		{TEXT("Count=1\n"), TEXT("line 1: expected Begin Object Class=... Name=\"...\"")},
 		{TEXT("Begin Object Name=\"A\"\nEnd Object\n"), TEXT("line 1: expected Class=/Script/<Module>.<Class> on the Begin Object line")},
+		// Inside a block, the editor's second pass over a subobject names no class.
+		{TEXT("Begin Object Class=/Script/X.Y Name=\"A\"\n   Begin Object Class=/Script/X.Z Name=\"S\"\n   End Object\n   Begin Object Name=\"S\"\n      Count=1\n   End Object\nEnd Object\n"), TEXT("")},
 		{TEXT("Begin Object Class=/Script/X.Y Name=\"A\"\n\n   this is not a property\nEnd Object\n"), TEXT("line 3: expected Name=Value, Name(Index)=Value, CustomProperties or End Object")},
 		{TEXT("Begin Object Class=/Script/X.Y Name=\"A\"\n   Count=1\n"), TEXT("line 3: expected End Object for the Begin Object of line 1")},
 		{TEXT("End Object\n"), TEXT("line 1: expected Begin Object before End Object")},
@@ -367,4 +369,132 @@ TEST_F(FTextExportTest, ArrayRemovalsFromTheEndAreAllHonouredAndFromTheFrontOnly
 	EXPECT_LT(ByValue->Names.Num(), NumElements) << "the first removals are honoured";
 	EXPECT_EQ(ByValue->Names.Last(), TEXT("e2999"));
 	EXPECT_EQ(ByValue->Names[0], FString::Printf(TEXT("e%d"), NumElements - ByValue->Names.Num()));
+}
+
+// UE 5.4 Core/Private/Internationalization/TextHistory.cpp (each history's ReadFromBuffer) and Text.cpp,
+// 5.8 Text.cpp (FTextStringHelper::ReadFromBuffer, ReadFromBuffer_ComplexText), 5.2 FastDecimalFormat.cpp:
+// a text property reads every form the engine writes for texts. Numbers, formats, upper and lower case
+// and missing string table entries show what the engine shows; a percentage, a currency or a date shows
+// its form as written, which the host does not compute. Written again, a generated text gives its form back.
+TEST_F(FTextExportTest, EveryTextFormTheEngineWritesIsReadToTheTextItShows)
+{
+	struct FCase
+	{
+		const TCHAR* Form;
+		const TCHAR* Shown;
+	};
+	const FCase Cases[] = {
+		{TEXT("NSLOCTEXT(\"KismetSchema\", \"Key\", \"It\\'s \\\"here\\\"\")"), TEXT("It's \"here\"")},
+		{TEXT("LOCTEXT(\"Key\", \"No namespace\")"), TEXT("No namespace")},
+		{TEXT("INVTEXT(TEXT(\"wrapped\\x41\\101\\u00e9\"))"), TEXT("wrappedAA\u00e9")},
+		{TEXT("\"plain\\ttext\""), TEXT("plain\ttext")},
+		{TEXT("LOCGEN_NUMBER(1234567, \"\")"), TEXT("1,234,567")},
+		{TEXT("LOCGEN_NUMBER_UNGROUPED(-1234567, \"en\")"), TEXT("-1234567")},
+		{TEXT("LOCGEN_NUMBER_GROUPED(18446744073709551615u, \"\")"), TEXT("18,446,744,073,709,551,615")},
+		// Three fraction digits, ties to even, a value within 1e-8 of a tie taken as the tie.
+		{TEXT("LOCGEN_NUMBER(-0.0625, \"\")"), TEXT("-0.062")},
+		{TEXT("LOCGEN_NUMBER(1.9995, \"\")"), TEXT("2")},
+		{TEXT("LOCGEN_NUMBER(2.5f, \"\")"), TEXT("2.5")},
+		{TEXT("LOCGEN_NUMBER_CUSTOM(3.14159, SetRoundingMode(ERoundingMode::ToZero).SetMinimumFractionalDigits(2).SetMaximumFractionalDigits(2), \"\")"), TEXT("3.14")},
+		{TEXT("LOCGEN_NUMBER_CUSTOM(7, SetAlwaysSign(true).SetUseGrouping(false).SetMinimumIntegralDigits(5), \"\")"), TEXT("+00007")},
+		{TEXT("LOCGEN_TOUPPER(NSLOCTEXT(\"\", \"K\", \"Mixed Case\"))"), TEXT("MIXED CASE")},
+		{TEXT("LOCGEN_TOLOWER( INVTEXT(\"ABC\") )"), TEXT("abc")},
+		// The friendly name the editor gives each pin of a split struct.
+		{TEXT("LOCGEN_FORMAT_NAMED(NSLOCTEXT(\"KismetSchema\", \"SplitPinFriendlyNameFormat\", \"{PinDisplayName} {ProtoPinDisplayName}\"), \"PinDisplayName\", NSLOCTEXT(\"\", \"A\", \"Location\"), \"ProtoPinDisplayName\", NSLOCTEXT(\"\", \"B\", \"X\"))"), TEXT("Location X")},
+		{TEXT("LOCGEN_FORMAT_NAMED(INVTEXT(\"{Count} for {Who}{Gender}, {Missing}\"), \"Count\", 1500, \"Who\", \"you\", \"Gender\", ETextGender::Feminine)"), TEXT("1,500 for you, {Missing}")},
+		{TEXT("LOCGEN_FORMAT_ORDERED(INVTEXT(\"{1}-{0}\"), \"a\", 2.5)"), TEXT("2.5-a")},
+		{TEXT("LOCTABLE(\"/Game/Strings/ST_Menu.ST_Menu\", \"Start\")"), TEXT("<MISSING STRING TABLE ENTRY>")},
+		{TEXT("LOCGEN_PERCENT(0.5, \"\")"), nullptr},
+		{TEXT("LOCGEN_CURRENCY(1234, \"EUR\", \"de\")"), nullptr},
+		{TEXT("LOCGEN_DATE_UTC(1700000000, EDateTimeStyle::Medium, \"UTC\", \"en\")"), nullptr},
+		{TEXT("LOCGEN_TIME_LOCAL(0, EDateTimeStyle::short, \"\")"), nullptr},
+		{TEXT("LOCGEN_DATETIME_UTC(0, EDateTimeStyle::Long, EDateTimeStyle::Full, \"Europe/Paris\", \"\")"), nullptr},
+		{TEXT("LOCGEN_DATETIME_CUSTOM_LOCAL(86400, \"%Y-%m-%d\", \"\")"), nullptr},
+	};
+	int32 Number = 0;
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(Case.Form));
+		const FString Text = FString::Printf(TEXT("Begin Object Class=/Script/CoreUObjectTests.TestReflected Name=\"T%d\"\n   Title=%s\nEnd Object\n"), ++Number, Case.Form);
+		UTestReflected* const Imported = Cast<UTestReflected>(ImportObjectFromText(*Text, Package));
+		ASSERT_NE(Imported, nullptr);
+		EXPECT_EQ(Imported->Title.ToString(), FString(Case.Shown ? Case.Shown : Case.Form));
+
+		// Written and read again, it shows the same, and a generated text is written in its own form.
+		FString Exported;
+		ExportObjectStateToText(Imported, Exported);
+		const UTestReflected* const Again = Cast<UTestReflected>(ImportObjectFromText(*Exported, Package));
+		ASSERT_NE(Again, nullptr);
+		EXPECT_EQ(Again->Title.ToString(), Imported->Title.ToString()) << TCHAR_TO_UTF8(*Exported);
+		if (FString(Case.Form).StartsWith(TEXT("LOC")) && !FString(Case.Form).StartsWith(TEXT("LOCTEXT")))
+		{
+			EXPECT_NE(Exported.Find(FString(TEXT("Title=")) + Case.Form), INDEX_NONE) << TCHAR_TO_UTF8(*Exported);
+		}
+	}
+
+	const UTestReflected* const Localized = Cast<UTestReflected>(ImportObjectFromText(TEXT("Begin Object Class=/Script/CoreUObjectTests.TestReflected Name=\"L\"\n   Title=LOCTEXT(\"Key\", \"Source\")\nEnd Object\n"), Package));
+	ASSERT_NE(Localized, nullptr);
+	EXPECT_EQ(FTextInspector::GetNamespace(Localized->Title).Get(TEXT("unset")), TEXT(""));
+	EXPECT_EQ(FTextInspector::GetKey(Localized->Title).Get(TEXT("unset")), TEXT("Key"));
+}
+
+// UE 5.4 TextHistory.cpp: a marker is matched as written, and a form that starts like one but does not
+// read is no text; the property keeps what it had. Texts nested in texts are read by recursion, in the
+// engine without a limit; the host stops at 64 levels.
+TEST_F(FTextExportTest, TextFormsThatDoNotReadLeaveTheTextAsItWas)
+{
+	const auto Nest = [](int32 NumLevels)
+	{
+		FString Nested = TEXT("INVTEXT(\"a\")");
+		for (int32 Level = 1; Level < NumLevels; ++Level)
+		{
+			Nested = TEXT("LOCGEN_TOUPPER(") + Nested + TEXT(")");
+		}
+		return Nested;
+	};
+	const FString Cases[] = {
+		TEXT("nsloctext(\"a\", \"b\", \"c\")"),
+		TEXT("NSLOCTEXT(\"a\", \"b\")"),
+		TEXT("LOCGEN_NUMBER(12)"),
+		TEXT("LOCGEN_NUMBERS(12, \"\")"),
+		TEXT("LOCGEN_NUMBER(twelve, \"\")"),
+		TEXT("LOCGEN_NUMBER_CUSTOM(1, SetUseGrouping(maybe), \"\")"),
+		TEXT("LOCGEN_DATE(0, EDateTimeStyle::Short, \"\")"),
+		TEXT("LOCGEN_DATE_UTC(0, EDateTimeStyle::Sometime, \"UTC\", \"\")"),
+		TEXT("LOCGEN_FORMAT_NAMED(INVTEXT(\"{A}\"), \"A\")"),
+		TEXT("LOCGEN_TOUPPER(plain)"),
+		TEXT("INVTEXT(\"line\nbreak\")"),
+		Nest(65),
+	};
+	for (int32 Index = 0; Index < (int32)UE_ARRAY_COUNT(Cases); ++Index)
+	{
+		SCOPED_TRACE(TCHAR_TO_UTF8(*Cases[Index].Left(120)));
+		const FString Text = FString::Printf(TEXT("Begin Object Class=/Script/CoreUObjectTests.TestReflected Name=\"F%d\"\r\n   Title=%s\r\nEnd Object\r\n"), Index, *Cases[Index]);
+		const UTestReflected* const Imported = Cast<UTestReflected>(ImportObjectFromText(*Text, Package));
+		ASSERT_NE(Imported, nullptr);
+		EXPECT_TRUE(Imported->Title.IsEmpty()) << TCHAR_TO_UTF8(*Imported->Title.ToString());
+	}
+	const UTestReflected* const Nested = Cast<UTestReflected>(ImportObjectFromText(*FString::Printf(TEXT("Begin Object Class=/Script/CoreUObjectTests.TestReflected Name=\"N\"\n   Title=%s\nEnd Object\n"), *Nest(64)), Package));
+	ASSERT_NE(Nested, nullptr);
+	EXPECT_EQ(Nested->Title.ToString(), TEXT("A"));
+}
+
+// UE 5.4 UnrealEd/Private/EditorObject.cpp (ImportProperties): a block inside another without a class
+// reads into the subobject of its name, which an earlier block declared.
+TEST_F(FTextExportTest, AnInnerBlockWithoutAClassReadsIntoTheSubobjectDeclaredBefore)
+{
+	const UTestReflected* const Imported = Cast<UTestReflected>(ImportObjectFromText(TEXT(
+		"Begin Object Class=/Script/CoreUObjectTests.TestReflected Name=\"Outer\"\n"
+		"   Begin Object Class=/Script/CoreUObjectTests.TestReflected Name=\"Inner\"\n"
+		"   End Object\n"
+		"   Begin Object Name=\"Inner\"\n"
+		"      Names(0)=\"defined\"\n"
+		"   End Object\n"
+		"   Names(0)=\"outer\"\n"
+		"End Object\n"), Package));
+	ASSERT_NE(Imported, nullptr);
+	EXPECT_EQ(Imported->Names, TArray<FString>({TEXT("outer")}));
+	const UTestReflected* const Inner = Cast<UTestReflected>(StaticFindObjectFast(nullptr, const_cast<UTestReflected*>(Imported), TEXT("Inner")));
+	ASSERT_NE(Inner, nullptr);
+	EXPECT_EQ(Inner->Names, TArray<FString>({TEXT("defined")}));
 }

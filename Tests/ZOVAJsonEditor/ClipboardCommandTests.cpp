@@ -124,6 +124,9 @@ TEST(ZovaGraphRunTest, EditorTextRunsAsTheCompiledGraphAndNamesWhatDoesNotRun)
 			{TEXT("ZOVAK2Node_JsonToArray_0"), TEXT("Success"), TEXT("true")},
 			{TEXT("ZOVAK2Node_JsonToArray_0"), TEXT("String Array"), TEXT("[\"x\",\"true\"]")}},
 			{TEXT("K2Node_VariableGet_1 /Script/BlueprintGraph.K2Node_VariableGet"), TEXT("K2Node_AsyncAction_0 /Script/BlueprintGraph.K2Node_AsyncAction")}},
+		// UE 4.2x pin types, a split struct output named by a format of texts, and a subobject's second, defining pass.
+		{"OlderEditorsAndSubobjects.txt", {}, {{TEXT("ZOVAK2Node_Json_4"), TEXT("Success"), TEXT("true")}, {TEXT("ZOVAK2Node_Json_4"), TEXT("name"), TEXT("\"Zova\"")}, {TEXT("ZOVAK2Node_Json_4"), TEXT("level"), TEXT("\"3\"")}},
+			{TEXT("K2Node_Composite_0 /Script/BlueprintGraph.K2Node_Composite")}},
 		{"NodesNotRunHere.txt", {"--pin", "K2Node_VariableGet_1.Profile", "--pin", "K2Node_AsyncAction_0.Code"}, {
 			{TEXT("K2Node_VariableGet_1"), TEXT("Profile"), TEXT("depends on K2Node_VariableGet_1")},
 			{TEXT("K2Node_AsyncAction_0"), TEXT("Code"), TEXT("depends on K2Node_AsyncAction_0")}},
@@ -157,18 +160,22 @@ TEST(ZovaGraphRunTest, TextNotInTheEditorsFormIsRefusedNamingItsLine)
 		const char* ExpectedError;
 	};
 	const std::string Header = "Begin Object Class=/Script/ZOVAJsonEditor.ZOVAK2Node_Json Name=\"ZOVAK2Node_Json_0\"\n";
+	const std::string ArrayHeader = "Begin Object Class=/Script/ZOVAJsonEditor.ZOVAK2Node_JsonArrayCreate Name=\"ZOVAK2Node_JsonArrayCreate_0\"\n";
 	const FCase Cases[] = {
 		{"no block", "just words\n", "line 1: expected Begin Object"},
 		{"empty", "", "line 1: expected Begin Object"},
-		{"pin id not a guid", Header + "   CustomProperties Pin (PinId=XYZ,PinName=\"In Json\",)\nEnd Object\n", "line 2: expected a pin in the editor's form"},
-		{"pin text not closed", Header + "   NodeGuid=9F8E7D6C5B4A39281706F5E4D3C2B1A0\r\n   CustomProperties Pin (PinId=9F8E7D6C5B4A39281706F5E4D3C2B1A0,PinName=\"In Json\"\r\nEnd Object\r\n", "line 3: expected a pin"},
 		{"block not ended", Header + "   NodePosX=3\n", "line 3: expected End Object for the Begin Object of line 1"},
 		{"stray end", Header + "End Object\nEnd Object\n", "line 3: expected Begin Object before End Object"},
 		{"no class", "Begin Object Name=\"A\"\nEnd Object\n", "line 1: expected Class="},
 		{"not a property", Header + "   a line of prose\nEnd Object\n", "line 2: expected Name=Value"},
-		// As many inputs as the text asks for would be made, in the editor too.
-		{"inputs beyond count", "\n" + Header + "   NumInputs=345555\nEnd Object\n", "line 2: expected a node of at most 100000 inputs"},
-		{"inputs beyond count, spelt otherwise", Header + "   numinputs (0) = 345555;\r\nEnd Object\r\n", "line 1: expected a node of at most 100000 inputs"},
+		// As many inputs as the text asks for would be made, in the editor too; the count read as the node's
+		// property reads it, however the line spells the name or the number.
+		{"inputs beyond count", "\n" + ArrayHeader + "   NumInputs=345555\nEnd Object\n", "line 3: expected NumInputs of at most 100000 (a node makes an input for each), not 345555"},
+		{"inputs beyond count, spelt otherwise", ArrayHeader + "   numinputs (0) = 345555;\r\nEnd Object\r\n", "line 2: expected NumInputs of at most 100000"},
+		{"inputs beyond count, in capitals", ArrayHeader + "   NUMINPUTS=345555\r\nEnd Object\r\n", "line 2: expected NumInputs of at most 100000"},
+		{"inputs beyond count, quoted", ArrayHeader + "   \"NumInputs\"=345555\r\nEnd Object\r\n", "line 2: expected NumInputs of at most 100000"},
+		{"inputs beyond count, past 32 bits", ArrayHeader + "   NumInputs=-4244967296\r\nEnd Object\r\n", "line 2: expected NumInputs of at most 100000 (a node makes an input for each), not 50000000"},
+		{"inputs beyond count, the entry read last", ArrayHeader + "   NumInputs=2\r\n   NumInputs(0)=345555\r\nEnd Object\r\n", "line 3: expected NumInputs of at most 100000"},
 	};
 	for (const FCase& Case : Cases)
 	{
@@ -501,4 +508,78 @@ TEST(ZovaGraphRunTest, ChainsOfThousandsOfPureNodesRun)
 	const FGraphRun Knots = RunGraph({"-"}, KnotChain(400));
 	EXPECT_EQ(Knots.ExitStatus, 0);
 	EXPECT_EQ(TCHAR_TO_UTF8(*Describe(Knots.Pins)), std::string("ZOVAK2Node_JsonToArray_0.Success = true\nZOVAK2Node_JsonToArray_0.String Array = [\"via knots\"]\n"));
+}
+
+// UE 5.4 Engine/Private/EdGraph/EdGraphNode.cpp and EdGraphPin.cpp, 5.8 UnrealEd/Private/EdGraphUtilities.cpp:
+// the editor's paste skips a pin line that does not read, with the engine's warnings, and pastes the
+// rest; zova says on which line, and which field does not read, and runs the graph.
+TEST(ZovaGraphRunTest, APinLineThatDoesNotReadIsSkippedNamingItsLineAndField)
+{
+	FString Fixture;
+	ASSERT_TRUE(FFileHelper::LoadFileToString(Fixture, UTF8_TO_TCHAR(::Fixture("AnalyzeWithKeys.txt").c_str())));
+	struct FCase
+	{
+		const char* Name;
+		const TCHAR* From;
+		const TCHAR* To;
+		std::vector<std::string> StdErr;
+	};
+	const FCase Cases[] = {
+		{"a member the pin type does not have", TEXT("PinName=\"name\","), TEXT("PinName=\"name\",PinType.bIsFrozen=True,"),
+			{"zova: line 12: the editor's paste skips the pin \"name\", as it cannot read the field PinType.bIsFrozen=True", "Warning: Unknown pin type member: bIsFrozen.", "Warning: name: Parse error while importing property values (PinName = name)."}},
+		{"a pin id that is no guid", TEXT("PinId=8C1E2F3A4B5C6D7E8F9011223344A003"), TEXT("PinId=XYZ"),
+			{"zova: line 12: the editor's paste skips a pin, as it cannot read the field PinId=XYZ", "Warning: None: Parse error while importing property values (PinName = None)."}},
+		{"a friendly name that is no text", TEXT("PinName=\"name\","), TEXT("PinName=\"name\",PinFriendlyName=LOCGEN_NUMBER(1),"),
+			{"zova: line 12: the editor's paste skips the pin \"name\", as it cannot read the field PinFriendlyName=LOCGEN_NUMBER(1)", "Warning: name: Parse error while importing property values (PinName = name)."}},
+	};
+	for (const FCase& Case : Cases)
+	{
+		SCOPED_TRACE(Case.Name);
+		const FString Text = Fixture.Replace(Case.From, Case.To, ESearchCase::CaseSensitive);
+		ASSERT_NE(Text, Fixture);
+		const FZovaRun Run = RunZova({"graph", "run", "-", "--pin", "ZOVAK2Node_Json_3.name"}, std::string(TCHAR_TO_UTF8(*Text)));
+		EXPECT_EQ(Run.ExitStatus, 0) << Run.StdErr;
+		std::vector<std::string> Lines;
+		for (size_t Start = 0; Start < Run.StdErr.size();)
+		{
+			const size_t End = Run.StdErr.find('\n', Start);
+			Lines.push_back(Run.StdErr.substr(Start, End - Start));
+			Start = End == std::string::npos ? Run.StdErr.size() : End + 1;
+		}
+		EXPECT_EQ(Lines, Case.StdErr);
+		// The node makes the key's output again from its keys, so the value is still there.
+		EXPECT_NE(Run.StdOut.Find(TEXT("ZOVAK2Node_Json_3  name  Zova")), INDEX_NONE) << TCHAR_TO_UTF8(*Run.StdOut);
+	}
+}
+
+// UE 5.8 UnrealEd/Public/Factories.h (ClearObjectNameUsage): of two blocks of one name the later takes the
+// name and the earlier gets another, so --pin NAME.PIN names the later block, and the earlier is named as
+// the output and a note on standard error show it. A linked text pasted twice links into its second copy
+// by the names that copy holds, and the graph then does not compile, as in the editor.
+TEST(ZovaGraphRunTest, RepeatedBlockNamesGoToTheLaterBlockAsTheEditorsPasteGivesThem)
+{
+	FString Analyze;
+	ASSERT_TRUE(FFileHelper::LoadFileToString(Analyze, UTF8_TO_TCHAR(Fixture("AnalyzeWithKeys.txt").c_str())));
+	const FString Twice = Analyze + Analyze.Replace(TEXT("Zova"), TEXT("Later"), ESearchCase::CaseSensitive);
+	const int32 SecondLine = 1 + Analyze.Len() - Analyze.Replace(TEXT("\n"), TEXT("")).Len();
+	ASSERT_GT(SecondLine, 1);
+
+	const FZovaRun Named = RunZova({"graph", "run", "-", "--pin", "ZOVAK2Node_Json_3.name"}, std::string(TCHAR_TO_UTF8(*Twice)));
+	EXPECT_EQ(Named.ExitStatus, 0) << Named.StdErr;
+	EXPECT_NE(Named.StdOut.Find(TEXT("ZOVAK2Node_Json_3  name  Later")), INDEX_NONE) << TCHAR_TO_UTF8(*Named.StdOut);
+	const std::string Note = "zova: line 1: the editor's paste names the node of this block ";
+	ASSERT_EQ(Named.StdErr.rfind(Note, 0), 0u) << Named.StdErr;
+	const std::string EarlierName = Named.StdErr.substr(Note.size(), Named.StdErr.find(',', Note.size()) - Note.size());
+	EXPECT_NE(EarlierName, "ZOVAK2Node_Json_3");
+
+	const FZovaRun Earlier = RunZova({"graph", "run", "-", "--pin", EarlierName + ".name"}, std::string(TCHAR_TO_UTF8(*Twice)));
+	EXPECT_EQ(Earlier.ExitStatus, 0) << Earlier.StdErr;
+	EXPECT_NE(Earlier.StdOut.Find(UTF8_TO_TCHAR((EarlierName + "  name  Zova").c_str())), INDEX_NONE) << TCHAR_TO_UTF8(*Earlier.StdOut);
+
+	FString Linked;
+	ASSERT_TRUE(FFileHelper::LoadFileToString(Linked, UTF8_TO_TCHAR(Fixture("CreateFeedsAnalyze.txt").c_str())));
+	const FZovaRun Copies = RunZova({"graph", "run", "-"}, std::string(TCHAR_TO_UTF8(*(Linked + Linked))));
+	EXPECT_EQ(Copies.ExitStatus, 2);
+	EXPECT_NE(Copies.StdErr.find("zova: line 1: the editor's paste names the node of this block ZOVAK2Node_JsonCreate_"), std::string::npos) << Copies.StdErr;
+	EXPECT_NE(Copies.StdErr.find("zova: the graph does not compile: "), std::string::npos) << Copies.StdErr;
 }

@@ -94,6 +94,10 @@ namespace
 	{
 		FPastedGraph Pasted;
 		Pasted.Nodes = Session.Paste(Text);
+		for (const FString& Note : Clipboard.DescribeRenamedNodes(Pasted.Nodes))
+		{
+			ZovaOutput::PrintError(Note);
+		}
 		Pasted.NotRun = Clipboard.GetOpaqueNodes();
 		for (UEdGraphNode* Node : Pasted.Nodes)
 		{
@@ -109,10 +113,11 @@ namespace
 		}
 		for (const FZovaTextLink& Link : Clipboard.GetInputLinks())
 		{
-			UEdGraphNode* const* const Node = Pasted.NodesByName.Find(Link.NodeName);
-			if (Node && Runs(*Node) && Pasted.NotRunClasses.Contains(Link.FromNodeName))
+			UEdGraphNode* const Node = Pasted.Nodes.IsValidIndex(Link.NodeIndex) ? Pasted.Nodes[Link.NodeIndex] : nullptr;
+			const FString FromName = Pasted.Nodes.IsValidIndex(Link.FromNodeIndex) ? Pasted.Nodes[Link.FromNodeIndex]->GetName() : Link.FromNodeName;
+			if (Node && Runs(Node) && Pasted.NotRunClasses.Contains(FromName))
 			{
-				MarkDownstream(Pasted, *Node, Link.FromNodeName);
+				MarkDownstream(Pasted, Node, FromName);
 			}
 		}
 		TArray<UEdGraphNode*> Removed;
@@ -317,6 +322,10 @@ namespace
 		if (!Clipboard.Read(Text, Error))
 		{
 			return ZovaOutput::UsageError(Error);
+		}
+		for (const FString& Warning : Clipboard.GetWarnings())
+		{
+			ZovaOutput::PrintError(Warning);
 		}
 		const FPastedGraph Pasted = PasteAndSetApart(Session, Text, Clipboard);
 		const TArray<FString> Requests = Arguments.GetOptionValues(TEXT("pin"));

@@ -101,8 +101,7 @@ void FEdGraphUtilities::ImportNodesFromText(UEdGraph* DestinationGraph, const FS
 	ParseObjectTextBlocks(*TextToImport, Blocks);
 
 	TArray<UEdGraphNode*> Pasted;
-	TArray<const FObjectTextBlock*> PastedBlocks;
-	TMap<FString, bool> NamesPasted;
+	TArray<int32> PastedBlocks;
 	for (const int32 Root : Blocks.Roots)
 	{
 		const FObjectTextBlock& Block = Blocks.Blocks[Root];
@@ -111,24 +110,23 @@ void FEdGraphUtilities::ImportNodesFromText(UEdGraph* DestinationGraph, const FS
 		{
 			continue;
 		}
-		// The engine keeps whatever name the text gives (and asserts on one too long to hold); the host
-		// gives such a node a fresh name, as it does a block without one and a block that repeats the
-		// name of an earlier one (links by that name then go to the earlier block, as they read).
-		const bool bUsable = IsUsableNodeName(Block.Name) && !NamesPasted.Contains(Block.Name);
-		const FName Name = bUsable ? FName(*Block.Name) : MakeUniqueObjectName(DestinationGraph, Class);
+		// Each block takes its name, and whatever holds the name already, an earlier block of the same
+		// name included, moves out of its way, as the engine's text factory clears a name's use. The
+		// engine keeps any name (and asserts on one too long to hold); the host gives a name it cannot
+		// use a fresh one.
+		const FName Name = IsUsableNodeName(Block.Name) ? FName(*Block.Name) : MakeUniqueObjectName(DestinationGraph, Class);
 		if (UObject* const InTheWay = StaticFindObjectFast(nullptr, DestinationGraph, Name))
 		{
 			InTheWay->Rename(*MakeUniqueObjectName(DestinationGraph, InTheWay->GetClass()).ToString());
 		}
-		NamesPasted.Add(Name.ToString(), true);
 		UEdGraphNode* const Node = NewObject<UEdGraphNode>(DestinationGraph, Class, Name, RF_Transactional);
 		Pasted.Add(Node);
-		PastedBlocks.Add(&Block);
+		PastedBlocks.Add(Root);
 	}
+	// Every node exists before any reads its text, so a link names whichever node holds the name by then.
 	for (int32 Index = 0; Index < Pasted.Num(); ++Index)
 	{
-		ImportObjectTextProperties(Pasted[Index], *PastedBlocks[Index]);
-		Pasted[Index]->ImportCustomProperties(*PastedBlocks[Index]->CustomText, nullptr);
+		ImportObjectTextBlock(Pasted[Index], Blocks, PastedBlocks[Index]);
 		GiveRepeatedPinIdsFreshOnes(*Pasted[Index]);
 		Pasted[Index]->PostEditImport();
 		DestinationGraph->Nodes.Add(Pasted[Index]);

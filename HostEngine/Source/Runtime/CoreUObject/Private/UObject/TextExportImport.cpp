@@ -3,11 +3,15 @@
 #include "UObject/Package.h"
 #include "UObject/UnrealType.h"
 #include "UObject/UObjectGlobals.h"
+#include "Misc/OutputDeviceRedirector.h"
 #include "Misc/StringOutputDevice.h"
 #include "ObjectTextReferences.h"
 #include "PropertyLineImporter.h"
 #include "Templates/Casts.h"
 #include "UObjectArray.h"
+
+#include <algorithm>
+#include <memory>
 
 namespace
 {
@@ -177,6 +181,21 @@ namespace
 		{
 			const TPair<int32, UObject*> Entry = Pending.Pop();
 			const FObjectTextBlock& Block = State.Blocks.Blocks[Entry.Key];
+			// A block without a class defines the subobject an earlier block of its outer declared.
+			if (!bRoot && Block.ClassPath.IsEmpty())
+			{
+				UObject* const Declared = Block.Name.Len() < NAME_SIZE ? StaticFindObjectFast(nullptr, Entry.Value, FName(*Block.Name, FNAME_Find)) : nullptr;
+				if (!Declared)
+				{
+					return false;
+				}
+				State.Created[Entry.Key] = Declared;
+				for (int32 Child = Block.Children.Num() - 1; Child >= 0; --Child)
+				{
+					Pending.Emplace(Block.Children[Child], Declared);
+				}
+				continue;
+			}
 			UClass* Class = Cast<UClass>(StaticFindObject(UClass::StaticClass(), nullptr, *Block.ClassPath));
 			if (!Class || Class->HasAnyClassFlags(CLASS_Abstract))
 			{
@@ -246,7 +265,8 @@ void ParseObjectTextBlocks(const TCHAR* Text, FObjectTextBlocks& OutBlocks, FStr
 			Block.Name = ReadHeaderValue(Line, TEXT("Name"));
 			Block.ExportPath = ReadHeaderValue(Line, TEXT("ExportPath"));
 			Block.LineNumber = LineNumber;
-			if (Block.ClassPath.IsEmpty())
+			Block.BeginLine = Line;
+			if (Block.ClassPath.IsEmpty() && Open.IsEmpty())
 			{
 				NoteProblem(OutProblem, LineNumber, TEXT("Class=/Script/<Module>.<Class> on the Begin Object line"));
 			}
@@ -289,6 +309,7 @@ void ParseObjectTextBlocks(const TCHAR* Text, FObjectTextBlocks& OutBlocks, FStr
 				NoteProblem(OutProblem, LineNumber, TEXT("Name=Value, Name(Index)=Value, CustomProperties or End Object"));
 			}
 			OutBlocks.Blocks[Open.Last()].PropertyLines.Add(PropertyLine);
+			OutBlocks.Blocks[Open.Last()].PropertyLineNumbers.Add(LineNumber);
 		}
 	}
 	if (!Open.IsEmpty())
@@ -304,6 +325,140 @@ void ImportObjectTextProperties(UObject* Object, const FObjectTextBlock& Block)
 	{
 		Importer.ImportLine(Line);
 	}
+}
+
+namespace
+{
+	/** A block being read by ImportObjectTextBlock: its object, and how far its lines are read. */
+	struct FBlockImport
+	{
+		FBlockImport(int32 InBlockIndex, UObject* InObject, const FObjectTextBlock& Block)
+			: BlockIndex(InBlockIndex)
+			, Object(InObject)
+			, Importer(std::make_unique<FPropertyLineImporter>(InObject, Block.PropertyLines.Num()))
+		{
+			Block.CustomText.ParseIntoArray(CustomLines, TEXT("\n"), true);
+		}
+
+		int32 BlockIndex;
+		UObject* Object;
+		std::unique_ptr<FPropertyLineImporter> Importer;
+		int32 NextProperty = 0;
+		int32 NextCustom = 0;
+		int32 NextChild = 0;
+		/** The block's CustomProperties lines, and those of them read so far. */
+		TArray<FString> CustomLines;
+		FString CustomText;
+	};
+
+	void ReportBeginObjectError(const FString& Message)
+	{
+		GLog->Serialize(*Message, ELogVerbosity::Error, NAME_None);
+	}
+
+	/**
+	 * The subobject an inner block reads into, as the engine's ImportProperties finds or makes it; null,
+	 * with the engine's error, when the block names no class the host has, no name or no subobject to
+	 * define.
+	 */
+	UObject* FindOrMakeSubobject(UObject* Outer, const FObjectTextBlock& Block)
+	{
+		UClass* Class = nullptr;
+		if (!Block.ClassPath.IsEmpty())
+		{
+			Class = Cast<UClass>(StaticFindObject(UClass::StaticClass(), nullptr, *Block.ClassPath));
+			if (!Class || Class->HasAnyClassFlags(CLASS_Abstract))
+			{
+				ReportBeginObjectError(FString::Printf(TEXT("BEGIN OBJECT: Invalid class specified: %s"), *Block.BeginLine));
+				return nullptr;
+			}
+		}
+		// The engine reads the name into a buffer of NAME_SIZE characters, cutting a longer one.
+		const FName Name(*Block.Name.Left(NAME_SIZE - 1));
+		if (Name.IsNone())
+		{
+			ReportBeginObjectError(FString::Printf(TEXT("BEGIN OBJECT: Must specify valid name for subobject/component: %s"), *Block.BeginLine));
+			return nullptr;
+		}
+		UObject* Existing = StaticFindObjectFast(nullptr, Outer, Name);
+		if (!Class)
+		{
+			if (Existing)
+			{
+				return Existing;
+			}
+			UClass* const ParentClass = Outer->GetClass()->GetSuperClass();
+			const UObject* const Template = ParentClass ? StaticFindObjectFast(nullptr, ParentClass->GetDefaultObject(), Name) : nullptr;
+			if (!Template)
+			{
+				ReportBeginObjectError(FString::Printf(TEXT("BEGIN OBJECT: No base template named %s found in parent class %s: %s"), *Name.ToString(), ParentClass ? *ParentClass->GetName() : TEXT("None"), *Block.BeginLine));
+				return nullptr;
+			}
+			Class = Template->GetClass();
+		}
+		if (Existing && Existing->GetClass() == Class)
+		{
+			return Existing;
+		}
+		if (Existing)
+		{
+			// Another object in the way is moved aside, as the engine abandons a subobject it cannot reuse.
+			Existing->Rename(*MakeUniqueObjectName(Outer, Existing->GetClass()).ToString());
+		}
+		return NewObject<UObject>(Outer, Class, Name, Outer->HasAnyFlags(RF_Transactional) ? RF_Transactional : RF_NoFlags);
+	}
+}
+
+bool ImportObjectTextBlock(UObject* Object, const FObjectTextBlocks& Blocks, int32 BlockIndex)
+{
+	check(Object);
+	// Depth-first without recursion: the innermost block being read is last.
+	TArray<FBlockImport> Stack;
+	Stack.Emplace(BlockIndex, Object, Blocks.Blocks[BlockIndex]);
+	bool bStopped = false;
+	while (!Stack.IsEmpty())
+	{
+		FBlockImport& Import = Stack.Last();
+		const FObjectTextBlock& Block = Blocks.Blocks[Import.BlockIndex];
+		const int32 PropertyLine = Import.NextProperty < Block.PropertyLines.Num() ? Block.PropertyLineNumbers[Import.NextProperty] : MAX_int32;
+		const int32 CustomLine = Import.NextCustom < Block.CustomLineNumbers.Num() ? Block.CustomLineNumbers[Import.NextCustom] : MAX_int32;
+		const int32 ChildLine = Import.NextChild < Block.Children.Num() ? Blocks.Blocks[Block.Children[Import.NextChild]].LineNumber : MAX_int32;
+		const int32 NextLine = bStopped ? MAX_int32 : std::min({PropertyLine, CustomLine, ChildLine});
+		if (NextLine == MAX_int32)
+		{
+			// The block is read, or the import stopped: the custom lines read so far go to the object.
+			if (!Import.CustomText.IsEmpty())
+			{
+				Import.Object->ImportCustomProperties(*Import.CustomText, nullptr);
+			}
+			if (Stack.Num() > 1)
+			{
+				Import.Object->PostEditImport();
+			}
+			Stack.Pop();
+			continue;
+		}
+		if (NextLine == PropertyLine)
+		{
+			Import.Importer->ImportLine(Block.PropertyLines[Import.NextProperty++]);
+		}
+		else if (NextLine == CustomLine)
+		{
+			Import.CustomText += Import.CustomLines[Import.NextCustom++] + TEXT("\n");
+		}
+		else
+		{
+			const int32 ChildIndex = Block.Children[Import.NextChild++];
+			UObject* const Subobject = FindOrMakeSubobject(Import.Object, Blocks.Blocks[ChildIndex]);
+			if (!Subobject)
+			{
+				bStopped = true;
+				continue;
+			}
+			Stack.Emplace(ChildIndex, Subobject, Blocks.Blocks[ChildIndex]);
+		}
+	}
+	return !bStopped;
 }
 
 bool ReadObjectTextAssignment(const FString& Line, FString& OutName, int32& OutIndex, FString& OutValue)

@@ -435,56 +435,18 @@ const TCHAR* FNameProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, U
 
 void FTextProperty::ExportTextItem_Direct(FString& ValueStr, const void* PropertyValue, const void* DefaultValue, UObject* Parent, int32 PortFlags, UObject* ExportRootScope) const
 {
-	const FText& Text = *(const FText*)PropertyValue;
-	const TOptional<FString> Namespace = FTextInspector::GetNamespace(Text);
-	const TOptional<FString> Key = FTextInspector::GetKey(Text);
-	if (Namespace.IsSet() && Key.IsSet())
-	{
-		ValueStr += FString::Printf(TEXT("NSLOCTEXT(%s, %s, %s)"), *QuoteText(Namespace.GetValue()), *QuoteText(Key.GetValue()), *QuoteText(Text.ToString()));
-	}
-	else
-	{
-		ValueStr += FString::Printf(TEXT("INVTEXT(%s)"), *QuoteText(Text.ToString()));
-	}
+	FTextStringHelper::WriteToBuffer(ValueStr, *(const FText*)PropertyValue, (PortFlags & PPF_Delimited) != 0);
 }
 
 const TCHAR* FTextProperty::ImportText_Direct(const TCHAR* Buffer, void* Data, UObject* OwnerObject, int32 PortFlags, FOutputDevice* ErrorText) const
 {
-	Buffer = SkipWhitespace(Buffer);
-	const FString Rest(Buffer);
-	if (Rest.StartsWith(TEXT("NSLOCTEXT(")))
+	FText Imported;
+	const TCHAR* const Result = FTextStringHelper::ReadFromBuffer(Buffer, Imported, nullptr, nullptr, (PortFlags & PPF_Delimited) != 0);
+	if (Result)
 	{
-		FString Namespace, Key, Source;
-		const TCHAR* Cursor = ReadQuotedText(Buffer + 10, Namespace);
-		Cursor = Cursor ? ReadQuotedText(SkipWhitespace(Cursor) + 1, Key) : nullptr;
-		Cursor = Cursor ? ReadQuotedText(SkipWhitespace(Cursor) + 1, Source) : nullptr;
-		Cursor = Cursor ? SkipWhitespace(Cursor) : nullptr;
-		if (!Cursor || *Cursor != ')')
-		{
-			return nullptr;
-		}
-		*(FText*)Data = FText::CreateLocalized(*Source, *Namespace, *Key);
-		return Cursor + 1;
+		*(FText*)Data = MoveTemp(Imported);
 	}
-	if (Rest.StartsWith(TEXT("INVTEXT(")))
-	{
-		FString Source;
-		const TCHAR* Cursor = ReadQuotedText(Buffer + 8, Source);
-		Cursor = Cursor ? SkipWhitespace(Cursor) : nullptr;
-		if (!Cursor || *Cursor != ')')
-		{
-			return nullptr;
-		}
-		*(FText*)Data = FText::AsCultureInvariant(Source);
-		return Cursor + 1;
-	}
-	FString Source;
-	Buffer = ReadQuotedText(Buffer, Source);
-	if (Buffer)
-	{
-		*(FText*)Data = FText::FromString(Source);
-	}
-	return Buffer;
+	return Result;
 }
 
 FObjectPropertyBase::FObjectPropertyBase(UStruct* InOwner, const FName& InName, EPropertyFlags InFlags, int32 InOffset, const FPropertyValueOps* InOps, UClass* InPropertyClass)

@@ -17,6 +17,7 @@ class UClass;
  */
 struct FObjectTextBlock
 {
+	/** Empty for a block inside another that defines a subobject declared before (the editor's second pass). */
 	FString ClassPath;
 	FString Name;
 	FString ExportPath;
@@ -24,7 +25,11 @@ struct FObjectTextBlock
 	int32 LineNumber = 0;
 	/** False when the text ended before the block's "End Object". */
 	bool bClosed = false;
+	/** The "Begin Object" line, trimmed. */
+	FString BeginLine;
 	TArray<FString> PropertyLines;
+	/** 1-based line of each of PropertyLines. */
+	TArray<int32> PropertyLineNumbers;
 	FString CustomText;
 	/** 1-based line of each line of CustomText. */
 	TArray<int32> CustomLineNumbers;
@@ -43,7 +48,7 @@ struct FObjectTextBlocks
  * Reads the blocks of a text without recursion, however deep they nest. Lines end at "\r\n", "\n" or
  * "\r". It is as lenient as the engine's text factories: lines outside any block are skipped and an
  * unfinished block ends with the text. The first thing that does not have the form is reported, when
- * OutProblem is given, as "line N: expected ...".
+ * OutProblem is given, as "line N: expected ..."; a block inside another may leave out its class.
  */
 COREUOBJECT_API void ParseObjectTextBlocks(const TCHAR* Text, FObjectTextBlocks& OutBlocks, FString* OutProblem = nullptr);
 
@@ -54,6 +59,18 @@ COREUOBJECT_API void ParseObjectTextBlocks(const TCHAR* Text, FObjectTextBlocks&
  * the warning "redundant data: <line>".
  */
 COREUOBJECT_API void ImportObjectTextProperties(UObject* Object, const FObjectTextBlock& Block);
+
+/**
+ * Gives the object everything its block holds, in the order of the text, as the engine's
+ * ImportObjectProperties reads a pasted object: property lines, CustomProperties lines (passed to
+ * ImportCustomProperties) and the blocks inside it. An inner block with a class makes that subobject
+ * (reusing one of that class and name), and one without a class (the editor's second, defining pass)
+ * reads into the subobject of that name; each subobject gets PostEditImport once its block is read. A
+ * block that names no class the host has, no name, or no subobject to define stops the import there
+ * with the engine's error, and the lines after it are not read, in the block or around it.
+ * @return false when the import stopped early.
+ */
+COREUOBJECT_API bool ImportObjectTextBlock(UObject* Object, const FObjectTextBlocks& Blocks, int32 BlockIndex);
 
 /**
  * Reads a property line of a block as ImportObjectTextProperties reads it. True for an assignment

@@ -11,6 +11,31 @@
 namespace
 {
 	const TCHAR PinLinePrefix[] = TEXT("CustomProperties Pin ");
+
+	/**
+	 * The engine's command match: spaces and tabs, the word in any case not followed by a letter or
+	 * digit, then spaces and tabs again.
+	 */
+	bool SkipCommand(const TCHAR*& Cursor, const TCHAR* Word)
+	{
+		const TCHAR* At = Cursor;
+		while (*At == ' ' || *At == '\t')
+		{
+			++At;
+		}
+		const int32 Length = FCString::Strlen(Word);
+		if (FCString::Strnicmp(At, Word, Length) != 0 || FChar::IsAlnum(At[Length]))
+		{
+			return false;
+		}
+		At += Length;
+		while (*At == ' ' || *At == '\t')
+		{
+			++At;
+		}
+		Cursor = At;
+		return true;
+	}
 }
 
 UEdGraphNode::UEdGraphNode(const FObjectInitializer& ObjectInitializer)
@@ -48,20 +73,20 @@ void UEdGraphNode::ImportCustomProperties(const TCHAR* SourceText, FFeedbackCont
 {
 	TArray<UEdGraphPin*> FormerPins = MoveTemp(Pins);
 	Pins.Reset();
-	const int32 PrefixLength = UE_ARRAY_COUNT(PinLinePrefix) - 1;
 	for (const TCHAR* Cursor = SourceText; *Cursor;)
 	{
 		while (FChar::IsWhitespace(*Cursor))
 		{
 			++Cursor;
 		}
-		if (FCString::Strncmp(Cursor, PinLinePrefix, PrefixLength) == 0)
+		const TCHAR* PinText = Cursor;
+		if (SkipCommand(PinText, TEXT("CustomProperties")) && SkipCommand(PinText, TEXT("Pin")))
 		{
-			const TCHAR* PinText = Cursor + PrefixLength;
 			UEdGraphPin* Pin = TakeFormerPin(FormerPins, PinText);
 			const bool bFormer = Pin != nullptr;
 			Pin = bFormer ? Pin : UEdGraphPin::CreatePin(this);
-			if (Pin->ImportTextItem(PinText, PPF_Delimited, this, nullptr))
+			// The engine reads each pin with the paste's GWarn, which is the host's GLog.
+			if (Pin->ImportTextItem(PinText, PPF_Delimited, this, GLog))
 			{
 				Pins.Add(Pin);
 				Cursor = PinText;

@@ -406,7 +406,9 @@ namespace
 		void (*Set)(UEdGraphPin& Pin, bool bValue);
 	};
 
-	// The flags of the type, written with the type; bIsMap and bIsSet, which older texts carry, are read and dropped.
+	// The flags of the type, written with the type. Older texts carry bIsMap and bIsSet, which the engine
+	// reads and drops, and bIsArray, which it reads into a deprecated member that text import never turns
+	// into the container type: the host reads all three and drops them.
 	const FPinFlag TypeFlags[] = {
 		{TEXT("PinType.bIsReference"), [](const UEdGraphPin& Pin) -> bool { return Pin.PinType.bIsReference; }, [](UEdGraphPin& Pin, bool bValue) { Pin.PinType.bIsReference = bValue; }},
 		{TEXT("PinType.bIsConst"), [](const UEdGraphPin& Pin) -> bool { return Pin.PinType.bIsConst; }, [](UEdGraphPin& Pin, bool bValue) { Pin.PinType.bIsConst = bValue; }},
@@ -414,7 +416,7 @@ namespace
 		{TEXT("PinType.bIsUObjectWrapper"), [](const UEdGraphPin& Pin) -> bool { return Pin.PinType.bIsUObjectWrapper; }, [](UEdGraphPin& Pin, bool bValue) { Pin.PinType.bIsUObjectWrapper = bValue; }},
 		{TEXT("PinType.bSerializeAsSinglePrecisionFloat"), [](const UEdGraphPin& Pin) -> bool { return Pin.PinType.bSerializeAsSinglePrecisionFloat; }, [](UEdGraphPin& Pin, bool bValue) { Pin.PinType.bSerializeAsSinglePrecisionFloat = bValue; }},
 	};
-	const TCHAR* const DroppedTypeFlags[] = {TEXT("PinType.bIsMap"), TEXT("PinType.bIsSet")};
+	const TCHAR* const DroppedTypeFlags[] = {TEXT("PinType.bIsMap"), TEXT("PinType.bIsSet"), TEXT("PinType.bIsArray")};
 
 	// The pin's own saved flags, written last. bDisplayAsMutableRef and bAllowFriendlyName are not saved.
 	const FPinFlag PinFlags[] = {
@@ -778,9 +780,18 @@ bool UEdGraphPin::ImportTextItem(const TCHAR*& Buffer, int32 PortFlags, UObject*
 		Flag.Set(*this, false);
 	}
 
+	// The engine's warnings, with its texts; it names the pin by its name as read so far.
+	const auto Warn = [ErrorText](const FString& Message)
+	{
+		if (ErrorText)
+		{
+			ErrorText->Serialize(*Message, ELogVerbosity::Warning, NAME_None);
+		}
+	};
 	FPinTextReader Reader(Buffer);
 	if (!Reader.Open())
 	{
+		Warn(FString::Printf(TEXT("%s: Missing opening '(' while importing property values."), *GetName()));
 		return false;
 	}
 	FStringView Key;
@@ -788,6 +799,8 @@ bool UEdGraphPin::ImportTextItem(const TCHAR*& Buffer, int32 PortFlags, UObject*
 	{
 		if (!Reader.ReadKey(Key))
 		{
+			Warn(Key.IsEmpty() && *Reader.GetCursor() == '=' ? FString::Printf(TEXT("%s: Encountered a missing property token while importing properties."), *GetName())
+				: FString::Printf(TEXT("%s: Unexpected end-of-stream while importing property values."), *GetName()));
 			return false;
 		}
 		bool bRead = true;
@@ -818,7 +831,11 @@ bool UEdGraphPin::ImportTextItem(const TCHAR*& Buffer, int32 PortFlags, UObject*
 			{
 				EnumIndex = DirectionEnum->GetNameStringByIndex(Index) == Token ? Index : INDEX_NONE;
 			}
-			bRead = bRead && EnumIndex != INDEX_NONE;
+			if (bRead && EnumIndex == INDEX_NONE)
+			{
+				Warn(FString::Printf(TEXT("Unknown pin direction enum value: %s."), *Token));
+				bRead = false;
+			}
 			Direction = bRead ? (EEdGraphPinDirection)DirectionEnum->GetValueByIndex(EnumIndex) : EGPD_Input;
 		}
 		else if (Key == TEXT("PinType.PinCategory"))
@@ -878,17 +895,30 @@ bool UEdGraphPin::ImportTextItem(const TCHAR*& Buffer, int32 PortFlags, UObject*
 		}
 		else if (!ReadFlag(Reader, Key, *this, bRead))
 		{
-			// The engine refuses a pin whose text names a field it does not know.
-			return false;
+			// The engine refuses a pin whose text names a field it does not know, naming only a member of the type.
+			static const FString PinTypePrefix(TEXT("PinType."));
+			const FString KeyText = FString::ConstructFromPtrSize(Key.GetData(), Key.Len());
+			if (KeyText.StartsWith(PinTypePrefix))
+			{
+				Warn(FString::Printf(TEXT("Unknown pin type member: %s."), *KeyText.Mid(PinTypePrefix.Len())));
+			}
+			bRead = false;
 		}
 		if (!bRead)
 		{
+			Warn(FString::Printf(TEXT("%s: Parse error while importing property values (PinName = %s)."), *GetName(), *PinName.ToString()));
 			return false;
 		}
 		Reader.EndField();
 	}
-	if (!Reader.Close() || !PinId.IsValid())
+	if (!Reader.Close())
 	{
+		Warn(FString::Printf(TEXT("%s: Unexpected end-of-stream while importing property values."), *GetName()));
+		return false;
+	}
+	if (!PinId.IsValid())
+	{
+		Warn(FString::Printf(TEXT("%s: Invalid PinId after importing property values (PinName = %s)."), *GetName(), *PinName.ToString()));
 		return false;
 	}
 	Buffer = Reader.GetCursor();
