@@ -13,3 +13,5 @@ CORE_API extern uint32 GGameThreadId;
 CORE_API bool IsInGameThread();
 CORE_API extern bool GIsEditor;
 CORE_API extern bool GIsRunning;
+/** Whether an automation test is running, from its start to its stop. */
+CORE_API extern bool GIsAutomationTesting;

@@ -47,6 +47,7 @@ namespace
 uint32 GGameThreadId = CurrentThreadId();
 bool GIsEditor = true;
 bool GIsRunning = false;
+bool GIsAutomationTesting = false;
 
 bool IsInGameThread()
 {
