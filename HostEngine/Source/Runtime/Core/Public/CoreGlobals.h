@@ -15,3 +15,5 @@ CORE_API extern bool GIsEditor;
 /** True while the editor undoes or redoes a transaction. */
 CORE_API extern bool GIsTransacting;
 CORE_API extern bool GIsRunning;
+/** Whether an automation test is running, from its start to its stop. */
+CORE_API extern bool GIsAutomationTesting;

@@ -48,6 +48,7 @@ uint32 GGameThreadId = CurrentThreadId();
 bool GIsEditor = true;
 bool GIsTransacting = false;
 bool GIsRunning = false;
+bool GIsAutomationTesting = false;
 
 bool IsInGameThread()
 {

@@ -10,24 +10,26 @@
 template <typename FuncType>
 class TFunction;
 
-/** A copyable callable of a given signature, with the engine's member names. */
+/**
+ * A copyable owner of any callable with the signature FuncType, as the engine's TFunction. Calling
+ * an unset TFunction is a fatal assertion, as in the engine.
+ */
 template <typename RetType, typename... ParamTypes>
 class TFunction<RetType(ParamTypes...)>
 {
 public:
-	TFunction() = default;
-	TFunction(std::nullptr_t) {}
+	TFunction(std::nullptr_t = nullptr) {}
 
-	template <typename FunctorType, typename = std::enable_if_t<!std::is_same_v<std::decay_t<FunctorType>, TFunction>>>
+	template <typename FunctorType,
+		typename = std::enable_if_t<!std::is_same_v<std::decay_t<FunctorType>, TFunction> && std::is_invocable_v<std::decay_t<FunctorType>&, ParamTypes...>>>
 	TFunction(FunctorType&& InFunctor)
 		: Callable(std::forward<FunctorType>(InFunctor))
 	{
 	}
 
-	/** Calls the held callable; calling an unset function is an error. */
 	RetType operator()(ParamTypes... Params) const
 	{
-		checkf(Callable, TEXT("Calling a TFunction that holds nothing"));
+		checkf(Callable, TEXT("Attempting to call an unbound TFunction!"));
 		return Callable(std::forward<ParamTypes>(Params)...);
 	}
 
