@@ -41,6 +41,15 @@ TEST_F(FPathsTest, BaseDirAndLaunchDirAreFoldersWithTrailingSlash)
 	EXPECT_TRUE(FPaths::DirectoryExists(LaunchDir));
 }
 
+// UE 5.4 and 5.8, Core/Private/Misc/Paths.cpp: the project's folder plus "Saved/", kept from the first call.
+TEST_F(FPathsTest, ProjectSavedDirIsTheSavedFolderBesideTheBinariesFolder)
+{
+	EXPECT_EQ(ExactText(FPaths::ProjectSavedDir()), u"../Saved/");
+	EXPECT_EQ(&FPaths::ProjectSavedDir(), &FPaths::ProjectSavedDir());
+	const FString BuildDir = FPaths::GetPath(FPaths::GetPath(FPlatformProcess::BaseDir()));
+	EXPECT_EQ(ExactText(FPaths::ConvertRelativePathToFull(FPaths::ProjectSavedDir())), ExactText(BuildDir + TEXT("/Saved/")));
+}
+
 // UE5, Core/Private/GenericPlatform/GenericPlatformMisc.cpp
 TEST_F(FPathsTest, LaunchDirStaysWhereTheProcessStarted)
 {

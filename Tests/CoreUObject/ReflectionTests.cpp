@@ -182,11 +182,22 @@ TEST_F(FReflectionTest, DynamicDelegatesCallBoundFunctionsOfLiveObjectsOnly)
 	UTestReflected* Listener = NewObject<UTestReflected>();
 	Source->AddToRoot();
 	Listener->AddToRoot();
-	Source->OnStep.AddDynamic(Listener, &UTestReflected::HandleStep);
-	Source->OnStep.AddUniqueDynamic(Listener, &UTestReflected::HandleStep);
+	// A Blueprint binds through the property, which adds a binding once only (UE 5.4 and 5.8,
+	// CoreUObject/Private/UObject/PropertyMulticastDelegate.cpp); AddDynamic adds it again.
+	const FMulticastDelegateProperty* const OnStep = CastField<FMulticastDelegateProperty>(Class->FindPropertyByName(TEXT("OnStep")));
+	ASSERT_NE(OnStep, nullptr);
+	FScriptDelegate Binding;
+	Binding.BindUFunction(Listener, TEXT("HandleStep"));
+	OnStep->AddDelegate(Binding, Source);
+	OnStep->AddDelegate(Binding, nullptr, &Source->OnStep);
 	Source->OnStep.Broadcast(200, TEXT("成功"));
 	ASSERT_EQ(Listener->ReceivedSteps.Num(), 1);
 	EXPECT_EQ(Listener->ReceivedSteps[0], TEXT("200:成功"));
+	Source->OnStep.AddUniqueDynamic(Listener, &UTestReflected::HandleStep);
+	Source->OnStep.AddDynamic(Listener, &UTestReflected::HandleStep);
+	Source->OnStep.Broadcast(201, TEXT(""));
+	EXPECT_EQ(Listener->ReceivedSteps.Num(), 3);
+	EXPECT_DEATH(OnStep->AddDelegate(Binding), "Must specify at least one of Parent or PropertyValue");
 
 	Listener->RemoveFromRoot();
 	CollectGarbage();

@@ -12,7 +12,6 @@ namespace
 {
 	const std::string MissingDataText = "缺少数据，检查初始化节点或应用数据是否存在。初始化节点名称：初始化Hub数据";
 	const std::string NotCalledMessage = "没有调用：初始化Hub数据 节点";
-	const std::string NoAppKeyMessage = "初始化节点没有填写AppKey";
 }
 
 class FReadinessTest : public testing::Test
@@ -81,18 +80,6 @@ protected:
 TEST_F(FReadinessTest, BeforeSetAPPKeyEveryAccessorAsksForIt)
 {
 	ExpectEveryAccessorRefuses(NotCalledMessage);
-}
-
-TEST_F(FReadinessTest, EmptyAppKeyKeepsTheDocumentButRefusesIt)
-{
-	FTempFolder Folder;
-	WriteLauncherFolder(Folder, "", R"({"Username":"kept"})");
-	UZOVADesLibrary::SetAPPKey(TEXT("app"), Folder.GetPath());
-	EXPECT_EQ(Utf8(UZOVADesLibrary::UserName()), "kept");
-
-	UZOVADesLibrary::SetAPPKey(TEXT(""), Folder.GetPath());
-	EXPECT_EQ(Utf8(UE::ZOVALauncherAPI::Private::GHubDataJson), R"({"Username":"kept"})");
-	ExpectEveryAccessorRefuses(NoAppKeyMessage);
 }
 
 TEST_F(FReadinessTest, WithoutAnEngineOnlyTheLogReports)

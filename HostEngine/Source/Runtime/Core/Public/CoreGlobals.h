@@ -21,3 +21,5 @@ CORE_API extern bool GIsTransacting;
 CORE_API extern bool GIsRunning;
 /** The console device GLog writes to; a program that prints log lines its own way removes it from GLog. */
 CORE_API extern FOutputDeviceConsole* GLogConsole;
+/** Whether an automation test is running, from its start to its stop. */
+CORE_API extern bool GIsAutomationTesting;

@@ -11,6 +11,8 @@
 #include "Templates/Tuple.h"
 #include "Containers/EnumAsByte.h"
 #include "Templates/SharedPointer.h"
+#include "Templates/UniquePtr.h"
+#include "Templates/Function.h"
 #include "Containers/Array.h"
 #include "Containers/Map.h"
 #include "Containers/UnrealString.h"

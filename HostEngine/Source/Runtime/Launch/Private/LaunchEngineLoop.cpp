@@ -31,7 +31,9 @@ void FEngineLoop::Exit()
 	GIsRunning = false;
 	// Objects nothing holds any more are freed on the way out, as the engine purges them at exit.
 	CollectGarbage();
-	// The host's module manager has no shutdown pass of its own; HTTP is the module with a thread
-	// to stop before the process ends.
+	// The host's module manager has no shutdown pass of its own; HTTPServer and HTTP are the modules
+	// with threads to stop before the process ends (the server first, so that no request of this
+	// process waits for it).
+	FModuleManager::Get().UnloadModule(TEXT("HTTPServer"), true);
 	FModuleManager::Get().UnloadModule(TEXT("HTTP"), true);
 }

@@ -457,6 +457,24 @@ int32 FString::ReplaceCharInline(TCHAR From, TCHAR To, ESearchCase::Type SearchC
 	return Count;
 }
 
+FString FString::ReplaceCharWithEscapedChar() const
+{
+	static const TCHAR* const EscapeSequences[][2] = {
+		{TEXT("\\"), TEXT("\\\\")},
+		{TEXT("\n"), TEXT("\\n")},
+		{TEXT("\r"), TEXT("\\r")},
+		{TEXT("\t"), TEXT("\\t")},
+		{TEXT("\'"), TEXT("\\'")},
+		{TEXT("\""), TEXT("\\\"")},
+	};
+	FString Result(*this);
+	for (const auto& Sequence : EscapeSequences)
+	{
+		Result.ReplaceInline(Sequence[0], Sequence[1]);
+	}
+	return Result;
+}
+
 FString FString::ToUpper() const&
 {
 	FString Result(*this);

@@ -80,3 +80,14 @@ void FTSTicker::Tick(float DeltaTime)
 	}
 	Elements.RemoveAll([](const FElementPtr& Element) { return Element->bRemoved.load(); });
 }
+
+FTSTickerObjectBase::FTSTickerObjectBase(float InDelay, FTSTicker& InTicker)
+{
+	TickHandle = InTicker.AddTicker(FTickerDelegate::CreateRaw(this, &FTSTickerObjectBase::Tick), InDelay);
+}
+
+FTSTickerObjectBase::~FTSTickerObjectBase()
+{
+	// Waits for a Tick running on another thread, so none runs on a half-destroyed object.
+	FTSTicker::RemoveTicker(TickHandle);
+}

@@ -54,6 +54,7 @@ bool GIsEditor = true;
 bool GIsTransacting = false;
 bool GIsRunning = false;
 FOutputDeviceConsole* GLogConsole = nullptr;
+bool GIsAutomationTesting = false;
 
 bool IsInGameThread()
 {

@@ -72,6 +72,17 @@ FString FPaths::LaunchDir()
 	return GLaunchDir;
 }
 
+FString FPaths::ProjectDir()
+{
+	return TEXT("../");
+}
+
+const FString& FPaths::ProjectSavedDir()
+{
+	static const FString SavedDir = ProjectDir() + TEXT("Saved/");
+	return SavedDir;
+}
+
 FString FPaths::ConvertRelativePathToFull(const FString& InPath)
 {
 	return ConvertToFull(FPlatformProcess::BaseDir(), InPath);

@@ -46,3 +46,21 @@ private:
 	TArray<FElementPtr> Elements;
 	double CurrentTime = 0.0;
 };
+
+/** An object that the ticker it registers with ticks from construction until destruction. */
+class FTSTickerObjectBase
+{
+public:
+	/** @param InDelay - seconds between ticks; 0 ticks every frame */
+	CORE_API FTSTickerObjectBase(float InDelay = 0.0f, FTSTicker& InTicker = FTSTicker::GetCoreTicker());
+	CORE_API virtual ~FTSTickerObjectBase();
+
+	FTSTickerObjectBase(const FTSTickerObjectBase&) = delete;
+	FTSTickerObjectBase& operator=(const FTSTickerObjectBase&) = delete;
+
+	/** @return whether to keep ticking */
+	virtual bool Tick(float DeltaTime) = 0;
+
+private:
+	FTSTicker::FDelegateHandle TickHandle;
+};

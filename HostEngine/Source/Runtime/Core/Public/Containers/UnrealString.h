@@ -114,6 +114,8 @@ public:
 	FString Replace(const TCHAR* From, const TCHAR* To, ESearchCase::Type SearchCase = ESearchCase::IgnoreCase) &&;
 	int32 ReplaceInline(const TCHAR* From, const TCHAR* To, ESearchCase::Type SearchCase = ESearchCase::IgnoreCase);
 	int32 ReplaceCharInline(TCHAR From, TCHAR To, ESearchCase::Type SearchCase = ESearchCase::IgnoreCase);
+	/** A copy with \\, \n, \r, \t, ' and " written as their escape sequences (the backslash first, so none is escaped twice). */
+	FString ReplaceCharWithEscapedChar() const;
 
 	FString ToUpper() const&;
 	FString ToLower() const&;

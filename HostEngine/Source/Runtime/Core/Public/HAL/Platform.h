@@ -37,6 +37,9 @@ typedef char32_t UTF32CHAR;
 #define DO_GUARD_SLOW 0
 #define UE_BUILD_SHIPPING 0
 #define UE_BUILD_DEVELOPMENT 1
+#define WITH_DEV_AUTOMATION_TESTS 1
+#define WITH_PERF_AUTOMATION_TESTS 1
+#define WITH_AUTOMATION_WORKER !UE_BUILD_SHIPPING
 
 #define UE_PRIVATE_TEXT_CONCAT(x) u##x
 #define TEXT(x) UE_PRIVATE_TEXT_CONCAT(x)
@@ -50,6 +53,8 @@ typedef char32_t UTF32CHAR;
 #define UE_NODISCARD [[nodiscard]]
 #define UE_ARRAY_COUNT(Array) (sizeof(Array) / sizeof((Array)[0]))
 #define UE_PTRDIFF_TO_INT32(Value) ((int32)(Value))
+// Tells static analysis that Expr holds; nothing to do without an analyser.
+#define CA_ASSUME(Expr)
 
 #define PRAGMA_DISABLE_DEPRECATION_WARNINGS \
 	_Pragma("GCC diagnostic push") \

@@ -12,6 +12,15 @@ public:
 	static FString LaunchDir();
 
 	/**
+	 * The project's folder, relative to the binaries folder and ending in '/'. The host's editor has no
+	 * project file: its project is the build folder that holds the Binaries folder, "../".
+	 */
+	static FString ProjectDir();
+
+	/** The project's Saved folder, ProjectDir() + "Saved/", worked out once. */
+	static const FString& ProjectSavedDir();
+
+	/**
 	 * Makes a path absolute without touching the file system: a relative path is taken against the
 	 * binaries folder (FPlatformProcess::BaseDir), not the working directory; '\' becomes '/', and
 	 * "." and ".." segments are collapsed. A trailing '/' is kept.

@@ -894,3 +894,13 @@ FString FDelegateProperty::GetCPPType(FString* ExtendedTypeText, uint32 CPPExpor
 	Name.ReplaceInline(TEXT("__DelegateSignature"), TEXT(""));
 	return TEXT("F") + Name;
 }
+
+void FMulticastInlineDelegateProperty::AddDelegate(FScriptDelegate ScriptDelegate, UObject* Parent, void* PropertyValue) const
+{
+	if (PropertyValue == nullptr)
+	{
+		checkf(Parent, TEXT("Must specify at least one of Parent or PropertyValue"));
+		PropertyValue = ContainerPtrToValuePtr<void>(Parent);
+	}
+	static_cast<FMulticastScriptDelegate*>(PropertyValue)->AddUnique(MoveTemp(ScriptDelegate));
+}

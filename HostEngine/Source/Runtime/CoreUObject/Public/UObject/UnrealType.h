@@ -3,6 +3,7 @@
 #include "CoreMinimal.h"
 #include "UObject/Class.h"
 #include "UObject/Field.h"
+#include "UObject/ScriptDelegates.h"
 
 class UEnum;
 class UScriptStruct;
@@ -405,13 +406,22 @@ class COREUOBJECT_API FMulticastDelegateProperty : public FDelegateProperty
 	DECLARE_FIELD(FMulticastDelegateProperty, FDelegateProperty, 0x4000000)
 public:
 	using FDelegateProperty::FDelegateProperty;
+
+	/**
+	 * Adds ScriptDelegate to the delegate's list unless it is there already, as a Blueprint's bind
+	 * node does. The delegate is the one at PropertyValue, or else this property's in Parent.
+	 */
+	virtual void AddDelegate(FScriptDelegate ScriptDelegate, UObject* Parent = nullptr, void* PropertyValue = nullptr) const = 0;
 };
 
+/** A multicast delegate member stored in its object, as BlueprintAssignable members are. */
 class COREUOBJECT_API FMulticastInlineDelegateProperty : public FMulticastDelegateProperty
 {
 	DECLARE_FIELD(FMulticastInlineDelegateProperty, FMulticastDelegateProperty, 0x8000000)
 public:
 	using FMulticastDelegateProperty::FMulticastDelegateProperty;
+
+	virtual void AddDelegate(FScriptDelegate ScriptDelegate, UObject* Parent = nullptr, void* PropertyValue = nullptr) const override;
 };
 
 namespace EFieldIteratorFlags

@@ -1,0 +1,5 @@
+#include "IHttpRouter.h"
+
+IHttpRouter::~IHttpRouter()
+{
+}
