@@ -4,9 +4,6 @@
 
 #include <algorithm>
 
-// Where the virtual machine reports a script's mistakes (FFrame::KismetExecutionMessage).
-DEFINE_LOG_CATEGORY_STATIC(LogScript, Warning, All);
-
 namespace
 {
 	/** A value of one property's type, made and destroyed by the property, for an argument of another type. */
@@ -67,7 +64,7 @@ void UKismetArrayLibrary::GenericArray_Get(void* TargetArray, const FArrayProper
 		InnerProp->CopyCompleteValue(Item, ArrayHelper.GetRawPtr(Index));
 		return;
 	}
-	UE_LOG(LogScript, Warning, TEXT("Script Msg: Attempted to access index %d from array '%s' of length %d!"), Index, *ArrayProp->GetName(), ArrayHelper.Num());
+	FFrame::KismetExecutionMessage(*FString::Printf(TEXT("Attempted to access index %d from array '%s' of length %d!"), Index, *ArrayProp->GetName(), ArrayHelper.Num()), ELogVerbosity::Warning);
 	InnerProp->DestroyValue(Item);
 	InnerProp->InitializeValue(Item);
 }
