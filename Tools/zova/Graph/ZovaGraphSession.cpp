@@ -107,6 +107,8 @@ bool FZovaGraphSession::Compile(FString& OutError)
 	Evaluator.reset();
 	Compiler.reset();
 	Results = std::make_unique<FCompilerResultsLog>();
+	// The session reports the errors itself, in one line.
+	Results->bSilentMode = true;
 	Compiler = std::make_unique<FKismetCompilerContext>(Blueprint, *Results, FKismetCompilerOptions());
 	Compiler->CompileFunctions(EInternalCompilerFlags::None);
 	if (Results->NumErrors == 0)

@@ -50,6 +50,9 @@ public:
 	static BLUEPRINTGRAPH_API const FName PN_Self;
 	static BLUEPRINTGRAPH_API const FName PN_ReturnValue;
 
+	/** The name of a Blueprint's first event graph. */
+	static BLUEPRINTGRAPH_API const FName GN_EventGraph;
+
 	//~ Begin UEdGraphSchema Interface
 	/** Refuses links on one node, in one direction or between incompatible types; an input takes one link. */
 	BLUEPRINTGRAPH_API virtual const FPinConnectionResponse CanCreateConnection(const UEdGraphPin* A, const UEdGraphPin* B) const override;
@@ -57,7 +60,7 @@ public:
 	/**
 	 * An unlinked array, set or map input, or an unlinked input passed by reference, cannot be given a
 	 * literal: the message says what to wire into it, unless the function lists the parameter under
-	 * AutoCreateRefTerm.
+	 * AutoCreateRefTerm or the pin is an input of a return node (a function output starts empty).
 	 */
 	BLUEPRINTGRAPH_API virtual FString IsPinDefaultValid(const UEdGraphPin* Pin, const FString& NewDefaultValue, TObjectPtr<UObject> NewDefaultObject, const FText& InNewDefaultText) const override;
 	/**
@@ -80,6 +83,22 @@ public:
 	/** As the base schema, in one undoable step, marking the Blueprint modified. */
 	BLUEPRINTGRAPH_API virtual void BreakSinglePinLink(UEdGraphPin* SourcePin, UEdGraphPin* TargetPin) const override;
 	//~ End UEdGraphSchema Interface
+
+	/**
+	 * Gives a new function graph its entry node, whose function reference names the graph. The
+	 * engine also wires in the parent function when Class declares one of the graph's name (an
+	 * override); the host's Blueprints override nothing.
+	 */
+	BLUEPRINTGRAPH_API virtual void CreateFunctionGraphTerminators(UEdGraph& Graph, UClass* Class) const;
+	/**
+	 * Gives a new function graph an entry node with the signature's inputs as user pins and, when the
+	 * signature has outputs, a return node with them, its execution input wired to the entry.
+	 */
+	BLUEPRINTGRAPH_API virtual void CreateFunctionGraphTerminators(UEdGraph& Graph, const UFunction* FunctionSignature) const;
+	/** Adds the flags to the function entries of the graph; the compiler gives them to the function. */
+	BLUEPRINTGRAPH_API void AddExtraFunctionFlags(const UEdGraph* CurrentGraph, int32 ExtraFlags) const;
+	/** Makes the function entries of the graph editable (their pins can be added and removed) or not. */
+	BLUEPRINTGRAPH_API void MarkFunctionEntryAsEditable(const UEdGraph* CurrentGraph, bool bNewEditable) const;
 
 	/** Whether a value of the Output type can flow into the Input type; a wildcard matches any type. */
 	BLUEPRINTGRAPH_API virtual bool ArePinTypesCompatible(const FEdGraphPinType& Output, const FEdGraphPinType& Input, const UClass* CallingContext = nullptr, bool bIgnoreArray = false) const;

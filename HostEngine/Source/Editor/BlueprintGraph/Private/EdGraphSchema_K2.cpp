@@ -1,7 +1,10 @@
 #include "EdGraphSchema_K2.h"
 
+#include "EdGraph/EdGraph.h"
 #include "EdGraph/EdGraphNode.h"
 #include "K2Node_CallFunction.h"
+#include "K2Node_FunctionEntry.h"
+#include "K2Node_FunctionResult.h"
 #include "Editor.h"
 #include "Engine/Blueprint.h"
 #include "Kismet2/BlueprintEditorUtils.h"
@@ -34,6 +37,8 @@ const FName UEdGraphSchema_K2::PN_Execute(TEXT("execute"));
 const FName UEdGraphSchema_K2::PN_Then(TEXT("then"));
 const FName UEdGraphSchema_K2::PN_Self(TEXT("self"));
 const FName UEdGraphSchema_K2::PN_ReturnValue(TEXT("ReturnValue"));
+
+const FName UEdGraphSchema_K2::GN_EventGraph(TEXT("EventGraph"));
 
 const FName FBlueprintMetadata::MD_AutoCreateRefTerm(TEXT("AutoCreateRefTerm"));
 
@@ -182,7 +187,8 @@ FString UEdGraphSchema_K2::IsPinDefaultValid(const UEdGraphPin* Pin, const FStri
 {
 	check(Pin);
 	// The engine then checks the value against its type; the host takes any value of a single pin.
-	if (IsAutoCreateRefTerm(Pin))
+	const bool bIsFunctionOutput = Pin->Direction == EGPD_Input && Pin->GetOwningNode()->IsA<UK2Node_FunctionResult>();
+	if (IsAutoCreateRefTerm(Pin) || bIsFunctionOutput)
 	{
 		return FString();
 	}
@@ -206,6 +212,65 @@ FString UEdGraphSchema_K2::IsPinDefaultValid(const UEdGraphPin* Pin, const FStri
 		return FText::Format(LOCTEXT("BadRefDefaultVal", "'{PinName}' in action '{ActionName}' must have an input wired into it (\"by ref\" params expect a valid input to operate on)."), MessageArgs).ToString();
 	}
 	return FString();
+}
+
+void UEdGraphSchema_K2::CreateFunctionGraphTerminators(UEdGraph& Graph, UClass* Class) const
+{
+	const UBlueprint* const Blueprint = FBlueprintEditorUtils::FindBlueprintForGraphChecked(&Graph);
+	check(Blueprint->BlueprintType != BPTYPE_MacroLibrary);
+	FGraphNodeCreator<UK2Node_FunctionEntry> EntryCreator(Graph);
+	UK2Node_FunctionEntry* const Entry = EntryCreator.CreateNode();
+	Entry->FunctionReference.SetExternalMember(Graph.GetFName(), Class);
+	EntryCreator.Finalize();
+}
+
+void UEdGraphSchema_K2::CreateFunctionGraphTerminators(UEdGraph& Graph, const UFunction* FunctionSignature) const
+{
+	const UBlueprint* const Blueprint = FBlueprintEditorUtils::FindBlueprintForGraphChecked(&Graph);
+	check(Blueprint->BlueprintType != BPTYPE_MacroLibrary);
+	FGraphNodeCreator<UK2Node_FunctionEntry> EntryCreator(Graph);
+	UK2Node_FunctionEntry* const Entry = EntryCreator.CreateNode();
+	Entry->FunctionReference.SetExternalMember(Graph.GetFName(), nullptr);
+	EntryCreator.Finalize();
+	Entry->CreateUserDefinedPinsForFunctionEntryExit(FunctionSignature, true);
+
+	bool bHasOutParam = false;
+	for (TFieldIterator<FProperty> It(FunctionSignature); It && It->HasAnyPropertyFlags(CPF_Parm); ++It)
+	{
+		bHasOutParam |= It->HasAnyPropertyFlags(CPF_OutParm);
+	}
+	if (!bHasOutParam)
+	{
+		return;
+	}
+	FGraphNodeCreator<UK2Node_FunctionResult> ResultCreator(Graph);
+	UK2Node_FunctionResult* const Result = ResultCreator.CreateNode();
+	Result->FunctionReference = Entry->FunctionReference;
+	Result->NodePosX = Entry->NodePosX + 256;
+	Result->NodePosY = Entry->NodePosY;
+	ResultCreator.Finalize();
+	Result->CreateUserDefinedPinsForFunctionEntryExit(FunctionSignature, false);
+	Entry->FindPinChecked(PN_Then, EGPD_Output)->MakeLinkTo(Result->FindPinChecked(PN_Execute, EGPD_Input));
+}
+
+void UEdGraphSchema_K2::AddExtraFunctionFlags(const UEdGraph* CurrentGraph, int32 ExtraFlags) const
+{
+	TArray<UK2Node_FunctionEntry*> Entries;
+	CurrentGraph->GetNodesOfClass(Entries);
+	for (UK2Node_FunctionEntry* Entry : Entries)
+	{
+		Entry->AddExtraFlags(ExtraFlags);
+	}
+}
+
+void UEdGraphSchema_K2::MarkFunctionEntryAsEditable(const UEdGraph* CurrentGraph, bool bNewEditable) const
+{
+	TArray<UK2Node_EditablePinBase*> Nodes;
+	CurrentGraph->GetNodesOfClass(Nodes);
+	for (UK2Node_EditablePinBase* Node : Nodes)
+	{
+		Node->bIsEditable = bNewEditable;
+	}
 }
 
 bool UEdGraphSchema_K2::IsAutoCreateRefTerm(const UEdGraphPin* Pin)

@@ -3,6 +3,8 @@
 #include "EdGraphSchema_K2.h"
 #include "K2Node_CallArrayFunction.h"
 #include "K2Node_CallFunction.h"
+#include "K2Node_FunctionEntry.h"
+#include "K2Node_FunctionResult.h"
 #include "K2Node_GetArrayItem.h"
 #include "K2Node_HostValueSource.h"
 #include "K2Node_Knot.h"
@@ -353,20 +355,84 @@ FString FHostPinValue::ExportText() const
 }
 
 FHostGraphEvaluator::FHostGraphEvaluator(const FKismetCompilerContext& InCompiler)
-	: Compiler(InCompiler)
 {
-	check(Compiler.ConsolidatedEventGraph);
-	for (const UEdGraphNode* Node : Compiler.ConsolidatedEventGraph->Nodes)
+	check(InCompiler.ConsolidatedEventGraph);
+	CompiledGraphs.Add(InCompiler.ConsolidatedEventGraph);
+	for (const FKismetFunctionContext& Function : InCompiler.FunctionList)
 	{
-		for (const UEdGraphPin* Pin : Node->Pins)
+		CompiledGraphs.Add(Function.SourceGraph);
+	}
+	for (const UEdGraph* Graph : CompiledGraphs)
+	{
+		for (const UEdGraphNode* Node : Graph->Nodes)
 		{
-			const UEdGraphPin* const Source = Compiler.MessageLog.FindSourcePin(Pin);
-			if (Source != Pin && !CompiledPins.Contains(Source))
+			for (const UEdGraphPin* Pin : Node->Pins)
 			{
-				CompiledPins.Add(Source, Pin);
+				const UEdGraphPin* const Source = InCompiler.MessageLog.FindSourcePin(Pin);
+				if (Source != Pin && !CompiledPins.Contains(Source))
+				{
+					CompiledPins.Add(Source, Pin);
+				}
 			}
 		}
 	}
+}
+
+FHostGraphEvaluator::FHostGraphEvaluator(const UEdGraph* InCompiledGraph)
+{
+	check(InCompiledGraph);
+	CompiledGraphs.Add(InCompiledGraph);
+}
+
+bool FHostGraphEvaluator::CallFunction(const UFunction* Function, void* Parms, FString& OutError)
+{
+	TArray<UK2Node_FunctionEntry*> Entries;
+	CompiledGraphs[0]->GetNodesOfClass(Entries);
+	if (Entries.IsEmpty())
+	{
+		OutError = FString::Printf(TEXT("The graph of %s has no function entry"), *Function->GetName());
+		return false;
+	}
+	const UK2Node_FunctionEntry* const Entry = Entries[0];
+	for (const UEdGraphPin* Pin : Entry->Pins)
+	{
+		const FProperty* const Property = Pin->Direction == EGPD_Output ? Function->FindPropertyByName(Pin->PinName) : nullptr;
+		if (Property && Property->HasAnyPropertyFlags(CPF_Parm))
+		{
+			const TSharedRef<FHostPinValue> Value = MakeShared<FHostPinValue>(Property);
+			Property->CopyCompleteValue(Value->GetData(), Property->ContainerPtrToValuePtr(Parms));
+			OutputValues.Add(Pin, Value);
+		}
+	}
+
+	const UEdGraphPin* const Then = Entry->FindPin(UEdGraphSchema_K2::PN_Then, EGPD_Output);
+	if (!Then || Then->LinkedTo.IsEmpty())
+	{
+		return true;
+	}
+	const UEdGraphNode* const Next = Then->LinkedTo[0]->GetOwningNode();
+	const UK2Node_FunctionResult* const Result = Cast<UK2Node_FunctionResult>(Next);
+	if (!Result)
+	{
+		OutError = FString::Printf(TEXT("The evaluator runs only pure nodes, but %s runs %s"), *Function->GetName(), *Next->GetNodeTitle(ENodeTitleType::ListView).ToString());
+		return false;
+	}
+	// The return node assigns every output, an unlinked one its pin's value.
+	for (const UEdGraphPin* Pin : Result->Pins)
+	{
+		const FProperty* const Property = Pin->Direction == EGPD_Input ? Function->FindPropertyByName(Pin->PinName) : nullptr;
+		if (!Property || !Property->HasAnyPropertyFlags(CPF_OutParm))
+		{
+			continue;
+		}
+		void* const Slot = Property->ContainerPtrToValuePtr(Parms);
+		Property->ClearValue(Slot);
+		if (!EvaluateInput(Pin, Property, Slot, OutError))
+		{
+			return false;
+		}
+	}
+	return true;
 }
 
 TSharedPtr<const FHostPinValue> FHostGraphEvaluator::EvaluatePin(const UEdGraphPin* Pin, FString& OutError)
@@ -430,7 +496,7 @@ const UEdGraphPin* FHostGraphEvaluator::FindCompiledPin(const UEdGraphPin* Pin) 
 		return *Compiled;
 	}
 	const UEdGraphNode* const Node = Pin->GetOwningNode();
-	const bool bIsCompiledNode = Node->GetOuter() == Compiler.ConsolidatedEventGraph && CanEvaluateNode(Node);
+	const bool bIsCompiledNode = CompiledGraphs.Contains(Node->GetGraph()) && CanEvaluateNode(Node);
 	return bIsCompiledNode ? Pin : nullptr;
 }
 

@@ -9,6 +9,7 @@
 #include "UObject/UnrealType.h"
 
 class FKismetCompilerContext;
+class UEdGraph;
 class UEdGraphNode;
 class UEdGraphPin;
 class UK2Node_CallArrayFunction;
@@ -47,12 +48,24 @@ private:
 	TArray<uint8> Storage;
 };
 
-/** Evaluates pins of the graph that a compiler produced. */
+/** Evaluates pins of the graphs that a compiler produced. */
 class KISMETCOMPILER_API FHostGraphEvaluator
 {
 public:
-	/** The compiler (and its compiled graph) must outlive the evaluator. */
+	/** The compiler (and its compiled graphs: the event graphs' and each function's) must outlive the evaluator. */
 	explicit FHostGraphEvaluator(const FKismetCompilerContext& InCompiler);
+	/** Over one compiled graph alone, as a function keeps it; pins of the Blueprint's own graphs are not looked up. */
+	explicit FHostGraphEvaluator(const UEdGraph* InCompiledGraph);
+
+	/**
+	 * Runs the compiled function graph as a call of Function runs it: the entry node's outputs carry
+	 * the parameters that Parms holds, and what the return node's inputs receive is written to the
+	 * output parameters in Parms. Only the pure nodes the return node reads run; an entry whose
+	 * execution wire leads anywhere but to a return node is refused. An entry whose execution output
+	 * is unlinked leaves the outputs as they are.
+	 * @return false, with the reason in OutError, when the graph cannot be run
+	 */
+	bool CallFunction(const UFunction* Function, void* Parms, FString& OutError);
 
 	/**
 	 * The value the pin carries at run time: for an output, what its node gives; for an input,
@@ -91,7 +104,8 @@ private:
 	bool RunMakeMap(const UK2Node_MakeMap* Node, FString& OutError);
 	bool RunValueSource(const UK2Node_HostValueSource* Node, FString& OutError);
 
-	const FKismetCompilerContext& Compiler;
+	/** The graphs whose nodes the evaluator runs. */
+	TArray<const UEdGraph*> CompiledGraphs;
 	/** Pins of the Blueprint's graph, to the compiled pins that took over from them. */
 	TMap<const UEdGraphPin*, const UEdGraphPin*> CompiledPins;
 	/** What the outputs of nodes already run gave; pure nodes give the same again. */

@@ -5,8 +5,13 @@
 #include "EdGraph/EdGraphSchema.h"
 #include "EdGraphCompilerUtilities.h"
 #include "Engine/Blueprint.h"
+#include "KismetCompiledFunctionContext.h"
 
+class UBlueprintGeneratedClass;
 class UEdGraphSchema_K2;
+
+/** The Blueprint compiler's messages outside any compile log; on the host also a Blueprint function that cannot run. */
+KISMETCOMPILER_API DECLARE_LOG_CATEGORY_EXTERN(LogK2Compiler, Log, All);
 
 enum class EInternalCompilerFlags
 {
@@ -14,12 +19,14 @@ enum class EInternalCompilerFlags
 };
 
 /**
- * Compiles a Blueprint's event graphs. The compile works on a copy of the graphs, so the author's
- * nodes keep their links: every node is asked to expand (nodes that expansions spawn are asked in
- * turn), expanded nodes are removed, and what is left is checked: links between pins of
- * incompatible types, calls of missing functions and unlinked inputs that no literal can stand for
- * (containers, references) are errors. The graph evaluator (see
- * HostGraphEvaluator.h) runs the result.
+ * Compiles a Blueprint's event graphs and function graphs. The compile works on copies of the
+ * graphs, so the author's nodes keep their links: every node is asked to expand (nodes that
+ * expansions spawn are asked in turn), expanded nodes are removed, and what is left is checked:
+ * links between pins of incompatible types, calls of missing functions and unlinked inputs that no
+ * literal can stand for (containers, references) are errors. A function graph is first pruned to
+ * what its entry reaches. The Blueprint's generated class gets one function per function graph,
+ * with the graph's parameters; the graph evaluator (see HostGraphEvaluator.h) runs the compiled
+ * graphs, a function's when the function is called.
  */
 class KISMETCOMPILER_API FKismetCompilerContext : public FGraphCompilerContext
 {
@@ -29,7 +36,11 @@ public:
 	FKismetCompilerContext(UBlueprint* SourceSketch, FCompilerResultsLog& InMessageLog, const FKismetCompilerOptions& InCompilerOptions);
 	virtual ~FKismetCompilerContext() override;
 
-	/** Copies, expands and checks the event graphs, then sets the Blueprint's status from the log. */
+	/**
+	 * Copies, expands and checks the event graphs and the function graphs, makes the generated class
+	 * and its functions (when the Blueprint has a parent class), then sets the Blueprint's status
+	 * from the log.
+	 */
 	void CompileFunctions(EInternalCompilerFlags InternalFlags);
 
 	/**
@@ -66,22 +77,45 @@ public:
 	FKismetCompilerOptions CompileOptions;
 	/** The compiled copy of the event graphs; kept from CompileFunctions until the compiler goes. */
 	UEdGraph* ConsolidatedEventGraph = nullptr;
+	/** One entry per function graph, in the Blueprint's order; their copies are kept as the event graphs' are. */
+	TArray<FKismetFunctionContext> FunctionList;
+	/** The class the compile fills: the Blueprint's generated class. */
+	UBlueprintGeneratedClass* NewClass = nullptr;
 
 protected:
 	/** Reports a refused link made while expanding Node. */
 	void CheckConnectionResponse(const FPinConnectionResponse& Response, const UEdGraphNode* Node);
 
+	/**
+	 * Removes, without a message, what the graph's roots (function entries) do not reach: impure
+	 * nodes no execution wire from a root leads to, then nodes no link at all leads to, then pure
+	 * nodes that no kept impure node reads. Warns of an impure node removed while a kept node reads
+	 * one of its values.
+	 */
+	void PruneIsolatedNodes(UEdGraph* InGraph);
+
 private:
 	void PrepareIntermediateNode(UEdGraphNode* Node, UEdGraphNode* SourceNode);
+	/** Notes each node of Copy as made from the node of the same name in Source, whose guid it takes. */
+	void NoteCopiedNodes(UEdGraph* Copy, UEdGraph* Source);
 	void MergeUbergraphPagesIn();
-	void ExpansionStep();
-	void ValidateGraph();
-	void RegisterNets();
+	void ProcessOneFunctionGraph(UEdGraph* SourceGraph);
+	void ExpansionStep(UEdGraph* Graph);
+	void ValidateGraphIsWellFormed(UEdGraph* Graph);
+	void RegisterNets(UEdGraph* Graph);
 	/** An unlinked input takes its default as a literal; an error when the schema refuses the default. */
 	void RegisterLiteral(UEdGraphPin* Net);
+	/** The Blueprint's generated class, made the first time, emptied of the functions of the last compile. */
+	void SpawnNewClass(const FString& NewClassName);
+	/** Prunes the function graph, then makes its function with the graph's parameters and checks its nets. */
+	void PrecompileFunction(FKismetFunctionContext& Context);
+	/** Inputs from the entry's outputs, then outputs from the first return node's inputs. */
+	void CreateParametersForFunction(FKismetFunctionContext& Context);
 
 	/** Nodes replaced by their expansion; kept alive for the log that still points at them. */
 	TArray<UEdGraphNode*> ExpandedNodes;
+	/** Nodes pruned from function graphs; kept alive as the expanded ones are. */
+	TArray<UEdGraphNode*> PrunedNodes;
 	/** Intermediate nodes made so far per source node, for their guids. */
 	TMap<const UEdGraphNode*, int32> IntermediateCounts;
 	int32 MacroSpawnX = 0;

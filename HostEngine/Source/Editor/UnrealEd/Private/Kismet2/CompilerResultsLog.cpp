@@ -2,6 +2,7 @@
 
 #include "EdGraph/EdGraphNode.h"
 #include "EdGraph/EdGraphPin.h"
+#include "EngineLogs.h"
 #include "Templates/Casts.h"
 
 void FBacktrackMap::NotifyIntermediateObjectCreation(UObject* NewObject, UObject* SourceObject)
@@ -132,6 +133,23 @@ TSharedRef<FTokenizedMessage> FCompilerResultsLog::AddMessage(EMessageSeverity::
 	}
 	const TSharedRef<FTokenizedMessage> Message = FTokenizedMessage::Create(Severity, FText::FromString(Text));
 	Messages.Add(Message);
+	if (!bSilentMode && (!bLogInfoOnly || Severity == EMessageSeverity::Info))
+	{
+		// The engine's editor names the asset the way its asset log does; the host writes the path.
+		const FString Line = (SourcePath.IsEmpty() ? FString() : FString::Printf(TEXT("[AssetLog] %s: "), *SourcePath)) + TEXT("[Compiler] ") + Text;
+		if (Severity == EMessageSeverity::Error)
+		{
+			UE_LOG(LogBlueprint, Error, TEXT("%s"), *Line);
+		}
+		else if (Severity == EMessageSeverity::Warning || Severity == EMessageSeverity::PerformanceWarning)
+		{
+			UE_LOG(LogBlueprint, Warning, TEXT("%s"), *Line);
+		}
+		else
+		{
+			UE_LOG(LogBlueprint, Log, TEXT("%s"), *Line);
+		}
+	}
 	return Message;
 }
 

@@ -40,7 +40,8 @@ private:
 
 /**
  * The compiler's messages. A "@@" in a message stands for the next argument after the format: an
- * object (a node shows its title, through the node it was made from) or a pin.
+ * object (a node shows its title, through the node it was made from) or a pin. Unless the log is
+ * silent, each message also goes to LogBlueprint at its severity, as "[Compiler] <message>".
  */
 class UNREALED_API FCompilerResultsLog
 {
@@ -74,15 +75,24 @@ public:
 	UEdGraphPin* FindSourcePin(UEdGraphPin* PossiblyDuplicatedPin);
 	const UEdGraphPin* FindSourcePin(const UEdGraphPin* PossiblyDuplicatedPin) const;
 
+	/** The path of the Blueprint being compiled; log lines name it. */
+	void SetSourcePath(const FString& InSourcePath) { SourcePath = InSourcePath; }
+
 	/** Every message, in the order it was added. */
 	TArray<TSharedRef<FTokenizedMessage>> Messages;
 	int32 NumErrors = 0;
 	int32 NumWarnings = 0;
+	/** When set, messages are only kept, not logged. */
+	bool bSilentMode = false;
+	/** When set, only notes are logged. */
+	bool bLogInfoOnly = false;
 
 protected:
 	FBacktrackMap SourceBacktrackMap;
 
 private:
+	FString SourcePath;
+
 	TSharedRef<FTokenizedMessage> AddMessage(EMessageSeverity::Type Severity, const TCHAR* Format, std::initializer_list<FString> Tokens);
 	FString GetTokenText(const UObject* Object) const;
 	FString GetTokenText(const UEdGraphPin* Pin) const;

@@ -323,6 +323,20 @@ void UClass::AddFunctionToFunctionMap(UFunction* Function, FName FuncName)
 	}
 }
 
+void UClass::RemoveFunctionFromFunctionMap(UFunction* Function)
+{
+	FuncMap.Remove(Function->GetFName());
+	for (UField** Link = &Children; *Link; Link = &(*Link)->Next)
+	{
+		if (*Link == Function)
+		{
+			*Link = Function->Next;
+			Function->Next = nullptr;
+			break;
+		}
+	}
+}
+
 void UClass::AddNativeFunction(const ANSICHAR* InName, FNativeFuncPtr InPointer)
 {
 	NativeFunctionLookupTable.Add(FName(UTF8_TO_TCHAR(InName)), InPointer);

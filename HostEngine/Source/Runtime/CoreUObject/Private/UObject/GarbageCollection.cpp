@@ -47,10 +47,21 @@ namespace
 		if (UClass* AsClass = Cast<UClass>(Object))
 		{
 			Collector.Mark(AsClass->GetDefaultObject(false));
+			Collector.Mark(AsClass->ClassGeneratedBy.Get());
 		}
+		// A struct keeps its functions (the first, and each the next) and what its script refers to.
 		if (UStruct* AsStruct = Cast<UStruct>(Object))
 		{
 			Collector.Mark(AsStruct->GetSuperStruct());
+			Collector.Mark(AsStruct->Children);
+			for (const TObjectPtr<UObject>& Referenced : AsStruct->ScriptAndPropertyObjectReferences)
+			{
+				Collector.Mark(Referenced.Get());
+			}
+		}
+		if (UField* AsField = Cast<UField>(Object))
+		{
+			Collector.Mark(AsField->Next);
 		}
 		for (TFieldIterator<FProperty> It(Class); It; ++It)
 		{

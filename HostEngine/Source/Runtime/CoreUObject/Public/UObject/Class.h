@@ -3,6 +3,7 @@
 #include "CoreMinimal.h"
 #include "UObject/Object.h"
 #include "UObject/Field.h"
+#include "UObject/ObjectPtr.h"
 #include "UObject/Script.h"
 
 class FProperty;
@@ -74,6 +75,12 @@ public:
 	FField* ChildProperties = nullptr;
 	/** Functions (for classes), in declaration order. */
 	UField* Children = nullptr;
+	/**
+	 * Objects the struct's script refers to; they live as long as the struct. The host's Blueprint
+	 * functions have no bytecode: their script is the compiled graph that the graph evaluator runs,
+	 * kept here.
+	 */
+	TArray<TObjectPtr<UObject>> ScriptAndPropertyObjectReferences;
 
 protected:
 	UStruct* SuperStruct = nullptr;
@@ -254,6 +261,8 @@ public:
 	EClassCastFlags ClassCastFlags = CASTCLASS_None;
 	UClass* ClassWithin = nullptr;
 	FName ClassConfigName;
+	/** The Blueprint this class was compiled from; null for native classes. */
+	TObjectPtr<UObject> ClassGeneratedBy;
 
 	UClass* GetSuperClass() const { return static_cast<UClass*>(GetSuperStruct()); }
 	bool HasAnyClassFlags(EClassFlags FlagsToCheck) const { return (ClassFlags & FlagsToCheck) != 0; }
@@ -272,6 +281,8 @@ public:
 	/** Looks a reflected function up by name, in this class and (by default) its super classes. */
 	UFunction* FindFunctionByName(FName InName, EIncludeSuperFlag::Type IncludeSuper = EIncludeSuperFlag::IncludeSuper) const;
 	void AddFunctionToFunctionMap(UFunction* Function, FName FuncName);
+	/** Takes the function out of the class's function map and its list of functions. */
+	void RemoveFunctionFromFunctionMap(UFunction* Function);
 	void AddNativeFunction(const ANSICHAR* InName, FNativeFuncPtr InPointer);
 	const TMap<FName, UFunction*>& GetFunctionMap() const { return FuncMap; }
 

@@ -3,6 +3,7 @@
 #include "CoreMinimal.h"
 #include "UObject/Object.h"
 #include "UObject/ObjectPtr.h"
+#include "Templates/Casts.h"
 #include "Templates/SubclassOf.h"
 #include "EdGraph/EdGraphNode.h"
 #include "EdGraph.generated.h"
@@ -76,6 +77,22 @@ public:
 		return Node;
 	}
 
+	/** The nodes of the graph that are of the class (or a subclass), in graph order. */
+	template <class MinRequiredType>
+	void GetNodesOfClass(TArray<MinRequiredType*>& OutNodes) const
+	{
+		for (UEdGraphNode* Node : Nodes)
+		{
+			if (MinRequiredType* const TypedNode = Cast<MinRequiredType>(Node))
+			{
+				OutNodes.Add(TypedNode);
+			}
+		}
+	}
+
+	template <typename NodeType>
+	friend struct FGraphNodeCreator;
+
 	ENGINE_API FDelegateHandle AddOnGraphChangedHandler(const FOnGraphChanged::FDelegate& InHandler);
 	ENGINE_API void RemoveOnGraphChangedHandler(FDelegateHandle Handle);
 
@@ -86,6 +103,68 @@ public:
 protected:
 	ENGINE_API UEdGraphNode* CreateNode(TSubclassOf<UEdGraphNode> NewNodeClass, bool bFromUI, bool bSelectNewNode);
 
+	UEdGraphNode* CreateNode(TSubclassOf<UEdGraphNode> NewNodeClass, bool bSelectNewNode = true)
+	{
+		return CreateNode(NewNodeClass, false, bSelectNewNode);
+	}
+
+	UEdGraphNode* CreateUserInvokedNode(TSubclassOf<UEdGraphNode> NewNodeClass, bool bSelectNewNode = true)
+	{
+		return CreateNode(NewNodeClass, true, bSelectNewNode);
+	}
+
 private:
 	FOnGraphChanged OnGraphChanged;
+};
+
+/**
+ * Places a node in a graph the way the editor does: CreateNode adds an empty node, the caller sets
+ * it up, and Finalize gives it a guid, tells it it was placed and allocates its pins if it has none.
+ * A creator that was never finalized asserts.
+ */
+template <typename NodeType>
+struct FGraphNodeCreator
+{
+public:
+	explicit FGraphNodeCreator(UEdGraph& InGraph)
+		: Graph(InGraph)
+	{
+	}
+
+	FGraphNodeCreator(const FGraphNodeCreator&) = delete;
+	FGraphNodeCreator& operator=(const FGraphNodeCreator&) = delete;
+
+	~FGraphNodeCreator()
+	{
+		checkf(bPlaced, TEXT("Created node was not finalized in a FGraphNodeCreator<%s>"), *NodeType::StaticClass()->GetName());
+	}
+
+	NodeType* CreateNode(bool bSelectNewNode = true, TSubclassOf<NodeType> NodeClass = NodeType::StaticClass())
+	{
+		Node = static_cast<NodeType*>(Graph.CreateNode(NodeClass.Get(), bSelectNewNode));
+		return Node;
+	}
+
+	NodeType* CreateUserInvokedNode(bool bSelectNewNode = true, TSubclassOf<NodeType> NodeClass = NodeType::StaticClass())
+	{
+		Node = static_cast<NodeType*>(Graph.CreateUserInvokedNode(NodeClass.Get(), bSelectNewNode));
+		return Node;
+	}
+
+	void Finalize()
+	{
+		check(!bPlaced);
+		Node->CreateNewGuid();
+		Node->PostPlacedNewNode();
+		bPlaced = true;
+		if (Node->Pins.Num() == 0)
+		{
+			Node->AllocateDefaultPins();
+		}
+	}
+
+private:
+	NodeType* Node = nullptr;
+	UEdGraph& Graph;
+	bool bPlaced = false;
 };

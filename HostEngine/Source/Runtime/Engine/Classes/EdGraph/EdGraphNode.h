@@ -133,6 +133,9 @@ public:
 	ENGINE_API UEdGraphPin* FindPinChecked(const FString& PinName, const EEdGraphPinDirection Direction = EGPD_MAX) const;
 	ENGINE_API UEdGraphPin* FindPinChecked(const TCHAR* PinName, const EEdGraphPinDirection Direction = EGPD_MAX) const;
 
+	/** A name no pin of the node has: the name itself, else the name with a number appended. */
+	ENGINE_API virtual FName CreateUniquePinName(FName SourcePinName) const;
+
 	/** Breaks the pin's links without notification and takes it off the node; true if it was there. */
 	ENGINE_API bool RemovePin(UEdGraphPin* Pin);
 	/** Breaks every link of every pin, then tells this node and every node it was linked to. */

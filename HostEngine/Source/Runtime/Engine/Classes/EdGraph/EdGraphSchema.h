@@ -5,6 +5,7 @@
 #include "UObject/ObjectPtr.h"
 #include "EdGraphSchema.generated.h"
 
+class UEdGraph;
 class UEdGraphPin;
 class UEdGraphNode;
 
@@ -64,6 +65,8 @@ class UEdGraphSchema : public UObject
 public:
 	ENGINE_API UEdGraphSchema(const FObjectInitializer& ObjectInitializer);
 
+	/** Adds the nodes a new graph of this schema starts with; none by default. */
+	virtual void CreateDefaultNodesForGraph(UEdGraph& Graph) const {}
 	/** Whether A and B may be linked; the base schema allows nothing. */
 	ENGINE_API virtual const FPinConnectionResponse CanCreateConnection(const UEdGraphPin* A, const UEdGraphPin* B) const;
 	/** Links A and B if CanCreateConnection allows it (breaking what it says), then tells both nodes. */

@@ -24,6 +24,18 @@ enum EBlueprintStatus
 	BS_MAX,
 };
 
+/** What a Blueprint is: a class, a const class, or one of the libraries and interfaces. */
+enum EBlueprintType : int
+{
+	BPTYPE_Normal,
+	BPTYPE_Const,
+	BPTYPE_MacroLibrary,
+	BPTYPE_Interface,
+	BPTYPE_LevelScript,
+	BPTYPE_FunctionLibrary,
+	BPTYPE_MAX,
+};
+
 /** Options of one compile. The host compiler has none yet; the compiler's constructor takes them. */
 struct FKismetCompilerOptions
 {
@@ -43,9 +55,23 @@ public:
 	UPROPERTY()
 	TSubclassOf<UObject> ParentClass;
 
+	/**
+	 * The class the compiler made from the Blueprint; its instances run the Blueprint's functions.
+	 * The engine keeps it in the base class UBlueprintCore.
+	 */
+	UPROPERTY()
+	TSubclassOf<UObject> GeneratedClass;
+
 	/** The event graphs. */
 	UPROPERTY()
 	TArray<TObjectPtr<UEdGraph>> UbergraphPages;
+
+	/** The function graphs; each becomes a function of the generated class. */
+	UPROPERTY()
+	TArray<TObjectPtr<UEdGraph>> FunctionGraphs;
+
+	/** Set when the Blueprint is created; not reflected on the host. */
+	EBlueprintType BlueprintType = BPTYPE_Normal;
 
 	/** Set by edits (dirty) and by the compiler; not saved. */
 	EBlueprintStatus Status = BS_Unknown;

@@ -225,6 +225,16 @@ UEdGraphPin* UEdGraphNode::FindPinChecked(const TCHAR* PinName, const EEdGraphPi
 	return Pin;
 }
 
+FName UEdGraphNode::CreateUniquePinName(FName SourcePinName) const
+{
+	FName PinName = SourcePinName;
+	for (int32 Number = 1; FindPin(PinName); ++Number)
+	{
+		PinName = FName(*FString::Printf(TEXT("%s%d"), *SourcePinName.ToString(), Number));
+	}
+	return PinName;
+}
+
 bool UEdGraphNode::RemovePin(UEdGraphPin* Pin)
 {
 	check(Pin);

@@ -1,0 +1,6 @@
+#include "Engine/BlueprintGeneratedClass.h"
+
+UBlueprintGeneratedClass::UBlueprintGeneratedClass(const FObjectInitializer& ObjectInitializer)
+	: Super(ObjectInitializer)
+{
+}
