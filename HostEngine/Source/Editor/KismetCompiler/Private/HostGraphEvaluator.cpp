@@ -404,6 +404,8 @@ bool FHostGraphEvaluator::CallFunction(const UFunction* Function, void* Parms, F
 			OutputValues.Add(Pin, Value);
 		}
 	}
+	// The entry's outputs are the caller's arguments: it has run.
+	NodeStates.Add(Entry, true);
 
 	const UEdGraphPin* const Then = Entry->FindPin(UEdGraphSchema_K2::PN_Then, EGPD_Output);
 	if (!Then || Then->LinkedTo.IsEmpty())
