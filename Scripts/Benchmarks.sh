@@ -2,7 +2,7 @@
 # Builds the release preset, runs every benchmark and prints one table, with the machine, compiler
 # and date, and beside each row the figures docs/PERFORMANCE.md holds from the previous run.
 # Each ratio compares a measured side with its baseline in one process: timed in turn, pair after
-# pair (the median of the per-pair ratios and their interquartile range), and counted once each
+# pair (the median of the per-pair ratios and their 10th to 90th percentile), and counted once each
 # under callgrind (the ratio of instructions executed, which the machine's load does not move).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -85,7 +85,7 @@ def ratio_row(what, program, pair, target, json_row=False, throughput=False, cou
 	ratio, low, high = interleaved(program, pair)
 	counted_ratio = instructions(program, pair) if counted else None
 	if throughput:
-		# Throughput is the inverse of time, so the quartiles swap places.
+		# Throughput is the inverse of time, so the percentiles swap places.
 		ratio, low, high = 1 / ratio, 1 / high, 1 / low
 		counted_ratio = 1 / counted_ratio if counted else None
 		meets = lambda value: value >= target

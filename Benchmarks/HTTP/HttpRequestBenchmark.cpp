@@ -127,7 +127,7 @@ namespace
 	}
 
 	// Both sides wait for the server and poll, so their instruction counts follow the scheduling.
-	const FBenchmarkPairRegistration ModuleOverDirectCurl({.Name = "HttpModuleRequests_vs_DirectCurlMultiRequests", .Measured = &HttpModuleRequests, .Baseline = &DirectCurlMultiRequests, .Pairs = 9, .bWallClock = true, .bCountInstructions = false});
+	const FBenchmarkPairRegistration ModuleOverDirectCurl({.Name = "HttpModuleRequests_vs_DirectCurlMultiRequests", .Measured = &HttpModuleRequests, .Baseline = &DirectCurlMultiRequests, .Pairs = 15, .bWallClock = true, .bCountInstructions = false});
 }
 
 int main(int ArgC, char** ArgV)
