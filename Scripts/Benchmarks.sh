@@ -47,9 +47,10 @@ def previous_figures(path):
 			if cells[0] == "Measurement":
 				columns = cells
 				continue
-			if columns is not None and len(cells) == len(columns):
+			# The first table that has a median (or, before pairs, a value) column is the run's own.
+			if columns is not None and len(cells) == len(columns) and cells[0] not in figures and ("Median" in columns or "Value" in columns):
 				row = dict(zip(columns, cells))
-				figures[cells[0]] = (row.get("Median", row.get("Value", "-")), row.get("Instructions", "-"))
+				figures[cells[0]] = (row.get("Median", row.get("Value")), row.get("Instructions", "-"))
 	return figures
 
 previous = previous_figures(sys.argv[2])
