@@ -3,18 +3,16 @@
 // Both keep one multi handle for the whole run and open at most 16 connections to the server, as the
 // module does. Target: the module reaches at least half the direct figure.
 
+#include "BenchmarkPair.h"
 #include "CoreMinimal.h"
 #include "EngineLoopTickUntil.h"
 #include "HttpModule.h"
 #include "Interfaces/IHttpRequest.h"
 #include "Interfaces/IHttpResponse.h"
 
-#include <benchmark/benchmark.h>
 #include <curl/curl.h>
 #include <httplib.h>
 
-#include <cstdio>
-#include <map>
 #include <thread>
 
 namespace
@@ -61,32 +59,24 @@ namespace
 		return Server;
 	}
 
-	void HttpModuleRequests(benchmark::State& State)
+	void HttpModuleRequests()
 	{
-		const FString Url(GetServer().Url().c_str());
-		int64 Failures = 0;
-		for (auto _ : State)
+		static const FString Url(GetServer().Url().c_str());
+		int32 Completed = 0;
+		int32 Failures = 0;
+		for (int32 Index = 0; Index < NumRequests; ++Index)
 		{
-			int32 Completed = 0;
-			for (int32 Index = 0; Index < NumRequests; ++Index)
-			{
-				const FHttpRequestRef Request = FHttpModule::Get().CreateRequest();
-				Request->SetURL(Url);
-				Request->SetVerb(TEXT("GET"));
-				Request->OnProcessRequestComplete().BindLambda([&Completed, &Failures](FHttpRequestPtr, FHttpResponsePtr Response, bool bConnectedSuccessfully) {
-					++Completed;
-					Failures += bConnectedSuccessfully && Response->GetResponseCode() == 200 ? 0 : 1;
-				});
-				Request->ProcessRequest();
-			}
-			if (!TickEngineLoopUntil([&Completed]() { return Completed == NumRequests; }, 300.0, MAX_int32))
-			{
-				State.SkipWithError("requests did not complete");
-				break;
-			}
+			const FHttpRequestRef Request = FHttpModule::Get().CreateRequest();
+			Request->SetURL(Url);
+			Request->SetVerb(TEXT("GET"));
+			Request->OnProcessRequestComplete().BindLambda([&Completed, &Failures](FHttpRequestPtr, FHttpResponsePtr Response, bool bConnectedSuccessfully) {
+				++Completed;
+				Failures += bConnectedSuccessfully && Response->GetResponseCode() == 200 ? 0 : 1;
+			});
+			Request->ProcessRequest();
 		}
-		State.counters["failures"] = (double)Failures;
-		State.SetItemsProcessed(State.iterations() * NumRequests);
+		checkf(TickEngineLoopUntil([&Completed]() { return Completed == NumRequests; }, 300.0, MAX_int32), TEXT("requests did not complete"));
+		checkf(Failures == 0, TEXT("%d requests failed"), Failures);
 	}
 
 	size_t DiscardBody(char*, size_t Size, size_t Count, void*)
@@ -94,86 +84,62 @@ namespace
 		return Size * Count;
 	}
 
-	void DirectCurlMultiRequests(benchmark::State& State)
+	void DirectCurlMultiRequests()
 	{
-		const std::string Url = GetServer().Url();
-		CURLM* const Multi = curl_multi_init();
-		curl_multi_setopt(Multi, CURLMOPT_MAX_HOST_CONNECTIONS, MaxHostConnections);
-		int64 Failures = 0;
-		for (auto _ : State)
+		static const std::string Url = GetServer().Url();
+		static CURLM* const Multi = []()
 		{
-			for (int32 Index = 0; Index < NumRequests; ++Index)
-			{
-				CURL* const Easy = curl_easy_init();
-				curl_easy_setopt(Easy, CURLOPT_URL, Url.c_str());
-				curl_easy_setopt(Easy, CURLOPT_NOSIGNAL, 1L);
-				curl_easy_setopt(Easy, CURLOPT_PROXY, "");
-				curl_easy_setopt(Easy, CURLOPT_WRITEFUNCTION, &DiscardBody);
-				curl_multi_add_handle(Multi, Easy);
-			}
-			int32 Completed = 0;
-			while (Completed < NumRequests)
-			{
-				int Running = 0;
-				curl_multi_perform(Multi, &Running);
-				int Left = 0;
-				while (CURLMsg* const Message = curl_multi_info_read(Multi, &Left))
-				{
-					if (Message->msg == CURLMSG_DONE)
-					{
-						long Code = 0;
-						curl_easy_getinfo(Message->easy_handle, CURLINFO_RESPONSE_CODE, &Code);
-						Failures += Message->data.result == CURLE_OK && Code == 200 ? 0 : 1;
-						curl_multi_remove_handle(Multi, Message->easy_handle);
-						curl_easy_cleanup(Message->easy_handle);
-						++Completed;
-					}
-				}
-				curl_multi_poll(Multi, nullptr, 0, 100, nullptr);
-			}
+			CURLM* const Handle = curl_multi_init();
+			curl_multi_setopt(Handle, CURLMOPT_MAX_HOST_CONNECTIONS, MaxHostConnections);
+			return Handle;
+		}();
+		for (int32 Index = 0; Index < NumRequests; ++Index)
+		{
+			CURL* const Easy = curl_easy_init();
+			curl_easy_setopt(Easy, CURLOPT_URL, Url.c_str());
+			curl_easy_setopt(Easy, CURLOPT_NOSIGNAL, 1L);
+			curl_easy_setopt(Easy, CURLOPT_PROXY, "");
+			curl_easy_setopt(Easy, CURLOPT_WRITEFUNCTION, &DiscardBody);
+			curl_multi_add_handle(Multi, Easy);
 		}
-		curl_multi_cleanup(Multi);
-		State.counters["failures"] = (double)Failures;
-		State.SetItemsProcessed(State.iterations() * NumRequests);
+		int32 Completed = 0;
+		int32 Failures = 0;
+		while (Completed < NumRequests)
+		{
+			int Running = 0;
+			curl_multi_perform(Multi, &Running);
+			int Left = 0;
+			while (CURLMsg* const Message = curl_multi_info_read(Multi, &Left))
+			{
+				if (Message->msg == CURLMSG_DONE)
+				{
+					long Code = 0;
+					curl_easy_getinfo(Message->easy_handle, CURLINFO_RESPONSE_CODE, &Code);
+					Failures += Message->data.result == CURLE_OK && Code == 200 ? 0 : 1;
+					curl_multi_remove_handle(Multi, Message->easy_handle);
+					curl_easy_cleanup(Message->easy_handle);
+					++Completed;
+				}
+			}
+			curl_multi_poll(Multi, nullptr, 0, 100, nullptr);
+		}
+		checkf(Failures == 0, TEXT("%d requests failed"), Failures);
 	}
 
-	/** Shows each run as usual, and keeps its requests per second for the closing ratio. */
-	class FRatioReporter : public benchmark::ConsoleReporter
-	{
-	public:
-		virtual void ReportRuns(const std::vector<Run>& Runs) override
-		{
-			ConsoleReporter::ReportRuns(Runs);
-			for (const Run& Result : Runs)
-			{
-				const auto Rate = Result.counters.find("items_per_second");
-				if (Rate != Result.counters.end())
-				{
-					RequestsPerSecond[Result.run_name.function_name] = Rate->second;
-				}
-			}
-		}
-
-		std::map<std::string, double> RequestsPerSecond;
-	};
+	// Both sides wait for the server and poll, so their instruction counts follow the scheduling.
+	const FBenchmarkPairRegistration ModuleOverDirectCurl({.Name = "HttpModuleRequests_vs_DirectCurlMultiRequests", .Measured = &HttpModuleRequests, .Baseline = &DirectCurlMultiRequests, .Pairs = 15, .bWallClock = true, .bCountInstructions = false});
 }
-
-BENCHMARK(DirectCurlMultiRequests)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
-BENCHMARK(HttpModuleRequests)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 
 int main(int ArgC, char** ArgV)
 {
 	benchmark::Initialize(&ArgC, ArgV);
+	if (benchmark::ReportUnrecognizedArguments(ArgC, ArgV))
+	{
+		return 1;
+	}
 	GEngineLoop.PreInit(TEXT(""));
 	GEngineLoop.Init();
-	FRatioReporter Reporter;
-	benchmark::RunSpecifiedBenchmarks(&Reporter);
-	const double Direct = Reporter.RequestsPerSecond["DirectCurlMultiRequests"];
-	const double Module = Reporter.RequestsPerSecond["HttpModuleRequests"];
-	if (Direct > 0.0 && Module > 0.0)
-	{
-		printf("HTTP module: %.0f requests/s, direct libcurl multi: %.0f requests/s, ratio %.2f (target at least 0.50)\n", Module, Direct, Module / Direct);
-	}
+	benchmark::RunSpecifiedBenchmarks();
 	GEngineLoop.Exit();
 	benchmark::Shutdown();
 	return 0;

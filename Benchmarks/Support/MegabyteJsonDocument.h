@@ -32,17 +32,12 @@ inline void SetDocumentBytesProcessed(benchmark::State& State)
 	State.SetBytesProcessed(int64(State.iterations()) * MegabyteJsonDocument().Len() * sizeof(TCHAR));
 }
 
-/** The baseline: RapidJSON's own DOM parse of the same UTF-16 text. */
-inline void PlainRapidJsonParse(benchmark::State& State)
+/** The baseline: one RapidJSON DOM parse of the same UTF-16 text. */
+inline void ParseWithPlainRapidJson()
 {
 	typedef rapidjson::UTF16<TCHAR> FEncoding;
-	const FString& Document = MegabyteJsonDocument();
-	for (auto _ : State)
-	{
-		rapidjson::GenericDocument<FEncoding> Parsed;
-		rapidjson::GenericStringStream<FEncoding> Stream(*Document);
-		Parsed.ParseStream<rapidjson::kParseDefaultFlags, FEncoding>(Stream);
-		benchmark::DoNotOptimize(Parsed.HasParseError());
-	}
-	SetDocumentBytesProcessed(State);
+	rapidjson::GenericDocument<FEncoding> Parsed;
+	rapidjson::GenericStringStream<FEncoding> Stream(*MegabyteJsonDocument());
+	Parsed.ParseStream<rapidjson::kParseDefaultFlags, FEncoding>(Stream);
+	benchmark::DoNotOptimize(Parsed.HasParseError());
 }

@@ -2,10 +2,9 @@
 // same cipher bytes in one call each, in the same run. Target: at least 0.9 of the baseline's
 // throughput (both count the 4 MB of plaintext).
 
+#include "BenchmarkPair.h"
 #include "CoreMinimal.h"
 #include "ZOVAHubCipher.h"
-
-#include <benchmark/benchmark.h>
 
 THIRD_PARTY_INCLUDES_START
 #include <openssl/des.h>
@@ -68,41 +67,32 @@ namespace
 		return File;
 	}
 
-	void DecryptHubText(benchmark::State& State)
+	void DecryptDataFile()
 	{
-		const FString CipherText(DataFile().Base64.c_str());
-		for (auto _ : State)
-		{
-			const FString Text = UE::ZOVALauncherAPI::Private::DecryptHubText(CipherText, Token.Reverse(), Token);
-			benchmark::DoNotOptimize(Text.Len());
-		}
-		State.SetBytesProcessed(int64(State.iterations()) * PlainSize);
+		static const FString CipherText(DataFile().Base64.c_str());
+		const FString Text = UE::ZOVALauncherAPI::Private::DecryptHubText(CipherText, Token.Reverse(), Token);
+		benchmark::DoNotOptimize(Text.Len());
 	}
 
-	void OpenSslDecodeAndDecrypt(benchmark::State& State)
+	void OpenSslDecodeAndDecrypt()
 	{
 		const std::string& Base64 = DataFile().Base64;
-		std::string Cipher(Base64.size() / 4 * 3, '\0');
-		std::string Plain(Cipher.size(), '\0');
+		static std::string Cipher(Base64.size() / 4 * 3, '\0');
+		static std::string Plain(Cipher.size(), '\0');
+		const int CipherSize = EVP_DecodeBlock(reinterpret_cast<uint8*>(Cipher.data()), reinterpret_cast<const uint8*>(Base64.data()), (int)Base64.size());
 		DES_cblock KeyBlock;
 		std::copy(DataFile().Key.begin(), DataFile().Key.end(), KeyBlock);
-		for (auto _ : State)
-		{
-			const int CipherSize = EVP_DecodeBlock(reinterpret_cast<uint8*>(Cipher.data()), reinterpret_cast<const uint8*>(Base64.data()), (int)Base64.size());
-			DES_cblock IvBlock;
-			std::copy(DataFile().Iv.begin(), DataFile().Iv.end(), IvBlock);
-			PRAGMA_DISABLE_DEPRECATION_WARNINGS
-			DES_key_schedule Schedule;
-			DES_set_key_unchecked(&KeyBlock, &Schedule);
-			DES_ncbc_encrypt(reinterpret_cast<const uint8*>(Cipher.data()), reinterpret_cast<uint8*>(Plain.data()), CipherSize / 8 * 8, &Schedule, &IvBlock, DES_DECRYPT);
-			PRAGMA_ENABLE_DEPRECATION_WARNINGS
-			benchmark::DoNotOptimize(Plain.data());
-		}
-		State.SetBytesProcessed(int64(State.iterations()) * PlainSize);
+		DES_cblock IvBlock;
+		std::copy(DataFile().Iv.begin(), DataFile().Iv.end(), IvBlock);
+		PRAGMA_DISABLE_DEPRECATION_WARNINGS
+		DES_key_schedule Schedule;
+		DES_set_key_unchecked(&KeyBlock, &Schedule);
+		DES_ncbc_encrypt(reinterpret_cast<const uint8*>(Cipher.data()), reinterpret_cast<uint8*>(Plain.data()), CipherSize / 8 * 8, &Schedule, &IvBlock, DES_DECRYPT);
+		PRAGMA_ENABLE_DEPRECATION_WARNINGS
+		benchmark::DoNotOptimize(Plain.data());
 	}
-}
 
-BENCHMARK(OpenSslDecodeAndDecrypt)->Unit(benchmark::kMillisecond);
-BENCHMARK(DecryptHubText)->Unit(benchmark::kMillisecond);
+	const FBenchmarkPairRegistration DecryptOverOpenSsl({.Name = "DecryptHubText_vs_OpenSslDecodeAndDecrypt", .Measured = &DecryptDataFile, .Baseline = &OpenSslDecodeAndDecrypt, .Pairs = 21});
+}
 
 BENCHMARK_MAIN();

@@ -265,6 +265,25 @@ TEST_F(FJsonReaderTest, EachOverloadTakesOnlyItsRootKind)
 	}
 }
 
+TEST_F(FJsonReaderTest, AViewReaderReadsTheViewedCharactersInPlace)
+{
+	// UE 5.4 and 5.8: CreateFromView reads through a buffer reader over the view's own characters.
+	TArray<TCHAR> Buffer;
+	Buffer.Append(TEXT("[1,2]xyz"), 8);
+	const TSharedRef<TJsonReader<TCHAR>> Reader = TJsonReaderFactory<TCHAR>::CreateFromView(FStringView(Buffer.GetData(), 5));
+	Buffer[3] = '7';
+	TSharedPtr<FJsonValue> Value;
+	ASSERT_TRUE(FJsonSerializer::Deserialize(Reader, Value));
+	EXPECT_EQ(ExactText(Condensed(Value)), u"[1,7]") << "the text is read where it lies, not copied, and only as far as the view goes";
+
+	const FString WithTrailingText = TEXT("[1]x");
+	EXPECT_FALSE(FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::CreateFromView(WithTrailingText), Value));
+
+	const TSharedRef<TJsonReader<TCHAR>> Empty = TJsonReaderFactory<TCHAR>::CreateFromView(FStringView());
+	EXPECT_FALSE(FJsonSerializer::Deserialize(Empty, Value));
+	EXPECT_EQ(ExactText(Empty->GetErrorMessage()), u"Null Stream Line: 1 Ch: 0") << "an empty view has no stream, as an empty string has none";
+}
+
 TEST_F(FJsonReaderTest, NumbersBecomeTheNearestDouble)
 {
 	const char* Numbers[] = {"0", "-0.0", "42", "-7", "0.1", "4.35", "0.30000000000000004", "1e23", "2.2250738585072011e-308", "5e-324",

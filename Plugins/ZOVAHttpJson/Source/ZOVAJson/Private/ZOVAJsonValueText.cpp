@@ -53,8 +53,9 @@ FString ZOVAJsonValueText::ToText(const TSharedPtr<FJsonValue>& Value)
 
 TSharedPtr<FJsonValue> ZOVAJsonValueText::Parse(const FString& Text)
 {
+	// The reader reads the caller's text in place: a reader made from the string would copy it first.
 	TSharedPtr<FJsonValue> Value;
-	if (ZOVAJsonTextCheck::IsRefused(Text) || !FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::Create(Text), Value, FJsonSerializer::EFlags::StoreNumbersAsStrings))
+	if (ZOVAJsonTextCheck::IsRefused(Text) || !FJsonSerializer::Deserialize(TJsonReaderFactory<TCHAR>::CreateFromView(Text), Value, FJsonSerializer::EFlags::StoreNumbersAsStrings))
 	{
 		return nullptr;
 	}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "Containers/StringView.h"
 #include "Serialization/JsonTypes.h"
 
 class FJsonSerializer;
@@ -143,6 +144,26 @@ protected:
 	const FString Content;
 };
 
+/** A reader over text it does not own: the text must outlive the reader. */
+template <class CharType>
+class TJsonStringViewReader : public TJsonReader<CharType>
+{
+public:
+	static TSharedRef<TJsonStringViewReader> Create(TStringView<CharType> JsonString)
+	{
+		return MakeShareable(new TJsonStringViewReader(JsonString));
+	}
+
+protected:
+	explicit TJsonStringViewReader(TStringView<CharType> JsonString)
+		: Content(JsonString)
+	{
+		this->SetText(Content.GetData(), Content.Len());
+	}
+
+	TStringView<CharType> Content;
+};
+
 template <class CharType = TCHAR>
 class TJsonReaderFactory
 {
@@ -155,5 +176,11 @@ public:
 	static TSharedRef<TJsonReader<TCHAR>> Create(FString&& JsonString)
 	{
 		return FJsonStringReader::Create(MoveTemp(JsonString));
+	}
+
+	/** Reads the viewed characters in place, without a copy. */
+	static TSharedRef<TJsonReader<CharType>> CreateFromView(TStringView<CharType> JsonString)
+	{
+		return TJsonStringViewReader<CharType>::Create(JsonString);
 	}
 };
