@@ -10,6 +10,11 @@
 
 #include <httplib.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <functional>
 #include <thread>
@@ -106,6 +111,36 @@ protected:
 		EXPECT_TRUE(TickEngineLoopUntil([&bDone]() { return bDone.load(); }, MaxWaitSeconds, MaxWaitFrames));
 		ClientThread.join();
 		return Seen;
+	}
+
+	/**
+	 * Sends one request on a socket of its own and reads until the server closes the connection, then
+	 * closes it too: the side that closes first keeps the port in TIME_WAIT, so here it is always the
+	 * server's.
+	 */
+	void ExchangeClosedByTheServer(const std::string& Path) const
+	{
+		std::atomic<bool> bDone = false;
+		std::thread ClientThread([this, &Path, &bDone]() {
+			const int Socket = socket(AF_INET, SOCK_STREAM, 0);
+			sockaddr_in Address = {};
+			Address.sin_family = AF_INET;
+			Address.sin_port = htons((uint16_t)Port);
+			Address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+			if (Socket >= 0 && connect(Socket, reinterpret_cast<const sockaddr*>(&Address), sizeof(Address)) == 0)
+			{
+				const std::string Request = "GET " + Path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+				send(Socket, Request.data(), Request.size(), 0);
+				char Buffer[256];
+				while (recv(Socket, Buffer, sizeof(Buffer), 0) > 0)
+				{
+				}
+			}
+			close(Socket);
+			bDone = true;
+		});
+		EXPECT_TRUE(TickEngineLoopUntil([&bDone]() { return bDone.load(); }, MaxWaitSeconds, MaxWaitFrames));
+		ClientThread.join();
 	}
 
 	/** Sends a request that must start and waits for it; returns its response, if one arrived. */
@@ -301,7 +336,8 @@ TEST_F(FHttpServerTest, StoppingReleasesThePortAndStartingAgainServesTheSameRout
 	ASSERT_TRUE(Pong.IsValid());
 	EXPECT_EQ(Pong->GetContentAsString(), TEXT("pong"));
 
-	// A port that served a connection lingers closed for a while, and the engine binds without reuse.
+	// A port whose server closed a connection lingers closed for a while, and the engine binds without reuse.
+	ExchangeClosedByTheServer("/ping");
 	Server.StopAllListeners();
 	Server.StartAllListeners();
 	EXPECT_EQ(Server.GetHttpRouter(Port, true), nullptr);
