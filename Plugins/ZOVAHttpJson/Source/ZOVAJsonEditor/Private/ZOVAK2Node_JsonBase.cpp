@@ -179,19 +179,29 @@ void UZOVAK2Node_JsonBase::CreateKeyPins(EEdGraphPinDirection Direction)
 {
 	const TArray<FString> Keys = MoveTemp(PinNames);
 	PinNames.Reset();
+	// The keys kept so far, looked up by hash (FString hashes and compares ignoring case): a node
+	// rebuilt from thousands of keys would otherwise compare each key with every one before it.
+	TSet<FString> KeptKeys;
+	KeptKeys.Reserve(Keys.Num());
 	for (const FString& Key : Keys)
 	{
-		if (const FText Refusal = GetKeyRefusal(Key, Direction); !Refusal.IsEmpty())
+		if (const FText Refusal = GetKeyRefusal(Key, Direction, KeptKeys.Contains(Key)); !Refusal.IsEmpty())
 		{
 			UE_LOG(LogZOVAJsonEditor, Warning, TEXT("%s: the key \"%s\" was dropped: %s"), *GetName(), *Key.Left(ZOVAJsonBaseLimits::MaxKeyCharactersInMessages), *Refusal.ToString());
 			continue;
 		}
+		KeptKeys.Add(Key);
 		PinNames.Add(Key);
 		CreateKeyPin(Key, Direction);
 	}
 }
 
 FText UZOVAK2Node_JsonBase::GetKeyRefusal(const FString& Key, EEdGraphPinDirection Direction) const
+{
+	return GetKeyRefusal(Key, Direction, PinNames.Contains(Key));
+}
+
+FText UZOVAK2Node_JsonBase::GetKeyRefusal(const FString& Key, EEdGraphPinDirection Direction, bool bIsKeyAlready) const
 {
 	if (Key.IsEmpty())
 	{
@@ -217,14 +227,19 @@ FText UZOVAK2Node_JsonBase::GetKeyRefusal(const FString& Key, EEdGraphPinDirecti
 	{
 		return LOCTEXT("KeyNumberOnly_Error", "An underscore and a number alone make an empty name with a number, which cannot name a pin.");
 	}
-	if (PinNames.Contains(Key))
+	if (bIsKeyAlready)
 	{
 		return LOCTEXT("KeyRepeated_Error", "The node already has this key; keys are compared ignoring letter case.");
 	}
-	// Every name lookup would take a key named like a fixed pin of its side for that pin.
-	if (FindPin(Key, Direction))
+	// Every name lookup would take a key named like a fixed pin of its side for that pin. The fixed
+	// pins come first; the key pins after them are covered by the check above.
+	const FName KeyName(*Key);
+	for (int32 PinIndex = 0; PinIndex < NumFixedPins && PinIndex < Pins.Num(); ++PinIndex)
 	{
-		return LOCTEXT("KeyNamesFixedPin_Error", "One of the node's own pins on this side already has this name.");
+		if (Pins[PinIndex]->PinName == KeyName && Pins[PinIndex]->Direction == Direction)
+		{
+			return LOCTEXT("KeyNamesFixedPin_Error", "One of the node's own pins on this side already has this name.");
+		}
 	}
 	return FText::GetEmpty();
 }

@@ -46,6 +46,9 @@ protected:
 	/** The two pins every keyed node creates before its key pins. */
 	static constexpr int32 NumFixedPins = 2;
 
+	/** GetKeyRefusal with the repeated-key check answered by the caller. */
+	FText GetKeyRefusal(const FString& Key, EEdGraphPinDirection Direction, bool bIsKeyAlready) const;
+
 	/** Creates the pin of one key, shown exactly as typed. */
 	void CreateKeyPin(const FString& Key, EEdGraphPinDirection Direction);
 	/**
