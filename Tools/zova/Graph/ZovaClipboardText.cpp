@@ -2,6 +2,7 @@
 
 #include "CoreUObject.h"
 #include "EdGraph/EdGraphPin.h"
+#include "Misc/Parse.h"
 #include "UObject/Package.h"
 #include "UObject/TextExportImport.h"
 #include "UObject/UnrealType.h"
@@ -15,29 +16,6 @@ namespace
 
 	/** A value of a field too long to show whole in a message is cut here. */
 	constexpr int32 MaxFieldTextShown = 80;
-
-	/**
-	 * The engine's command match on a line: spaces and tabs, the word in any case not followed by a
-	 * letter or digit, spaces and tabs again.
-	 */
-	bool SkipCommand(const TCHAR*& Cursor, const TCHAR* Word)
-	{
-		const TCHAR* At = Cursor;
-		while (*At == ' ' || *At == '\t')
-		{
-			++At;
-		}
-		const int32 Length = FCString::Strlen(Word);
-		if (FCString::Strnicmp(At, Word, Length) != 0 || FChar::IsAlnum(At[Length]))
-		{
-			return false;
-		}
-		for (At += Length; *At == ' ' || *At == '\t'; ++At)
-		{
-		}
-		Cursor = At;
-		return true;
-	}
 
 	UClass* FindPastableClass(const FString& ClassPath)
 	{
@@ -274,7 +252,7 @@ bool FZovaClipboardText::Read(const FString& Text, FString& OutError)
 		for (int32 Index = 0; Index < CustomLines.Num(); ++Index)
 		{
 			const TCHAR* PinText = *CustomLines[Index];
-			if (!SkipCommand(PinText, TEXT("CustomProperties")) || !SkipCommand(PinText, TEXT("Pin")))
+			if (!FParse::Command(&PinText, TEXT("CustomProperties")) || !FParse::Command(&PinText, TEXT("Pin")))
 			{
 				continue;
 			}

@@ -136,3 +136,22 @@ bool FParse::QuotedString(const TCHAR* Buffer, FString& Value, int32* OutNumChar
 	}
 	return true;
 }
+
+bool FParse::Command(const TCHAR** Stream, const TCHAR* Match, bool bParseMightTriggerExecution)
+{
+	while (**Stream == ' ' || **Stream == '\t')
+	{
+		++*Stream;
+	}
+	const int32 MatchLength = FCString::Strlen(Match);
+	if (FCString::Strnicmp(*Stream, Match, MatchLength) != 0 || FChar::IsAlnum((*Stream)[MatchLength]))
+	{
+		return false;
+	}
+	*Stream += MatchLength;
+	while (**Stream == ' ' || **Stream == '\t')
+	{
+		++*Stream;
+	}
+	return true;
+}

@@ -13,4 +13,12 @@ struct CORE_API FParse
 	 * OutNumCharsRead, when given, the characters read, both quotes included.
 	 */
 	static bool QuotedString(const TCHAR* Buffer, FString& Value, int32* OutNumCharsRead = nullptr);
+
+	/**
+	 * Whether the text at Stream is the word Match, in any letter case and not followed by a letter or
+	 * digit. Spaces and tabs before it are skipped whether it matches or not; on a match the word and the
+	 * spaces and tabs after it are too. The host has no console command library, so
+	 * bParseMightTriggerExecution changes nothing.
+	 */
+	static bool Command(const TCHAR** Stream, const TCHAR* Match, bool bParseMightTriggerExecution = true);
 };

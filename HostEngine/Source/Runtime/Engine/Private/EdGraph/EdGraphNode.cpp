@@ -4,6 +4,7 @@
 #include "EdGraph/EdGraphSchema.h"
 #include "Engine/Blueprint.h"
 #include "Misc/OutputDevice.h"
+#include "Misc/Parse.h"
 #include "Templates/Casts.h"
 #include "UObject/Package.h"
 #include "UObject/UnrealType.h"
@@ -12,30 +13,6 @@ namespace
 {
 	const TCHAR PinLinePrefix[] = TEXT("CustomProperties Pin ");
 
-	/**
-	 * The engine's command match: spaces and tabs, the word in any case not followed by a letter or
-	 * digit, then spaces and tabs again.
-	 */
-	bool SkipCommand(const TCHAR*& Cursor, const TCHAR* Word)
-	{
-		const TCHAR* At = Cursor;
-		while (*At == ' ' || *At == '\t')
-		{
-			++At;
-		}
-		const int32 Length = FCString::Strlen(Word);
-		if (FCString::Strnicmp(At, Word, Length) != 0 || FChar::IsAlnum(At[Length]))
-		{
-			return false;
-		}
-		At += Length;
-		while (*At == ' ' || *At == '\t')
-		{
-			++At;
-		}
-		Cursor = At;
-		return true;
-	}
 }
 
 UEdGraphNode::UEdGraphNode(const FObjectInitializer& ObjectInitializer)
@@ -80,7 +57,7 @@ void UEdGraphNode::ImportCustomProperties(const TCHAR* SourceText, FFeedbackCont
 			++Cursor;
 		}
 		const TCHAR* PinText = Cursor;
-		if (SkipCommand(PinText, TEXT("CustomProperties")) && SkipCommand(PinText, TEXT("Pin")))
+		if (FParse::Command(&PinText, TEXT("CustomProperties")) && FParse::Command(&PinText, TEXT("Pin")))
 		{
 			UEdGraphPin* Pin = TakeFormerPin(FormerPins, PinText);
 			const bool bFormer = Pin != nullptr;
