@@ -7,7 +7,7 @@ Packages=(
 	build-essential cmake ninja-build python3 clang clang-format libclang-rt-14-dev
 	rapidjson-dev libcurl4-openssl-dev libssl-dev openssl libcpp-httplib-dev
 	libgtest-dev libgmock-dev libbenchmark-dev libmimalloc-dev pkg-config
-	librsvg2-bin libxml2-dev fonts-roboto-unhinted valgrind
+	librsvg2-bin libxml2-dev fonts-roboto-unhinted valgrind ccache
 )
 
 Missing=()
