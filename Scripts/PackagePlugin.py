@@ -218,7 +218,8 @@ def package_plugin(descriptor_path, engine_version, output_dir):
 	if not version_name:
 		raise PackageError("%s has no VersionName" % descriptor_path)
 
-	descriptor_text = json.dumps(packaged_descriptor(source, engine_version), indent="\t", ensure_ascii=False) + "\n"
+	# Laid out as the engine's JSON writer lays it out: tab indents, "Name": value, no newline at the end.
+	descriptor_text = json.dumps(packaged_descriptor(source, engine_version), indent="\t", ensure_ascii=False)
 	archive_path = os.path.join(output_dir, "%s-%s-UE%s.zip" % (plugin_name, version_name, engine_version))
 	os.makedirs(output_dir, exist_ok=True)
 	with zipfile.ZipFile(archive_path + ".part", "w", compression=zipfile.ZIP_DEFLATED, compresslevel=9) as archive:
