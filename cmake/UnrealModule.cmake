@@ -2,8 +2,8 @@
 # module, whose dependencies are read from the module's <Module>.Build.cs, and whose reflected
 # headers are run through the header tool.
 
-set(UE_HEADER_TOOL ${CMAKE_SOURCE_DIR}/HostEngine/Programs/HeaderTool/HeaderTool.py)
-file(GLOB UE_HEADER_TOOL_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/HostEngine/Programs/HeaderTool/*.py)
+set(UE_HEADER_TOOL ${CMAKE_CURRENT_LIST_DIR}/../HostEngine/Programs/HeaderTool/HeaderTool.py)
+file(GLOB UE_HEADER_TOOL_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../HostEngine/Programs/HeaderTool/*.py)
 
 # Sanitizer builds use the C library's allocator and the C++ runtime's operator new, as the engine's
 # build does for them, so that the sanitizer sees every allocation.
@@ -154,4 +154,22 @@ function(ue_add_module Name)
 	endforeach()
 
 	ue_generate_reflection(${Name} PACKAGE_NAME ${Name} ROOT ${Dir} HEADERS ${Headers})
+endfunction()
+
+# Adds every module of the plug-ins in a folder: <Plugin>/Source/<Module>/<Module>.Build.cs.
+#   ue_add_plugin_modules(Dir [WITH_TESTS])
+# The plug-ins' automation test modules (named <Something>Tests) only come WITH_TESTS.
+function(ue_add_plugin_modules PluginsDir)
+	cmake_parse_arguments(ARG "WITH_TESTS" "" "" ${ARGN})
+	file(GLOB BuildFiles CONFIGURE_DEPENDS ${PluginsDir}/*/Source/*/*.Build.cs)
+	foreach(BuildFile IN LISTS BuildFiles)
+		get_filename_component(ModuleDir ${BuildFile} DIRECTORY)
+		get_filename_component(ModuleName ${ModuleDir} NAME)
+		if(ModuleName MATCHES "Tests$" AND NOT ARG_WITH_TESTS)
+			continue()
+		endif()
+		ue_add_module(${ModuleName} DIRECTORY ${ModuleDir})
+		# A call the engine marks deprecated warns in a UE build; here it fails the plug-in's build.
+		target_compile_options(${ModuleName} PRIVATE -Werror=deprecated-declarations)
+	endforeach()
 endfunction()

@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 using UnrealBuildTool;
 
 public class ZOVAJsonEditor : ModuleRules

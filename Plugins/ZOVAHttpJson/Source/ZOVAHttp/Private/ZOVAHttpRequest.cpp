@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #include "ZOVAHttpRequest.h"
 #include "HttpModule.h"
 #include "Interfaces/IHttpRequest.h"

@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #include "ZOVAHttpNodeRun.h"
 
 #if WITH_DEV_AUTOMATION_TESTS

@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #pragma once
 
 #include "CoreMinimal.h"

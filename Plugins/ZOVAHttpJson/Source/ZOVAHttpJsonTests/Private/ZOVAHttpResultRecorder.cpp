@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #include "ZOVAHttpResultRecorder.h"
 
 void UZOVAHttpResultRecorder::HandleSuccess(int32 Code, FString Data)

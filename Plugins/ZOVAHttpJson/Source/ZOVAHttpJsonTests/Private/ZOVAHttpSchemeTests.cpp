@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #include "CoreMinimal.h"
 #include "Kismet/BlueprintAsyncActionBase.h"
 #include "Misc/AutomationTest.h"

@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #include "ZOVAHttpTestBase.h"
 
 #if WITH_DEV_AUTOMATION_TESTS

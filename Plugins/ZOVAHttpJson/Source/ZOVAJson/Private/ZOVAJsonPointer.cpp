@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #include "ZOVAJsonPointer.h"
 
 #include "Dom/JsonObject.h"

@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #include "ZOVAGraphNodeButton.h"
 
 #include "Styling/AppStyle.h"

@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #include "ZOVAGraphNodeKeyRow.h"
 
 #include "ScopedTransaction.h"

@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #include "ZOVAGraphNodeOutput.h"
 
 #include "GraphEditorSettings.h"

@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #include "ZOVAJsonEditorModule.h"
 
 #include "Modules/ModuleManager.h"

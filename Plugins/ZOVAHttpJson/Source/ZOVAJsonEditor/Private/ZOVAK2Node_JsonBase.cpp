@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #include "ZOVAK2Node_JsonBase.h"
 
 #include "BlueprintActionDatabaseRegistrar.h"

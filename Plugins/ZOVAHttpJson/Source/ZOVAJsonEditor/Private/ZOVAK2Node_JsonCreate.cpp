@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #include "ZOVAK2Node_JsonCreate.h"
 
 #include "EdGraphSchema_K2.h"

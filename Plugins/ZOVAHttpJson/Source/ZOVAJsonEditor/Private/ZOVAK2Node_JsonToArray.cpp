@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #include "ZOVAK2Node_JsonToArray.h"
 
 #include "BlueprintActionDatabaseRegistrar.h"

@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #include "ZOVAPinMap.h"
 
 #include "EdGraph/EdGraphPin.h"

@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #include "ZOVAHubFiles.h"
 
 #include "HAL/PlatformFileManager.h"

@@ -1,3 +1,5 @@
+// Copyright ZOVA. All Rights Reserved.
+
 #include "ZOVAHubJsonCheck.h"
 
 namespace UE::ZOVALauncherAPI::Private
