@@ -35,8 +35,8 @@ bool FZOVAJsonNodesCreateTest::RunTest(const FString& Parameters)
 	UZOVAK2Node_JsonCreate* const Create = Blueprint.SpawnNode<UZOVAK2Node_JsonCreate>(Make.Graph);
 	UZOVAK2Node_Json* const Analyze = Blueprint.SpawnNode<UZOVAK2Node_Json>(Make.Graph);
 	UTEST_TRUE(TEXT("Json Create and Json Analyze"), Create && Analyze);
-	// A key may be named like one of the node's outputs: key pins are inputs.
-	for (const TCHAR* const Key : {TEXT("name"), TEXT("age"), TEXT("profile"), TEXT("Out Json")})
+	// Keys may be named like the node's outputs: key pins are inputs.
+	for (const TCHAR* const Key : {TEXT("name"), TEXT("age"), TEXT("profile"), TEXT("Out Json"), TEXT("Success")})
 	{
 		UTEST_TRUE(FString::Printf(TEXT("Key '%s' added"), Key), Create->AddKeyPin(Key, EGPD_Input));
 	}
@@ -45,6 +45,7 @@ bool FZOVAJsonNodesCreateTest::RunTest(const FString& Parameters)
 	TypeDefault(Create->GetKeyPin(TEXT("age")), TEXT("30"));
 	Blueprint.Link(ProfilePin, Create->GetKeyPin(TEXT("profile")));
 	TypeDefault(Create->GetKeyPin(TEXT("Out Json")), TEXT("x"));
+	TypeDefault(Create->GetKeyPin(TEXT("Success")), TEXT("y"));
 	Blueprint.Link(Create->GetOutJsonPin(), JsonPin);
 	Blueprint.Link(Create->GetSuccessPin(), SuccessPin);
 	Blueprint.Link(Create->GetOutJsonPin(), Analyze->GetInJsonPin());
@@ -75,7 +76,7 @@ bool FZOVAJsonNodesCreateTest::RunTest(const FString& Parameters)
 	UTEST_TRUE(TEXT("Compiled"), Blueprint.Compile());
 	FMakeParms Parms;
 	Blueprint.Call(TEXT("Make"), Parms);
-	TestEqualSensitive(TEXT("Object"), Parms.Json, TEXT("{\"name\":\"张三\",\"age\":\"30\",\"profile\":{\"level\":3},\"Out Json\":\"x\"}"));
+	TestEqualSensitive(TEXT("Object"), Parms.Json, TEXT("{\"name\":\"张三\",\"age\":\"30\",\"profile\":{\"level\":3},\"Out Json\":\"x\",\"Success\":\"y\"}"));
 	TestTrue(TEXT("Success"), Parms.bSuccess);
 	TestEqualSensitive(TEXT("Level read back"), Parms.Level, TEXT("3"));
 	FMakeEmptyParms EmptyParms;
@@ -88,7 +89,7 @@ bool FZOVAJsonNodesCreateTest::RunTest(const FString& Parameters)
 	UTEST_TRUE(TEXT("Compiled after the move"), Blueprint.Compile());
 	FMakeParms MovedParms;
 	Blueprint.Call(TEXT("Make"), MovedParms);
-	TestEqualSensitive(TEXT("Object after the move"), MovedParms.Json, TEXT("{\"age\":\"30\",\"name\":\"张三\",\"profile\":{\"level\":3},\"Out Json\":\"x\"}"));
+	TestEqualSensitive(TEXT("Object after the move"), MovedParms.Json, TEXT("{\"age\":\"30\",\"name\":\"张三\",\"profile\":{\"level\":3},\"Out Json\":\"x\",\"Success\":\"y\"}"));
 	return true;
 }
 
