@@ -1,10 +1,7 @@
 #include "BlueprintActionDatabase.h"
 #include "BlueprintNodeSpawner.h"
 #include "BlueprintTestFixture.h"
-#include "JsonTextCheckCases.h"
-#include "K2Node_CallFunction.h"
 #include "Modules/ModuleManager.h"
-#include "ZOVABlueprintFunctionLibrary.h"
 #include "ZOVAK2Node_AnalyzeArray.h"
 #include "ZOVAK2Node_JsonToArray.h"
 
@@ -22,21 +19,6 @@ protected:
 	{
 		const FBlueprintActionDatabase::FActionList* const Actions = FBlueprintActionDatabase::Get().GetAllActions().Find(UZOVAK2Node_JsonToArray::StaticClass());
 		return Actions && Actions->Num() == 1 ? (*Actions)[0] : nullptr;
-	}
-
-	/** Places the node from the action menu, as an author does. */
-	UEdGraphNode* SpawnNode()
-	{
-		UBlueprintNodeSpawner* const Spawner = FindSpawner();
-		return Spawner ? Spawner->Invoke(Graph, IBlueprintNodeBinder::FBindingSet(), FVector2D(0.0, 0.0)) : nullptr;
-	}
-
-	/** What the library gives for the text when called directly. */
-	static TArray<FString> CallLibrary(const FString& Json, bool& bOutSuccess)
-	{
-		TArray<FString> Values;
-		bOutSuccess = UZOVABlueprintFunctionLibrary::OnJsonToArray(Json, Values);
-		return Values;
 	}
 };
 
@@ -96,102 +78,5 @@ TEST_F(FJsonToArrayTest, TheAnalyzeArrayNodeIsNotInTheActionMenu)
 		{
 			EXPECT_NE(Spawner->NodeClass.Get(), UZOVAK2Node_AnalyzeArray::StaticClass());
 		}
-	}
-}
-
-TEST_F(FJsonToArrayTest, CompilesIntoOneCallOfOnJsonToArrayAndGivesItsValues)
-{
-	struct FCase
-	{
-		const char* Name;
-		FString Json;
-		bool bLinked;
-	};
-	const FCase Cases[] = {
-		{"text fed by a link", TEXT("[\"a\", 2, true, {\"k\": [1]}]"), true},
-		{"text typed into the pin", TEXT("[\"中文\", \"\", null]"), false},
-		{"text that is not an array", TEXT("{\"a\": 1}"), false},
-	};
-	for (const FCase& Case : Cases)
-	{
-		SCOPED_TRACE(Case.Name);
-		Graph->Nodes.Reset();
-		UEdGraphNode* const Node = SpawnNode();
-		ASSERT_NE(Node, nullptr);
-		UEdGraphPin* const InJson = Node->FindPinChecked(TEXT("In Json"));
-		if (Case.bLinked)
-		{
-			Link(AddSource(UEdGraphSchema_K2::PC_String, Case.Json)->GetValuePin(), InJson);
-		}
-		else
-		{
-			GetDefault<UEdGraphSchema_K2>()->TrySetDefaultValue(*InJson, Case.Json);
-		}
-		Compile();
-		ASSERT_EQ(Results->NumErrors, 0) << TCHAR_TO_UTF8(*GetCompilerMessages());
-
-		const TArray<UK2Node_CallFunction*> Calls = GetCompiledNodes<UK2Node_CallFunction>();
-		ASSERT_EQ(Calls.Num(), 1);
-		EXPECT_EQ(Calls[0]->GetTargetFunction(), UZOVABlueprintFunctionLibrary::StaticClass()->FindFunctionByName(TEXT("OnJsonToArray")));
-		EXPECT_TRUE(GetCompiledNodes<UZOVAK2Node_JsonToArray>().IsEmpty());
-		EXPECT_EQ(InJson->LinkedTo.Num(), Case.bLinked ? 1 : 0) << "the author's graph keeps its links";
-
-		bool bExpectedSuccess = false;
-		const TArray<FString> ExpectedValues = CallLibrary(Case.Json, bExpectedSuccess);
-		const TSharedPtr<const FHostPinValue> Success = Evaluate(Node->FindPinChecked(TEXT("Success")));
-		const TSharedPtr<const FHostPinValue> Values = Evaluate(Node->FindPinChecked(TEXT("String Array")));
-		ASSERT_TRUE(Success.IsValid() && Values.IsValid());
-		EXPECT_EQ(Success->Get<bool>(), bExpectedSuccess);
-		EXPECT_EQ(Values->Get<TArray<FString>>(), ExpectedValues);
-	}
-}
-
-TEST_F(FJsonToArrayTest, ValuesReachTheNodesThatReadTheOutputs)
-{
-	UEdGraphNode* const Node = SpawnNode();
-	ASSERT_NE(Node, nullptr);
-	GetDefault<UEdGraphSchema_K2>()->TrySetDefaultValue(*Node->FindPinChecked(TEXT("In Json")), TEXT("[\"x\", \"y\"]"));
-	UK2Node_CallFunction* const ArrayOut = AddNode<UK2Node_CallFunction>([](UK2Node_CallFunction* Call)
-	{
-		Call->SetFromFunction(UZOVABlueprintFunctionLibrary::StaticClass()->FindFunctionByName(TEXT("OnArrayOut")));
-	});
-	Link(Node->FindPinChecked(TEXT("String Array")), ArrayOut->FindPinChecked(TEXT("InArray")));
-	ArrayOut->FindPinChecked(TEXT("Index"))->DefaultValue = TEXT("1");
-	Compile();
-	ASSERT_EQ(Results->NumErrors, 0) << TCHAR_TO_UTF8(*GetCompilerMessages());
-	EXPECT_EQ(Evaluate(ArrayOut->GetReturnValuePin())->Get<FString>(), TEXT("y"));
-	EXPECT_EQ(Node->FindPinChecked(TEXT("String Array"))->LinkedTo.Num(), 1);
-}
-
-TEST_F(FJsonToArrayTest, TextNestedPastTheLimitGivesFalseAndNoElements)
-{
-	struct FCase
-	{
-		const char* Name;
-		FString Json;
-		bool bSuccess;
-		TArray<FString> Elements;
-	};
-	const FCase Cases[] = {
-		{"at the limit", TEXT("[\"a\",") + JsonTextCheckCases::NestedArrays(JsonTextCheckCases::Limit - 1) + TEXT("]"), true, {TEXT("a"), JsonTextCheckCases::NestedArrays(JsonTextCheckCases::Limit - 1)}},
-		{"one past the limit", TEXT("[\"a\",") + JsonTextCheckCases::NestedArrays(JsonTextCheckCases::Limit) + TEXT("]"), false, {}},
-		{"a hundred thousand levels", JsonTextCheckCases::NestedArrays(100000), false, {}},
-		{"a hundred thousand mismatched levels", FString::ChrN(100000, '[') + FString::ChrN(100000, '}'), false, {}},
-	};
-	for (const FCase& Case : Cases)
-	{
-		SCOPED_TRACE(Case.Name);
-		Graph->Nodes.Reset();
-		UEdGraphNode* const Node = SpawnNode();
-		ASSERT_NE(Node, nullptr);
-		Link(AddSource(UEdGraphSchema_K2::PC_String, Case.Json)->GetValuePin(), Node->FindPinChecked(TEXT("In Json")));
-		Compile();
-		ASSERT_EQ(Results->NumErrors, 0) << TCHAR_TO_UTF8(*GetCompilerMessages());
-
-		const TSharedPtr<const FHostPinValue> Success = Evaluate(Node->FindPinChecked(TEXT("Success")));
-		const TSharedPtr<const FHostPinValue> Values = Evaluate(Node->FindPinChecked(TEXT("String Array")));
-		ASSERT_TRUE(Success.IsValid() && Values.IsValid());
-		EXPECT_EQ(Success->Get<bool>(), Case.bSuccess);
-		EXPECT_EQ(Values->Get<TArray<FString>>(), Case.Elements);
 	}
 }

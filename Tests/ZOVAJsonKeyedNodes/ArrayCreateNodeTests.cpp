@@ -178,20 +178,3 @@ TEST_F(FArrayCreateNodeTest, InputTenFollowsInputNine)
 	EXPECT_EQ(Inputs[9], FString(TEXT("[9]")));
 	EXPECT_EQ(Inputs[10], FString(TEXT("[10]")));
 }
-
-TEST_F(FArrayCreateNodeTest, EveryInputBecomesAnElementWiredOrNot)
-{
-	ClickButton(Widget.ToSharedRef(), TEXT("Add Pin"));
-	ClickButton(Widget.ToSharedRef(), TEXT("Add Pin"));
-	UEdGraphPin* const Wired = Node->FindPinChecked(TEXT("[1]"), EGPD_Input);
-	UEdGraphPin* const SourcePin = AddSource(UEdGraphSchema_K2::PC_String, TEXT("{\"n\":1}"))->GetValuePin();
-	Link(SourcePin, Wired);
-
-	Compile();
-	EXPECT_EQ(Blueprint->Status, BS_UpToDate) << TCHAR_TO_UTF8(*GetCompilerMessages());
-	EXPECT_TRUE(GetCompilerMessages().IsEmpty()) << TCHAR_TO_UTF8(*GetCompilerMessages());
-	EXPECT_TRUE(EvaluateBool(Node->FindPinChecked(TEXT("Success"), EGPD_Output)));
-	EXPECT_EQ(EvaluateString(Node->FindPinChecked(TEXT("Out Json"), EGPD_Output)), FString(TEXT("[\"\",{\"n\":1},\"\"]")));
-	EXPECT_EQ(Wired->LinkedTo, TArray<UEdGraphPin*>({SourcePin})) << "the compile works on a copy";
-	EXPECT_TRUE(GetCompiledNodes<UZOVAK2Node_JsonArrayCreate>().IsEmpty());
-}

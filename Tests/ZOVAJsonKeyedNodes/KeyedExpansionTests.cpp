@@ -3,15 +3,12 @@
 #include "K2Node_CallFunction.h"
 #include "KeyedNodeTestFixture.h"
 #include "ZOVABlueprintFunctionLibrary.h"
-#include "ZOVAK2Node_AnalyzeArray.h"
 #include "ZOVAK2Node_Json.h"
 #include "ZOVAK2Node_JsonArrayCreate.h"
 #include "ZOVAK2Node_JsonCreate.h"
 
 namespace
 {
-	const TCHAR* const NestedDocument = TEXT("{\"name\":\"Zova\",\"age\":7,\"address\":{\"city\":\"Paris\"}}");
-
 	class FKeyedExpansionTest : public FKeyedNodeTest
 	{
 	protected:
@@ -53,45 +50,7 @@ namespace
 	};
 }
 
-TEST_F(FKeyedExpansionTest, AnalyzeGivesEachKeyPinItsOwnValueBeforeAndAfterAMove)
-{
-	UZOVAK2Node_Json* const Analyze = SpawnWithKeys<UZOVAK2Node_Json>({TEXT("name"), TEXT("age"), TEXT("/address/city")});
-	ASSERT_NE(Analyze, nullptr);
-	Link(AddSource(UEdGraphSchema_K2::PC_String, NestedDocument)->GetValuePin(), Analyze->FindPinChecked(TEXT("In Json"), EGPD_Input));
 
-	CompileCleanly();
-	EXPECT_TRUE(EvaluateBool(Analyze->FindPinChecked(TEXT("Success"), EGPD_Output)));
-	EXPECT_EQ(EvaluateString(Analyze->FindPinChecked(TEXT("name"), EGPD_Output)), FString(TEXT("Zova")));
-	EXPECT_EQ(EvaluateString(Analyze->FindPinChecked(TEXT("age"), EGPD_Output)), FString(TEXT("7")));
-	EXPECT_EQ(EvaluateString(Analyze->FindPinChecked(TEXT("/address/city"), EGPD_Output)), FString(TEXT("Paris")));
-	EXPECT_EQ(GetCompiledCalls(GET_FUNCTION_NAME_CHECKED(UZOVABlueprintFunctionLibrary, OnArrayOut)).Num(), 3) << "one element read per key";
-
-	PickPinMenuEntry(Analyze->FindPinChecked(TEXT("/address/city"), EGPD_Output), TEXT("Json Key Move Up"));
-	CompileCleanly();
-	const TArray<UK2Node_CallFunction*> AnalyzeCalls = GetCompiledCalls(GET_FUNCTION_NAME_CHECKED(UZOVABlueprintFunctionLibrary, OnJsonAnalyze));
-	ASSERT_EQ(AnalyzeCalls.Num(), 1);
-	EXPECT_EQ(EvaluateStrings(AnalyzeCalls[0]->FindPinChecked(TEXT("InKey"))), TArray<FString>({TEXT("name"), TEXT("/address/city"), TEXT("age")}));
-	EXPECT_EQ(EvaluateString(Analyze->FindPinChecked(TEXT("age"), EGPD_Output)), FString(TEXT("7")));
-	EXPECT_EQ(EvaluateString(Analyze->FindPinChecked(TEXT("/address/city"), EGPD_Output)), FString(TEXT("Paris")));
-}
-
-TEST_F(FKeyedExpansionTest, AnalyzeWithoutKeysTellsWhetherTheTextIsAJsonObject)
-{
-	UZOVAK2Node_Json* const Analyze = SpawnNode<UZOVAK2Node_Json>();
-	ASSERT_NE(Analyze, nullptr);
-	for (const auto& [Json, bObject] : {std::pair(TEXT("{\"a\":1}"), true), std::pair(TEXT("[1]"), false)})
-	{
-		SCOPED_TRACE(TCHAR_TO_UTF8(Json));
-		Analyze->FindPinChecked(TEXT("In Json"), EGPD_Input)->DefaultValue = Json;
-
-		CompileCleanly();
-		const TArray<UK2Node_CallFunction*> Calls = GetCompiledCalls(GET_FUNCTION_NAME_CHECKED(UZOVABlueprintFunctionLibrary, OnJsonAnalyze));
-		ASSERT_EQ(Calls.Num(), 1);
-		EXPECT_EQ(EvaluateString(Calls[0]->FindPinChecked(TEXT("InJson"))), FString(Json));
-		EXPECT_TRUE(EvaluateStrings(Calls[0]->FindPinChecked(TEXT("InKey"))).IsEmpty()) << "no key asked for";
-		EXPECT_EQ(EvaluateBool(Analyze->FindPinChecked(TEXT("Success"), EGPD_Output)), bObject);
-	}
-}
 
 TEST_F(FKeyedExpansionTest, AnalyzesSuccessStaysTheLibrarysResultWhateverTheKeys)
 {
@@ -108,67 +67,9 @@ TEST_F(FKeyedExpansionTest, AnalyzesSuccessStaysTheLibrarysResultWhateverTheKeys
 	EXPECT_EQ(EvaluateString(Analyze->FindPinChecked(TEXT("In Json"), EGPD_Output)), FString(TEXT("yes")));
 }
 
-TEST_F(FKeyedExpansionTest, CreateBuildsItsObjectFromWiredAndTypedKeysInOrder)
-{
-	UZOVAK2Node_JsonCreate* const Create = SpawnWithKeys<UZOVAK2Node_JsonCreate>({TEXT("a"), TEXT("b"), TEXT("c")});
-	ASSERT_NE(Create, nullptr);
-	Link(AddSource(UEdGraphSchema_K2::PC_String, TEXT("1"))->GetValuePin(), Create->FindPinChecked(TEXT("a"), EGPD_Input));
-	Create->FindPinChecked(TEXT("b"), EGPD_Input)->DefaultValue = TEXT("two");
-	Link(AddSource(UEdGraphSchema_K2::PC_String, TEXT("{\"n\":3}"))->GetValuePin(), Create->FindPinChecked(TEXT("c"), EGPD_Input));
 
-	CompileCleanly();
-	EXPECT_TRUE(EvaluateBool(Create->FindPinChecked(TEXT("Success"), EGPD_Output)));
-	EXPECT_EQ(EvaluateString(Create->FindPinChecked(TEXT("Out Json"), EGPD_Output)), FString(TEXT("{\"a\":\"1\",\"b\":\"two\",\"c\":{\"n\":3}}")));
 
-	PickPinMenuEntry(Create->FindPinChecked(TEXT("a"), EGPD_Input), TEXT("Json Key Down Up"));
-	CompileCleanly();
-	EXPECT_EQ(EvaluateString(Create->FindPinChecked(TEXT("Out Json"), EGPD_Output)), FString(TEXT("{\"b\":\"two\",\"a\":\"1\",\"c\":{\"n\":3}}")));
-}
 
-TEST_F(FKeyedExpansionTest, CreateWithoutKeysGivesAnEmptyObject)
-{
-	UZOVAK2Node_JsonCreate* const Create = SpawnNode<UZOVAK2Node_JsonCreate>();
-	ASSERT_NE(Create, nullptr);
-
-	CompileCleanly();
-	EXPECT_TRUE(EvaluateBool(Create->FindPinChecked(TEXT("Success"), EGPD_Output)));
-	EXPECT_EQ(EvaluateString(Create->FindPinChecked(TEXT("Out Json"), EGPD_Output)), FString(TEXT("{}")));
-	EXPECT_EQ(GetCompiledCalls(GET_FUNCTION_NAME_CHECKED(UZOVABlueprintFunctionLibrary, OnCreateJson)).Num(), 1);
-}
-
-TEST_F(FKeyedExpansionTest, CreateKeysNamedLikeItsOutputsFillTheirOwnMembers)
-{
-	UZOVAK2Node_JsonCreate* const Create = SpawnWithKeys<UZOVAK2Node_JsonCreate>({TEXT("Out Json"), TEXT("Success")});
-	ASSERT_NE(Create, nullptr);
-	Create->FindPinChecked(TEXT("Out Json"), EGPD_Input)->DefaultValue = TEXT("x");
-	Create->FindPinChecked(TEXT("Success"), EGPD_Input)->DefaultValue = TEXT("y");
-
-	CompileCleanly();
-	EXPECT_TRUE(EvaluateBool(Create->FindPinChecked(TEXT("Success"), EGPD_Output)));
-	EXPECT_EQ(EvaluateString(Create->FindPinChecked(TEXT("Out Json"), EGPD_Output)), FString(TEXT("{\"Out Json\":\"x\",\"Success\":\"y\"}")));
-}
-
-TEST_F(FKeyedExpansionTest, ACreatedObjectReadsBackThroughAnalyzeAndTheAuthorsLinksSurvive)
-{
-	UZOVAK2Node_JsonCreate* const Create = SpawnWithKeys<UZOVAK2Node_JsonCreate>({TEXT("name"), TEXT("city")});
-	UZOVAK2Node_Json* const Analyze = SpawnWithKeys<UZOVAK2Node_Json>({TEXT("city"), TEXT("name"), TEXT("missing")});
-	ASSERT_TRUE(Create && Analyze);
-	Create->FindPinChecked(TEXT("name"), EGPD_Input)->DefaultValue = TEXT("Zova");
-	Create->FindPinChecked(TEXT("city"), EGPD_Input)->DefaultValue = TEXT("Paris");
-	UEdGraphPin* const OutJson = Create->FindPinChecked(TEXT("Out Json"), EGPD_Output);
-	UEdGraphPin* const InJson = Analyze->FindPinChecked(TEXT("In Json"), EGPD_Input);
-	Link(OutJson, InJson);
-
-	CompileCleanly();
-	EXPECT_EQ(EvaluateString(Analyze->FindPinChecked(TEXT("city"), EGPD_Output)), FString(TEXT("Paris")));
-	EXPECT_EQ(EvaluateString(Analyze->FindPinChecked(TEXT("name"), EGPD_Output)), FString(TEXT("Zova")));
-	EXPECT_EQ(EvaluateString(Analyze->FindPinChecked(TEXT("missing"), EGPD_Output)), FString());
-	EXPECT_FALSE(EvaluateBool(Analyze->FindPinChecked(TEXT("Success"), EGPD_Output))) << "one key is missing";
-
-	EXPECT_EQ(InJson->LinkedTo, TArray<UEdGraphPin*>({OutJson})) << "the compile works on a copy";
-	EXPECT_TRUE(GetCompiledNodes<UZOVAK2Node_JsonBase>().IsEmpty());
-	EXPECT_TRUE(GetCompiledNodes<UZOVAK2Node_AnalyzeArray>().IsEmpty());
-}
 
 TEST_F(FKeyedExpansionTest, TextNestedPastTheLimitIsRefusedByAnalyzeAndQuotedByCreate)
 {

@@ -4,17 +4,22 @@
 // plug-in's modules, and runs every test whose full path starts with the prefix, one at a time, in
 // the order of their display names. Between test frames the engine loop ticks, as in the editor:
 // each frame the engine runs its tickers (HTTP completions among them), then the test's latent
-// commands advance, and the test stops on the first frame that finds its queue empty.
+// commands advance, and the test stops on the first frame that finds its queue empty. As in the
+// editor, GEngine is the editor's engine object, GEditor, with its undo buffer.
 //
 // Usage: AutomationRunner <TestPathPrefix> <Module> [<Module>...]
 // Exit status: 0 when every test passed, 1 when a test failed or none matched, 2 for bad usage or a
 // module that does not load.
 
 #include "CoreMinimal.h"
+#include "Editor.h"
+#include "Editor/EditorEngine.h"
+#include "Editor/TransBuffer.h"
 #include "HAL/PlatformProcess.h"
 #include "LaunchEngineLoop.h"
 #include "Misc/AutomationTest.h"
 #include "Modules/ModuleManager.h"
+#include "UObject/Package.h"
 
 #include <cstdio>
 
@@ -35,6 +40,23 @@ namespace
 	{
 		int32 DotIndex = INDEX_NONE;
 		return FullTestPath.FindLastChar(TEXT('.'), DotIndex) ? FullTestPath.RightChop(DotIndex + 1) : FullTestPath;
+	}
+
+	/** Starts the editor's engine object as the editor's start-up does: GEngine and GEditor, then its undo buffer. */
+	void StartEditorEngine()
+	{
+		UEditorEngine* const Editor = NewObject<UEditorEngine>(GetTransientPackage());
+		Editor->AddToRoot();
+		GEngine = Editor;
+		GEditor = Editor;
+		Editor->Trans = Editor->CreateTrans();
+	}
+
+	void StopEditorEngine()
+	{
+		GEditor->RemoveFromRoot();
+		GEditor = nullptr;
+		GEngine = nullptr;
 	}
 
 	/** Runs one test to its end, ticking the engine between latent command updates. @return whether it passed */
@@ -108,6 +130,7 @@ int main(int argc, char** argv)
 	{
 		return 2;
 	}
+	StartEditorEngine();
 
 	FAutomationTestFramework& Framework = FAutomationTestFramework::Get();
 	Framework.SetRequestedTestFilter(ControllerTestFilter);
@@ -141,6 +164,7 @@ int main(int argc, char** argv)
 		PrintLine(FString::Printf(TEXT("LogAutomationCommandLine: Display: ...Automation Test Queue Empty %d tests performed."), Tests.Num()));
 	}
 
+	StopEditorEngine();
 	GEngineLoop.Exit();
 	return Tests.IsEmpty() || NumFailed > 0 ? 1 : 0;
 }

@@ -1,5 +1,6 @@
 // Copyright ZOVA. All Rights Reserved.
 
+using System.IO;
 using UnrealBuildTool;
 
 public class ZOVAHttpJsonTests : ModuleRules
@@ -8,6 +9,8 @@ public class ZOVAHttpJsonTests : ModuleRules
 	{
 		PCHUsage = PCHUsageMode.UseExplicitOrSharedPCHs;
 
-		PrivateDependencyModuleNames.AddRange(new string[] { "Core", "CoreUObject", "Engine", "HTTPServer", "ZOVAJson" });
+		PrivateDependencyModuleNames.AddRange(new string[] { "Core", "CoreUObject", "Engine", "HTTPServer", "ZOVAJson", "ZOVAJsonEditor", "UnrealEd", "BlueprintGraph" });
+		// The node tests drive the JSON nodes through their own operations, declared beside the nodes.
+		PrivateIncludePaths.Add(Path.Combine(GetModuleDirectory("ZOVAJsonEditor"), "Private"));
 	}
 }

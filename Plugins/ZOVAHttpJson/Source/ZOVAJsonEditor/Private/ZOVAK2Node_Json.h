@@ -31,9 +31,9 @@ public:
 	//~ End UZOVAK2Node_JsonBase Interface
 
 	/** The JSON text to read. */
-	UEdGraphPin* GetInJsonPin() const;
+	ZOVAJSONEDITOR_API UEdGraphPin* GetInJsonPin() const;
 	/** True when the text is a JSON object holding every key. */
-	UEdGraphPin* GetSuccessPin() const;
+	ZOVAJSONEDITOR_API UEdGraphPin* GetSuccessPin() const;
 	/** The output that gives the value of the key. */
-	UEdGraphPin* GetKeyPin(const FString& Key) const;
+	ZOVAJSONEDITOR_API UEdGraphPin* GetKeyPin(const FString& Key) const;
 };

@@ -32,14 +32,14 @@ public:
 	//~ End UK2Node Interface
 
 	/** Appends the next input "[NumInputs]"; always true. */
-	bool AddInputPin();
+	ZOVAJSONEDITOR_API bool AddInputPin();
 	/** Removes the last input and its links; false, changing nothing, when only one is left. */
-	bool RemoveInputPin();
+	ZOVAJSONEDITOR_API bool RemoveInputPin();
 
 	/** True when the array text was made. */
-	UEdGraphPin* GetSuccessPin() const;
+	ZOVAJSONEDITOR_API UEdGraphPin* GetSuccessPin() const;
 	/** The JSON array text. */
-	UEdGraphPin* GetOutJsonPin() const;
+	ZOVAJSONEDITOR_API UEdGraphPin* GetOutJsonPin() const;
 
 private:
 	/** The name of input Index: "[0]", "[1]", ... */

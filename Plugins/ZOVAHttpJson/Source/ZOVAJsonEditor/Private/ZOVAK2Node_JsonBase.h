@@ -31,18 +31,18 @@ public:
 	//~ End UK2Node Interface
 
 	/** Adds a String pin named by the key, after the other pins; false when the key is refused. */
-	virtual bool AddKeyPin(const FString& Key, EEdGraphPinDirection Direction);
+	ZOVAJSONEDITOR_API virtual bool AddKeyPin(const FString& Key, EEdGraphPinDirection Direction);
 	/** Removes a key pin, its links and its key. */
-	virtual void RemoveKeyPin(UEdGraphPin* Pin);
+	ZOVAJSONEDITOR_API virtual void RemoveKeyPin(UEdGraphPin* Pin);
 	/** Swaps a key pin with the key pin above it. */
-	virtual void MoveKeyPinUp(UEdGraphPin* Pin);
+	ZOVAJSONEDITOR_API virtual void MoveKeyPinUp(UEdGraphPin* Pin);
 	/** Swaps a key pin with the key pin below it. */
-	virtual void MoveKeyPinDown(UEdGraphPin* Pin);
+	ZOVAJSONEDITOR_API virtual void MoveKeyPinDown(UEdGraphPin* Pin);
 	/** Whether the node is offered in the Blueprint action menu; the base is not. */
 	virtual bool ShouldRegisterMenuAction() const { return false; }
 
 	/** Why AddKeyPin would refuse the key on that side, in words for the author; empty when it would add it. */
-	FText GetKeyRefusal(const FString& Key, EEdGraphPinDirection Direction) const;
+	ZOVAJSONEDITOR_API FText GetKeyRefusal(const FString& Key, EEdGraphPinDirection Direction) const;
 
 protected:
 	/** The two pins every keyed node creates before its key pins. */

@@ -31,9 +31,9 @@ public:
 	//~ End UZOVAK2Node_JsonBase Interface
 
 	/** True when the object text was made. */
-	UEdGraphPin* GetSuccessPin() const;
+	ZOVAJSONEDITOR_API UEdGraphPin* GetSuccessPin() const;
 	/** The JSON object text. */
-	UEdGraphPin* GetOutJsonPin() const;
+	ZOVAJSONEDITOR_API UEdGraphPin* GetOutJsonPin() const;
 	/** The input that gives the value of the key's member. */
-	UEdGraphPin* GetKeyPin(const FString& Key) const;
+	ZOVAJSONEDITOR_API UEdGraphPin* GetKeyPin(const FString& Key) const;
 };

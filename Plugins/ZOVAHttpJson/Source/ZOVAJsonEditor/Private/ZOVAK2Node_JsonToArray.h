@@ -29,9 +29,9 @@ public:
 	//~ End UK2Node Interface
 
 	/** The JSON array text. */
-	UEdGraphPin* GetInJsonPin() const;
+	ZOVAJSONEDITOR_API UEdGraphPin* GetInJsonPin() const;
 	/** True when the text is a JSON array. */
-	UEdGraphPin* GetSuccessPin() const;
+	ZOVAJSONEDITOR_API UEdGraphPin* GetSuccessPin() const;
 	/** The array's elements as strings. */
-	UEdGraphPin* GetStringArrayPin() const;
+	ZOVAJSONEDITOR_API UEdGraphPin* GetStringArrayPin() const;
 };
