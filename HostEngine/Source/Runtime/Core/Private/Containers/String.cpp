@@ -434,7 +434,7 @@ int32 FString::ReplaceInline(const TCHAR* From, const TCHAR* To, ESearchCase::Ty
 	int32 Start = 0;
 	while (true)
 	{
-		const int32 Position = Find(From, SearchCase, ESearchDir::FromStart, Start);
+		const int32 Position = Start < Len() ? Find(From, SearchCase, ESearchDir::FromStart, Start) : INDEX_NONE;
 		if (Position == INDEX_NONE)
 		{
 			break;
