@@ -168,9 +168,10 @@ TEST_F(FReflectionTest, EnumsListEnumeratorsWithDisplayNamesAndMax)
 	EXPECT_EQ(Enum->GetName(), TEXT("ETestMood"));
 	EXPECT_EQ(Enum->GetMetaData(TEXT("BlueprintType")), TEXT("true"));
 	ASSERT_EQ(Enum->NumEnums(), 3);
-	EXPECT_EQ(Enum->GetNameStringByIndex(0), TEXT("ETestMood::E_Calm"));
+	EXPECT_EQ(Enum->GetNameStringByIndex(0), TEXT("E_Calm"));
+	EXPECT_EQ(Enum->GetNameByIndex(0), FName(TEXT("ETestMood::E_Calm")));
 	EXPECT_EQ(Enum->GetValueByIndex(1), 1);
-	EXPECT_EQ(Enum->GetNameStringByIndex(2), TEXT("ETestMood::ETestMood_MAX"));
+	EXPECT_EQ(Enum->GetNameStringByIndex(2), TEXT("ETestMood_MAX"));
 	EXPECT_EQ(Enum->GetDisplayNameTextByIndex(1).ToString(), TEXT("Angry"));
 	EXPECT_EQ(Enum->GetMetaData(TEXT("ToolTip"), 1), TEXT("Not calm at all"));
 	EXPECT_EQ(Enum->GetValueByName(TEXT("E_Angry")), 1);

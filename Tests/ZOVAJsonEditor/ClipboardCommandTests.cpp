@@ -113,6 +113,8 @@ TEST(ZovaGraphRunTest, EditorTextRunsAsTheCompiledGraphAndNamesWhatDoesNotRun)
 		// The text created by one node is read by the next.
 		{"CreateFeedsAnalyze.txt", {}, {{Create, TEXT("Success"), TEXT("true")}, {Create, TEXT("Out Json"), TEXT("\"{\\\"name\\\":\\\"Zova\\\",\\\"sizes\\\":[1,2]}\"")}, {Fed, TEXT("Success"), TEXT("true")}, {Fed, TEXT("name"), TEXT("\"Zova\"")}, {Fed, TEXT("sizes"), TEXT("\"[1,2]\"")}}, {}},
 		// An engine Make Array: the input linked to a node that was not copied loses the link and reads empty.
+		// The string library's nodes (Append, To String (Integer), Parse Into Array into Join String Array) feed Json Create.
+		{"StringNodesFeedCreate.txt", {}, {{Create, TEXT("Success"), TEXT("true")}, {Create, TEXT("Out Json"), TEXT("\"{\\\"name\\\":\\\"Zova\\\",\\\"count\\\":\\\"7\\\",\\\"tags\\\":\\\"a|b|c\\\"}\"")}}, {}},
 		{"MakeArrayLinkedOutside.txt", {}, {{Split, TEXT("[0]"), TEXT("\"first\"")}, {Split, TEXT("[1]"), TEXT("\"\"")}, {Split, TEXT("[2]"), TEXT("\"third\"")}}, {}},
 		{"MakeArrayLinkedOutside.txt", {"--pin", "K2Node_MakeArray_2.Array"}, {{TEXT("K2Node_MakeArray_2"), TEXT("Array"), TEXT("[\"first\",\"\",\"third\"]")}}, {}},
 		// A variable of a class the host lacks and a request node that only runs in a game.

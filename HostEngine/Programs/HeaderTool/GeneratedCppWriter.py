@@ -347,7 +347,7 @@ class GeneratedCppWriter:
 		statics = Statics(construct + "_Statics")
 		parameters = []
 		for parameter in function.parameters:
-			property_type = self.registry.resolve(parameter.type, header.path, parameter.line, reflected_class)
+			property_type = self.registry.resolve(parameter.type, header.path, parameter.line, reflected_class, is_parameter=True)
 			parameters.append((parameter.name, property_type, ReflectionFlags.parameter_flags(parameter)))
 		return_type = None
 		if function.return_type is not None:

@@ -10,8 +10,9 @@ from typing import Optional
 import GeneratedNames
 from ReflectionModel import HeaderToolError
 
-# Core types whose reflected struct CoreUObject builds (the engine's NoExportTypes.h).
+# Core types whose reflected struct or enum CoreUObject builds (the engine's NoExportTypes.h).
 BASE_STRUCTURES = {"FGuid"}
+BASE_ENUMS = {"ESearchCase::Type": ("Namespaced", False), "ESearchDir::Type": ("Namespaced", False)}
 
 BUILTIN_TYPES = {
 	"bool": "Bool", "int8": "Int8", "int16": "Int16", "int32": "Int", "int64": "Int64", "uint8": "Byte",
@@ -77,7 +78,8 @@ class TypeRegistry:
 		self.foreign_kinds = None
 		self.foreign_enums = None
 
-	def resolve(self, cpp_type, path, line, owner_class=None):
+	def resolve(self, cpp_type, path, line, owner_class=None, is_parameter=False):
+		"""A function parameter may name an enum without an underlying type; it is held as a byte."""
 		def fail(reason):
 			return HeaderToolError(path, line, f"cannot map the type '{cpp_type.declared_text()}' to a property: {reason}")
 
@@ -100,6 +102,8 @@ class TypeRegistry:
 		if enum is not None:
 			cpp_form, has_underlying_type = enum
 			if cpp_form == "Namespaced" or (cpp_form == "Regular" and not has_underlying_type):
+				if is_parameter:
+					return PropertyType("Byte", f"TEnumAsByte<{name}>", enum_function=f"&StaticEnum<{name}>")
 				raise fail(f"wrap the enum as TEnumAsByte<{name}> or declare it as an enum class")
 			return PropertyType("Enum", name, enum_function=f"&StaticEnum<{name}>")
 		if name in BASE_STRUCTURES:
@@ -154,6 +158,8 @@ class TypeRegistry:
 		"""(cpp form, has an underlying type) of a UENUM of this module or another, or None."""
 		if name in self.enums:
 			return self.enums[name]
+		if name in BASE_ENUMS:
+			return BASE_ENUMS[name]
 		self.index_repository()
 		return self.foreign_enums.get(name)
 

@@ -97,6 +97,18 @@ class PropertyTypeTest(unittest.TestCase):
 			self.assertEqual(resolve("TEnumAsByte<EEdGraphPinDirection>", root).enum_function, "&StaticEnum<EEdGraphPinDirection>")
 			self.assertEqual(resolve("FEdGraphPinType", root).struct_function, "&FEdGraphPinType::StaticStruct")
 
+	def test_parameters_hold_enums_without_an_underlying_type_as_bytes(self):
+		with self.assertRaisesRegex(Exception, "TEnumAsByte<ESearchCase::Type>"):
+			resolve("ESearchCase::Type")
+		header = parse_header("Sample.h", SAMPLE_HEADER.replace("{declaration}", "int32"))
+		registry = TypeRegistry("Sample", [header], None)
+		for declaration in ("ESearchCase::Type", "ESearchDir::Type"):
+			with self.subTest(declaration):
+				parameter = parse_header("Sample.h", SAMPLE_HEADER.replace("{declaration}", declaration)).classes[0].properties[0]
+				property_type = registry.resolve(parameter.type, header.path, parameter.line, None, is_parameter=True)
+				self.assertEqual((property_type.kind, property_type.cpp_type, property_type.enum_function),
+					("Byte", f"TEnumAsByte<{declaration}>", f"&StaticEnum<{declaration}>"))
+
 	def test_delegate_wrappers_pass_large_values_by_reference(self):
 		header = parse_header("Sample.h", SAMPLE_HEADER.replace("{declaration}", "int32"))
 		registry = TypeRegistry("Sample", [header], None)

@@ -238,7 +238,8 @@ int32 FString::Find(const TCHAR* SubStr, ESearchCase::Type SearchCase, ESearchDi
 	const int32 TextLen = Len();
 	if (SearchDir == ESearchDir::FromStart)
 	{
-		const int32 First = StartPosition == INDEX_NONE ? 0 : std::max(0, StartPosition);
+		// A start past the end is pulled back onto the last character; an empty text ignores it.
+		const int32 First = (StartPosition == INDEX_NONE || TextLen == 0) ? 0 : std::clamp(StartPosition, 0, TextLen - 1);
 		for (int32 Position = First; Position + SubLen <= TextLen; ++Position)
 		{
 			if (MatchesAt(**this, TextLen, Position, SubStr, SubLen, SearchCase))
@@ -246,16 +247,15 @@ int32 FString::Find(const TCHAR* SubStr, ESearchCase::Type SearchCase, ESearchDi
 				return Position;
 			}
 		}
+		return INDEX_NONE;
 	}
-	else
+	// Backwards the first try sits one whole step (at least one character) before the start.
+	const int32 Start = (StartPosition == INDEX_NONE || StartPosition >= TextLen) ? TextLen : StartPosition;
+	for (int32 Position = Start - std::max(1, SubLen); Position >= 0; --Position)
 	{
-		const int32 Last = StartPosition == INDEX_NONE ? TextLen - SubLen : std::min(StartPosition - SubLen, TextLen - SubLen);
-		for (int32 Position = Last; Position >= 0; --Position)
+		if (MatchesAt(**this, TextLen, Position, SubStr, SubLen, SearchCase))
 		{
-			if (MatchesAt(**this, TextLen, Position, SubStr, SubLen, SearchCase))
-			{
-				return Position;
-			}
+			return Position;
 		}
 	}
 	return INDEX_NONE;
@@ -289,17 +289,15 @@ bool FString::FindLastChar(TCHAR InChar, int32& Index) const
 
 bool FString::StartsWith(const TCHAR* InPrefix, ESearchCase::Type SearchCase) const
 {
-	return InPrefix && MatchesAt(**this, Len(), 0, InPrefix, FCString::Strlen(InPrefix), SearchCase);
+	// No text starts or ends with an empty one.
+	const int32 PrefixLen = InPrefix ? FCString::Strlen(InPrefix) : 0;
+	return PrefixLen > 0 && MatchesAt(**this, Len(), 0, InPrefix, PrefixLen, SearchCase);
 }
 
 bool FString::EndsWith(const TCHAR* InSuffix, ESearchCase::Type SearchCase) const
 {
-	if (!InSuffix)
-	{
-		return false;
-	}
-	const int32 SuffixLen = FCString::Strlen(InSuffix);
-	return MatchesAt(**this, Len(), Len() - SuffixLen, InSuffix, SuffixLen, SearchCase);
+	const int32 SuffixLen = InSuffix ? FCString::Strlen(InSuffix) : 0;
+	return SuffixLen > 0 && MatchesAt(**this, Len(), Len() - SuffixLen, InSuffix, SuffixLen, SearchCase);
 }
 
 bool FString::RemoveFromStart(const TCHAR* InPrefix, ESearchCase::Type SearchCase)
@@ -347,9 +345,14 @@ FString FString::RightChop(int32 Count) const
 
 FString FString::Mid(int32 Start, int32 Count) const
 {
-	const int64 End = std::clamp<int64>((int64)std::max(Start, 0) + std::max(Count, 0), 0, Len());
+	if (Count < 0)
+	{
+		return FString();
+	}
+	// The end counts from the start asked for, so a negative start shortens the piece.
 	const int32 First = std::clamp(Start, 0, Len());
-	return ConstructFromPtrSize(**this + First, (int32)std::max<int64>(End - First, 0));
+	const int32 End = (int32)std::clamp<int64>((int64)Start + Count, First, Len());
+	return ConstructFromPtrSize(**this + First, End - First);
 }
 
 bool FString::Split(const FString& InS, FString* LeftS, FString* RightS, ESearchCase::Type SearchCase, ESearchDir::Type SearchDir) const
@@ -372,13 +375,18 @@ bool FString::Split(const FString& InS, FString* LeftS, FString* RightS, ESearch
 
 int32 FString::ParseIntoArray(TArray<FString>& OutArray, const TCHAR* Delim, bool bCullEmpty) const
 {
+	check(Delim);
 	OutArray.Reset();
 	const int32 DelimLen = FCString::Strlen(Delim);
-	check(DelimLen > 0);
+	// An empty delimiter gives nothing at all; the delimiter matches in any case.
+	if (DelimLen == 0)
+	{
+		return 0;
+	}
 	int32 Start = 0;
 	while (true)
 	{
-		const int32 Position = Find(Delim, ESearchCase::CaseSensitive, ESearchDir::FromStart, Start);
+		const int32 Position = Start < Len() ? Find(Delim, ESearchCase::IgnoreCase, ESearchDir::FromStart, Start) : INDEX_NONE;
 		const int32 End = Position == INDEX_NONE ? Len() : Position;
 		if (!bCullEmpty || End > Start)
 		{
@@ -416,7 +424,8 @@ FString FString::Replace(const TCHAR* From, const TCHAR* To, ESearchCase::Type S
 int32 FString::ReplaceInline(const TCHAR* From, const TCHAR* To, ESearchCase::Type SearchCase)
 {
 	const int32 FromLen = From ? FCString::Strlen(From) : 0;
-	if (FromLen == 0 || IsEmpty())
+	// A case-sensitive replacement by the same text changes nothing and counts nothing.
+	if (FromLen == 0 || IsEmpty() || !To || (SearchCase == ESearchCase::CaseSensitive && FCString::Strcmp(From, To) == 0))
 	{
 		return 0;
 	}
@@ -425,7 +434,7 @@ int32 FString::ReplaceInline(const TCHAR* From, const TCHAR* To, ESearchCase::Ty
 	int32 Start = 0;
 	while (true)
 	{
-		const int32 Position = Find(From, SearchCase, ESearchDir::FromStart, Start);
+		const int32 Position = Start < Len() ? Find(From, SearchCase, ESearchDir::FromStart, Start) : INDEX_NONE;
 		if (Position == INDEX_NONE)
 		{
 			break;
@@ -602,24 +611,39 @@ FString FString::FromInt(int32 Num)
 
 FString FString::SanitizeFloat(double InFloat, const int32 InMinFractionalDigits)
 {
-	FString Result = Printf(TEXT("%f"), InFloat);
-	if (Result.Contains(TEXT(".")))
+	// Only a zero loses its sign: -1e-7 prints as -0.000000 and stays "-0".
+	if (InFloat == 0.0)
 	{
-		int32 End = Result.Len();
-		const int32 Dot = Result.Find(TEXT("."));
-		while (End > Dot + 1 + InMinFractionalDigits && Result[End - 1] == '0')
-		{
-			--End;
-		}
-		if (End == Dot + 1 && InMinFractionalDigits == 0)
-		{
-			--End;
-		}
-		Result = Result.Left(End);
+		InFloat = 0.0;
 	}
-	if (Result == TEXT("-0"))
+	FString Result = Printf(TEXT("%f"), InFloat);
+	if (!Result.IsNumeric())
 	{
-		Result = TEXT("0");
+		// inf and nan are left as printed
+		return Result;
+	}
+	const int32 Dot = Result.Find(TEXT("."), ESearchCase::CaseSensitive);
+	int32 End = Result.Len();
+	while (End > Dot + 1 && Result[End - 1] == '0')
+	{
+		--End;
+	}
+	if (End == Dot + 1)
+	{
+		--End;
+	}
+	Result.LeftInline(End);
+	if (InMinFractionalDigits > 0)
+	{
+		if (End == Dot)
+		{
+			Result.AppendChar('.');
+		}
+		const int32 Missing = InMinFractionalDigits - (Result.Len() - Dot - 1);
+		for (int32 Index = 0; Index < Missing; ++Index)
+		{
+			Result.AppendChar('0');
+		}
 	}
 	return Result;
 }

@@ -169,13 +169,6 @@ void UEnum::SetEnums(TArray<TPair<FName, int64>>& InNames, ECppForm InCppForm)
 	CppForm = InCppForm;
 }
 
-FString UEnum::GetShortNameByIndex(int32 Index) const
-{
-	const FString Full = GetNameStringByIndex(Index);
-	const int32 Scope = Full.Find(TEXT("::"));
-	return Scope == INDEX_NONE ? Full : Full.RightChop(Scope + 2);
-}
-
 FName UEnum::GetNameByIndex(int32 Index) const
 {
 	return Names.IsValidIndex(Index) ? Names[Index].Key : FName();
@@ -183,7 +176,14 @@ FName UEnum::GetNameByIndex(int32 Index) const
 
 FString UEnum::GetNameStringByIndex(int32 Index) const
 {
-	return Names.IsValidIndex(Index) ? Names[Index].Key.ToString() : FString();
+	if (!Names.IsValidIndex(Index))
+	{
+		return FString();
+	}
+	// Enumerators are stored with their scope ("ESearchCase::IgnoreCase"); only a regular enum keeps it.
+	const FString Full = Names[Index].Key.ToString();
+	const int32 Scope = CppForm == ECppForm::Regular ? INDEX_NONE : Full.Find(TEXT("::"), ESearchCase::CaseSensitive);
+	return Scope == INDEX_NONE ? Full : Full.RightChop(Scope + 2);
 }
 
 int64 UEnum::GetValueByIndex(int32 Index) const
@@ -195,7 +195,7 @@ int32 UEnum::GetIndexByName(const FName InName) const
 {
 	for (int32 Index = 0; Index < Names.Num(); ++Index)
 	{
-		if (Names[Index].Key == InName || GetShortNameByIndex(Index) == InName.ToString())
+		if (Names[Index].Key == InName || GetNameStringByIndex(Index) == InName.ToString())
 		{
 			return Index;
 		}
@@ -222,7 +222,7 @@ int64 UEnum::GetValueByName(FName InName) const
 
 FString UEnum::GetNameStringByValue(int64 InValue) const
 {
-	return GetShortNameByIndex(GetIndexByValue(InValue));
+	return GetNameStringByIndex(GetIndexByValue(InValue));
 }
 
 int64 UEnum::GetMaxEnumValue() const
@@ -237,7 +237,7 @@ int64 UEnum::GetMaxEnumValue() const
 
 FText UEnum::GetDisplayNameTextByIndex(int32 NameIndex) const
 {
-	const FString Name = GetShortNameByIndex(NameIndex);
+	const FString Name = GetNameStringByIndex(NameIndex);
 	if (Name.IsEmpty())
 	{
 		return FText::GetEmpty();
@@ -258,7 +258,7 @@ FString UEnum::GetMetaData(const TCHAR* Key, int32 NameIndex, bool bAllowRemap) 
 	{
 		return UField::GetMetaData(Key);
 	}
-	return UField::GetMetaData(FName(*(GetShortNameByIndex(NameIndex) + TEXT(".") + Key)));
+	return UField::GetMetaData(FName(*(GetNameStringByIndex(NameIndex) + TEXT(".") + Key)));
 }
 
 bool UEnum::HasMetaData(const TCHAR* Key, int32 NameIndex) const
@@ -267,7 +267,7 @@ bool UEnum::HasMetaData(const TCHAR* Key, int32 NameIndex) const
 	{
 		return UField::HasMetaData(Key);
 	}
-	return UField::HasMetaData(FName(*(GetShortNameByIndex(NameIndex) + TEXT(".") + Key)));
+	return UField::HasMetaData(FName(*(GetNameStringByIndex(NameIndex) + TEXT(".") + Key)));
 }
 
 UObject* UClass::GetDefaultObject(bool bCreateIfNeeded) const

@@ -1,9 +1,10 @@
-// Host engine: the reflected structs of Core types. The engine declares them for its header tool in
-// UObject/NoExportTypes.h; the host has no such header and builds each struct here, with the text
-// form, comparison and copy of the C++ type.
+// Host engine: the reflected structs and enums of Core types. The engine declares them for its header
+// tool in UObject/NoExportTypes.h; the host builds each here: a struct with the text form, comparison
+// and copy of the C++ type, an enum with its enumerators as the header tool would list them.
 
-#include "CoreMinimal.h"
+#include "UObject/NoExportTypes.h"
 #include "UObject/Class.h"
+#include "UObject/GeneratedCppIncludes.h"
 #include "UObject/Package.h"
 
 namespace
@@ -58,6 +59,55 @@ namespace
 			return true;
 		}
 	};
+}
+
+namespace
+{
+	UObject* CoreUObjectPackage()
+	{
+		return CreatePackage(TEXT("/Script/CoreUObject"));
+	}
+
+	/** A namespaced enum of two enumerators, with the comment the engine's header gives it. */
+	UEnum* ConstructNamespacedEnum(const char* Name, const char* CppType, const UECodeGen_Private::FEnumeratorParam (&Enumerators)[2], const char* ToolTip)
+	{
+		UEnum* Enum = nullptr;
+		const UECodeGen_Private::FMetaDataPairParam MetaData[] = {{"ToolTip", ToolTip}};
+		const UECodeGen_Private::FEnumParams Params = {
+			.OuterFunc = &CoreUObjectPackage,
+			.NameUTF8 = Name,
+			.CppTypeUTF8 = CppType,
+			.Enumerators = Enumerators,
+			.NumEnumerators = 2,
+			.CppForm = UEnum::ECppForm::Namespaced,
+			.MetaData = MetaData,
+			.NumMetaData = 1,
+		};
+		UECodeGen_Private::ConstructUEnum(Enum, Params);
+		return Enum;
+	}
+}
+
+template <>
+UEnum* StaticEnum<ESearchCase::Type>()
+{
+	static const UECodeGen_Private::FEnumeratorParam Enumerators[] = {
+		{"ESearchCase::CaseSensitive", (int64)ESearchCase::CaseSensitive},
+		{"ESearchCase::IgnoreCase", (int64)ESearchCase::IgnoreCase},
+	};
+	static UEnum* const Enum = ConstructNamespacedEnum("ESearchCase", "ESearchCase::Type", Enumerators, "String search case used in UnrealString.h");
+	return Enum;
+}
+
+template <>
+UEnum* StaticEnum<ESearchDir::Type>()
+{
+	static const UECodeGen_Private::FEnumeratorParam Enumerators[] = {
+		{"ESearchDir::FromStart", (int64)ESearchDir::FromStart},
+		{"ESearchDir::FromEnd", (int64)ESearchDir::FromEnd},
+	};
+	static UEnum* const Enum = ConstructNamespacedEnum("ESearchDir", "ESearchDir::Type", Enumerators, "String search dir used in UnrealString.h");
+	return Enum;
 }
 
 UScriptStruct* TBaseStructure<FGuid>::Get()

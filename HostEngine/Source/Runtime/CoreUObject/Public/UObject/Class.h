@@ -235,8 +235,6 @@ public:
 	using UField::SetMetaData;
 
 private:
-	FString GetShortNameByIndex(int32 Index) const;
-
 	TArray<TPair<FName, int64>> Names;
 	ECppForm CppForm = ECppForm::Regular;
 };

@@ -11,6 +11,7 @@
 #include "UObject/UObjectGlobals.h"
 #include "UObject/ScriptDelegates.h"
 #include "UObject/ReflectedTypeAccessors.h"
+#include "UObject/NoExportTypes.h"
 #include "UObject/PropertyValueOps.h"
 
 #include <cstddef>
