@@ -45,6 +45,9 @@ public:
 	static BLUEPRINTGRAPH_API const FName PC_Wildcard;
 	static BLUEPRINTGRAPH_API const FName PC_Enum;
 
+	/** The sub-category of a wildcard that only an index type (an integer, a bool, a byte or an enum) may fill. */
+	static BLUEPRINTGRAPH_API const FName PSC_Index;
+
 	static BLUEPRINTGRAPH_API const FName PN_Execute;
 	static BLUEPRINTGRAPH_API const FName PN_Then;
 	static BLUEPRINTGRAPH_API const FName PN_Self;

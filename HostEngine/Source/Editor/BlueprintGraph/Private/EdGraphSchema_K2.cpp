@@ -32,6 +32,7 @@ const FName UEdGraphSchema_K2::PC_Text(TEXT("text"));
 const FName UEdGraphSchema_K2::PC_Struct(TEXT("struct"));
 const FName UEdGraphSchema_K2::PC_Wildcard(TEXT("wildcard"));
 const FName UEdGraphSchema_K2::PC_Enum(TEXT("enum"));
+const FName UEdGraphSchema_K2::PSC_Index(TEXT("index"));
 
 const FName UEdGraphSchema_K2::PN_Execute(TEXT("execute"));
 const FName UEdGraphSchema_K2::PN_Then(TEXT("then"));

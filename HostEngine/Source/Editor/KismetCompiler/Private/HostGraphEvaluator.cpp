@@ -10,6 +10,7 @@
 #include "K2Node_Knot.h"
 #include "K2Node_MakeArray.h"
 #include "K2Node_MakeMap.h"
+#include "K2Node_Select.h"
 #include "KismetCompiler.h"
 #include "Templates/Casts.h"
 #include "UObject/PropertyValueOps.h"
@@ -488,7 +489,7 @@ TSharedPtr<const FHostPinValue> FHostGraphEvaluator::EvaluateUnlinkedKnot(const 
 
 bool FHostGraphEvaluator::CanEvaluateNode(const UEdGraphNode* Node)
 {
-	return Node->IsA<UK2Node_CallFunction>() || Node->IsA<UK2Node_MakeArray>() || Node->IsA<UK2Node_MakeMap>() || Node->IsA<UK2Node_GetArrayItem>() || Node->IsA<UK2Node_HostValueSource>();
+	return Node->IsA<UK2Node_CallFunction>() || Node->IsA<UK2Node_MakeArray>() || Node->IsA<UK2Node_MakeMap>() || Node->IsA<UK2Node_GetArrayItem>() || Node->IsA<UK2Node_Select>() || Node->IsA<UK2Node_HostValueSource>();
 }
 
 const UEdGraphPin* FHostGraphEvaluator::FindCompiledPin(const UEdGraphPin* Pin) const
@@ -617,6 +618,10 @@ bool FHostGraphEvaluator::RunNode(const UEdGraphNode* Node, FString& OutError)
 	if (const UK2Node_MakeArray* const ArrayNode = Cast<UK2Node_MakeArray>(Node))
 	{
 		return RunMakeArray(ArrayNode, OutError);
+	}
+	if (const UK2Node_Select* const SelectNode = Cast<UK2Node_Select>(Node))
+	{
+		return RunSelect(SelectNode, OutError);
 	}
 	if (const UK2Node_MakeMap* const MapNode = Cast<UK2Node_MakeMap>(Node))
 	{
@@ -773,6 +778,57 @@ bool FHostGraphEvaluator::RunGetArrayItem(const UK2Node_GetArrayItem* Node, FStr
 		UE_LOG(LogTemp, Warning, TEXT("Attempted to access index %d from array of length %d!"), ItemIndex, Helper.Num());
 	}
 	OutputValues.Add(Node->GetResultPin(), Item);
+	return true;
+}
+
+bool FHostGraphEvaluator::RunSelect(const UK2Node_Select* Node, FString& OutError)
+{
+	const UEdGraphPin* const IndexPin = Node->GetIndexPin();
+	const UEdGraphPin* const ReturnPin = Node->GetReturnValuePin();
+	const FProperty* const IndexProperty = FindPinTypeProperty(IndexPin->PinType);
+	const FProperty* const ValueProperty = FindPinTypeProperty(ReturnPin->PinType);
+	for (const UEdGraphPin* Pin : {IndexPin, ReturnPin})
+	{
+		if (!FindPinTypeProperty(Pin->PinType))
+		{
+			OutError = FString::Printf(TEXT("The pin %s has a type the evaluator cannot hold (%s)"), *DescribePin(Pin), *UEdGraphSchema_K2::TypeToText(Pin->PinType).ToString());
+			return false;
+		}
+	}
+	FHostPinValue Index(IndexProperty);
+	if (!EvaluateInput(IndexPin, IndexProperty, Index.GetData(), OutError))
+	{
+		return false;
+	}
+	// Every option's network has run before this node, as the compiled statements feeding the
+	// options run before the select; only the matched option's value is read.
+	TArray<UEdGraphPin*> OptionPins;
+	Node->GetOptionPins(OptionPins);
+	const UEnum* const Enum = Node->GetEnum();
+	const TSharedRef<FHostPinValue> Result = MakeShared<FHostPinValue>(ValueProperty);
+	for (int32 OptionIndex = 0; OptionIndex < OptionPins.Num(); ++OptionIndex)
+	{
+		FHostPinValue Literal(IndexProperty);
+		if (Enum)
+		{
+			CastField<FNumericProperty>(IndexProperty)->SetIntPropertyValue(Literal.GetData(), Enum->GetValueByName(OptionPins[OptionIndex]->PinName));
+		}
+		else
+		{
+			ImportDefaultText(FString::FromInt(OptionIndex), IndexProperty, Literal.GetData());
+		}
+		if (IndexProperty->Identical(Index.GetData(), Literal.GetData()))
+		{
+			if (!EvaluateInput(OptionPins[OptionIndex], ValueProperty, Result->GetData(), OutError))
+			{
+				return false;
+			}
+			OutputValues.Add(ReturnPin, Result);
+			return true;
+		}
+	}
+	UE_LOG(LogScript, Warning, TEXT("Switch statement failed to match case for index property %s"), *IndexPin->GetName());
+	OutputValues.Add(ReturnPin, Result);
 	return true;
 }
 

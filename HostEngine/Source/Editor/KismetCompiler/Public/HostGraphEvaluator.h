@@ -18,6 +18,7 @@ class UK2Node_GetArrayItem;
 class UK2Node_HostValueSource;
 class UK2Node_MakeArray;
 class UK2Node_MakeMap;
+class UK2Node_Select;
 
 /** A value a pin carries: storage for one value of the property's C++ type. */
 class KISMETCOMPILER_API FHostPinValue
@@ -100,6 +101,11 @@ private:
 	bool RunCallFunction(const UK2Node_CallFunction* Node, FString& OutError);
 	bool RunCallArrayFunction(const UK2Node_CallArrayFunction* Node, FString& OutError);
 	bool RunGetArrayItem(const UK2Node_GetArrayItem* Node, FString& OutError);
+	/**
+	 * The option whose literal (its position, false and true for a bool, its entry for an enum)
+	 * equals the index; with none, the option type's empty value, and a warning.
+	 */
+	bool RunSelect(const UK2Node_Select* Node, FString& OutError);
 	bool RunMakeArray(const UK2Node_MakeArray* Node, FString& OutError);
 	bool RunMakeMap(const UK2Node_MakeMap* Node, FString& OutError);
 	bool RunValueSource(const UK2Node_HostValueSource* Node, FString& OutError);
