@@ -115,6 +115,9 @@ TEST(ZovaGraphRunTest, EditorTextRunsAsTheCompiledGraphAndNamesWhatDoesNotRun)
 		// An engine Make Array: the input linked to a node that was not copied loses the link and reads empty.
 		// The string library's nodes (Append, To String (Integer), Parse Into Array into Join String Array) feed Json Create.
 		{"StringNodesFeedCreate.txt", {}, {{Create, TEXT("Success"), TEXT("true")}, {Create, TEXT("Out Json"), TEXT("\"{\\\"name\\\":\\\"Zova\\\",\\\"count\\\":\\\"7\\\",\\\"tags\\\":\\\"a|b|c\\\"}\"")}}, {}},
+		// Select nodes: an int index picking the option a function feeds, an index past the options
+		// (the option type's empty value), and a bool index, whose "Option 0" is False.
+		{"SelectFeedsCreate.txt", {}, {{Create, TEXT("Success"), TEXT("true")}, {Create, TEXT("Out Json"), TEXT("\"{\\\"picked\\\":\\\"7\\\",\\\"missing\\\":\\\"\\\",\\\"flag\\\":\\\"yes\\\"}\"")}}, {}},
 		{"MakeArrayLinkedOutside.txt", {}, {{Split, TEXT("[0]"), TEXT("\"first\"")}, {Split, TEXT("[1]"), TEXT("\"\"")}, {Split, TEXT("[2]"), TEXT("\"third\"")}}, {}},
 		{"MakeArrayLinkedOutside.txt", {"--pin", "K2Node_MakeArray_2.Array"}, {{TEXT("K2Node_MakeArray_2"), TEXT("Array"), TEXT("[\"first\",\"\",\"third\"]")}}, {}},
 		// A variable of a class the host lacks and a request node that only runs in a game.
