@@ -3,6 +3,7 @@
 #include "EdGraphSchema_K2.h"
 #include "K2Node_CallArrayFunction.h"
 #include "K2Node_CallFunction.h"
+#include "K2Node_FormatText.h"
 #include "K2Node_FunctionEntry.h"
 #include "K2Node_FunctionResult.h"
 #include "K2Node_GetArrayItem.h"
@@ -11,6 +12,7 @@
 #include "K2Node_MakeArray.h"
 #include "K2Node_MakeMap.h"
 #include "K2Node_Select.h"
+#include "Kismet/KismetTextLibrary.h"
 #include "KismetCompiler.h"
 #include "Templates/Casts.h"
 #include "UObject/PropertyValueOps.h"
@@ -489,7 +491,7 @@ TSharedPtr<const FHostPinValue> FHostGraphEvaluator::EvaluateUnlinkedKnot(const 
 
 bool FHostGraphEvaluator::CanEvaluateNode(const UEdGraphNode* Node)
 {
-	return Node->IsA<UK2Node_CallFunction>() || Node->IsA<UK2Node_MakeArray>() || Node->IsA<UK2Node_MakeMap>() || Node->IsA<UK2Node_GetArrayItem>() || Node->IsA<UK2Node_Select>() || Node->IsA<UK2Node_HostValueSource>();
+	return Node->IsA<UK2Node_CallFunction>() || Node->IsA<UK2Node_MakeArray>() || Node->IsA<UK2Node_MakeMap>() || Node->IsA<UK2Node_GetArrayItem>() || Node->IsA<UK2Node_Select>() || Node->IsA<UK2Node_FormatText>() || Node->IsA<UK2Node_HostValueSource>();
 }
 
 const UEdGraphPin* FHostGraphEvaluator::FindCompiledPin(const UEdGraphPin* Pin) const
@@ -622,6 +624,10 @@ bool FHostGraphEvaluator::RunNode(const UEdGraphNode* Node, FString& OutError)
 	if (const UK2Node_Select* const SelectNode = Cast<UK2Node_Select>(Node))
 	{
 		return RunSelect(SelectNode, OutError);
+	}
+	if (const UK2Node_FormatText* const FormatNode = Cast<UK2Node_FormatText>(Node))
+	{
+		return RunFormatText(FormatNode, OutError);
 	}
 	if (const UK2Node_MakeMap* const MapNode = Cast<UK2Node_MakeMap>(Node))
 	{
@@ -829,6 +835,48 @@ bool FHostGraphEvaluator::RunSelect(const UK2Node_Select* Node, FString& OutErro
 	}
 	UE_LOG(LogScript, Warning, TEXT("Switch statement failed to match case for index property %s"), *IndexPin->GetName());
 	OutputValues.Add(ReturnPin, Result);
+	return true;
+}
+
+bool FHostGraphEvaluator::RunFormatText(const UK2Node_FormatText* Node, FString& OutError)
+{
+	const UEdGraphPin* const FormatPin = Node->GetFormatPin();
+	const FProperty* const TextProperty = FindPinTypeProperty(FormatPin->PinType);
+	FHostPinValue Format(TextProperty);
+	if (!EvaluateInput(FormatPin, TextProperty, Format.GetData(), OutError))
+	{
+		return false;
+	}
+	// Run as the compiled node runs: an unlinked argument is an empty text, a linked string goes
+	// through To Text (String) first. Numbers, booleans, names, objects and genders are formatted by
+	// the engine; the host's texts format only texts, so such an argument is refused here.
+	FFormatNamedArguments Arguments;
+	for (int32 Index = 0; Index < Node->GetArgumentCount(); ++Index)
+	{
+		const FString Name = Node->GetArgumentName(Index).ToString();
+		const UEdGraphPin* const Pin = Node->FindArgumentPin(FName(*Name));
+		if (!Pin || Pin->LinkedTo.IsEmpty())
+		{
+			Arguments.Add(Name, FText::GetEmpty());
+			continue;
+		}
+		const FName Category = Pin->PinType.PinCategory;
+		if (Pin->PinType.IsContainer() || (Category != UEdGraphSchema_K2::PC_Text && Category != UEdGraphSchema_K2::PC_String))
+		{
+			OutError = FString::Printf(TEXT("The argument %s is a %s, which the host's text cannot format"), *DescribePin(Pin), *UEdGraphSchema_K2::TypeToText(Pin->PinType).ToString());
+			return false;
+		}
+		const FProperty* const Property = FindPinTypeProperty(Pin->PinType);
+		FHostPinValue Value(Property);
+		if (!EvaluateInput(Pin, Property, Value.GetData(), OutError))
+		{
+			return false;
+		}
+		Arguments.Add(Name, Category == UEdGraphSchema_K2::PC_String ? UKismetTextLibrary::Conv_StringToText(*static_cast<const FString*>(Value.GetData())) : *static_cast<const FText*>(Value.GetData()));
+	}
+	const TSharedRef<FHostPinValue> Result = MakeShared<FHostPinValue>(TextProperty);
+	*static_cast<FText*>(Result->GetData()) = FText::Format(*static_cast<const FText*>(Format.GetData()), Arguments);
+	OutputValues.Add(Node->GetResultPin(), Result);
 	return true;
 }
 

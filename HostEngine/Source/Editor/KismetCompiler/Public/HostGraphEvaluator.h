@@ -14,6 +14,7 @@ class UEdGraphNode;
 class UEdGraphPin;
 class UK2Node_CallArrayFunction;
 class UK2Node_CallFunction;
+class UK2Node_FormatText;
 class UK2Node_GetArrayItem;
 class UK2Node_HostValueSource;
 class UK2Node_MakeArray;
@@ -106,6 +107,8 @@ private:
 	 * equals the index; with none, the option type's empty value, and a warning.
 	 */
 	bool RunSelect(const UK2Node_Select* Node, FString& OutError);
+	/** The "Format" text with the arguments in; see UK2Node_FormatText. */
+	bool RunFormatText(const UK2Node_FormatText* Node, FString& OutError);
 	bool RunMakeArray(const UK2Node_MakeArray* Node, FString& OutError);
 	bool RunMakeMap(const UK2Node_MakeMap* Node, FString& OutError);
 	bool RunValueSource(const UK2Node_HostValueSource* Node, FString& OutError);
