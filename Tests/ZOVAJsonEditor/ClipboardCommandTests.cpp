@@ -118,6 +118,9 @@ TEST(ZovaGraphRunTest, EditorTextRunsAsTheCompiledGraphAndNamesWhatDoesNotRun)
 		// Select nodes: an int index picking the option a function feeds, an index past the options
 		// (the option type's empty value), and a bool index, whose "Option 0" is False.
 		{"SelectFeedsCreate.txt", {}, {{Create, TEXT("Success"), TEXT("true")}, {Create, TEXT("Out Json"), TEXT("\"{\\\"picked\\\":\\\"7\\\",\\\"missing\\\":\\\"\\\",\\\"flag\\\":\\\"yes\\\"}\"")}}, {}},
+		// Enum literals of ESearchCase as Replace's search case: CaseSensitive replaces only the lower-case
+		// word, IgnoreCase (also the pin's own default) every one.
+		{"EnumLiteralFeedsReplace.txt", {}, {{Create, TEXT("Success"), TEXT("true")}, {Create, TEXT("Out Json"), TEXT("\"{\\\"exact\\\":\\\"Zova x ZOVA\\\",\\\"anycase\\\":\\\"x x x\\\"}\"")}}, {}},
 		{"MakeArrayLinkedOutside.txt", {}, {{Split, TEXT("[0]"), TEXT("\"first\"")}, {Split, TEXT("[1]"), TEXT("\"\"")}, {Split, TEXT("[2]"), TEXT("\"third\"")}}, {}},
 		{"MakeArrayLinkedOutside.txt", {"--pin", "K2Node_MakeArray_2.Array"}, {{TEXT("K2Node_MakeArray_2"), TEXT("Array"), TEXT("[\"first\",\"\",\"third\"]")}}, {}},
 		// A variable of a class the host lacks and a request node that only runs in a game.

@@ -9,7 +9,7 @@ class UEnum;
 /**
  * "Literal enum <Enum>": the entry chosen on the input "Enum" (a byte of the enum) given on
  * "ReturnValue". The compiler turns it into a call of UKismetSystemLibrary::MakeLiteralByte holding
- * the entry's value.
+ * the entry's value, whose byte an unchecked Byte to Enum cast gives the enum's type.
  */
 UCLASS(MinimalAPI)
 class UK2Node_EnumLiteral : public UK2Node
@@ -34,7 +34,7 @@ public:
 
 	//~ Begin UK2Node Interface
 	virtual bool IsNodePure() const override { return true; }
-	/** Places the MakeLiteralByte call with the chosen entry's value and hands it the output's links. */
+	/** Places the MakeLiteralByte call with the chosen entry's value and the cast, which takes the output's links. */
 	BLUEPRINTGRAPH_API virtual void ExpandNode(FKismetCompilerContext& CompilerContext, UEdGraph* SourceGraph) override;
 	//~ End UK2Node Interface
 

@@ -2,6 +2,7 @@
 
 #include "EdGraphSchema_K2.h"
 #include "K2Node_CallFunction.h"
+#include "K2Node_CastByteToEnum.h"
 #include "Kismet/KismetSystemLibrary.h"
 #include "Kismet2/CompilerResultsLog.h"
 #include "KismetCompiler.h"
@@ -77,11 +78,15 @@ void UK2Node_EnumLiteral::ExpandNode(FKismetCompilerContext& CompilerContext, UE
 			MakeLiteralByte->FindPinChecked(EnumLiteralPinNames::ValuePinName)->DefaultValue = FString::FromInt(Enum->GetValueByIndex(Index));
 		}
 
-		// The engine follows the call with an unchecked byte-to-enum cast, whose output is the call's
-		// own byte under the enum's type; the host has no such node, so the links go to the call.
+		// An unchecked cast gives the call's byte the enum's type.
+		UK2Node_CastByteToEnum* const CastByte = CompilerContext.SpawnIntermediateNode<UK2Node_CastByteToEnum>(this, SourceGraph);
+		CastByte->Enum = Enum;
+		CastByte->AllocateDefaultPins();
+
 		UEdGraphPin* const ReturnPin = MakeLiteralByte->GetReturnValuePin();
 		check(ReturnPin);
-		CompilerContext.MovePinLinksToIntermediate(*FindPinChecked(UEdGraphSchema_K2::PN_ReturnValue), *ReturnPin);
+		bSuccess &= CompilerContext.GetSchema()->TryCreateConnection(ReturnPin, CastByte->FindPinChecked(UK2Node_CastByteToEnum::ByteInputPinName));
+		CompilerContext.MovePinLinksToIntermediate(*FindPinChecked(UEdGraphSchema_K2::PN_ReturnValue), *CastByte->FindPinChecked(UEdGraphSchema_K2::PN_ReturnValue));
 	}
 
 	if (!bSuccess)
