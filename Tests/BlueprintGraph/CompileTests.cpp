@@ -1,7 +1,9 @@
 #include "BlueprintTestFixture.h"
 #include "GraphTestTypes.h"
 #include "K2Node_CallFunction.h"
+#include "K2Node_EnumLiteral.h"
 #include "K2Node_MakeMap.h"
+#include "UObject/NoExportTypes.h"
 
 class FCompileTest : public FBlueprintTest
 {
@@ -82,6 +84,11 @@ TEST_F(FCompileTest, AuthorErrorsFailTheCompileWithAMessageNamingThePlace)
 			UK2Node_HostValueSource* const Flag = AddSource(UEdGraphSchema_K2::PC_Boolean, TEXT("true"));
 			Flag->GetValuePin()->MakeLinkTo(AddExpandingNode(0, TEXT("x"))->FindPinChecked(TEXT("In")));
 		}, TEXT("COMPILER ERROR: failed building connection with 'bool is not compatible with string'")},
+		{"enum literal naming no entry of its enum", [this]()
+		{
+			UK2Node_EnumLiteral* const Literal = AddNode<UK2Node_EnumLiteral>([](UK2Node_EnumLiteral* Node) { Node->Enum = StaticEnum<ESearchCase::Type>(); });
+			Literal->FindPinChecked(UK2Node_EnumLiteral::GetEnumInputPinName())->DefaultValue = TEXT("NoSuchEntry");
+		}, TEXT("Undefined Enum in Literal enum ESearchCase")},
 		{"node that nothing can run", [this]()
 		{
 			UGraphTestNode* const Node = AddNode<UGraphTestNode>([](UGraphTestNode* New) { New->InputNames = {TEXT("In")}; });

@@ -120,6 +120,9 @@ TEST(ZovaGraphRunTest, EditorTextRunsAsTheCompiledGraphAndNamesWhatDoesNotRun)
 		{"SelectFeedsCreate.txt", {}, {{Create, TEXT("Success"), TEXT("true")}, {Create, TEXT("Out Json"), TEXT("\"{\\\"picked\\\":\\\"7\\\",\\\"missing\\\":\\\"\\\",\\\"flag\\\":\\\"yes\\\"}\"")}}, {}},
 		// Format Text with two text arguments made by To Text (String), read back by To String (Text).
 		{"FormatTextFeedsCreate.txt", {}, {{Create, TEXT("Success"), TEXT("true")}, {Create, TEXT("Out Json"), TEXT("\"{\\\"summary\\\":\\\"Zova is 7\\\"}\"")}}, {}},
+		// Enum literals of ESearchCase as Replace's search case: CaseSensitive replaces only the lower-case
+		// word, IgnoreCase (also the pin's own default) every one.
+		{"EnumLiteralFeedsReplace.txt", {}, {{Create, TEXT("Success"), TEXT("true")}, {Create, TEXT("Out Json"), TEXT("\"{\\\"exact\\\":\\\"Zova x ZOVA\\\",\\\"anycase\\\":\\\"x x x\\\"}\"")}}, {}},
 		{"MakeArrayLinkedOutside.txt", {}, {{Split, TEXT("[0]"), TEXT("\"first\"")}, {Split, TEXT("[1]"), TEXT("\"\"")}, {Split, TEXT("[2]"), TEXT("\"third\"")}}, {}},
 		{"MakeArrayLinkedOutside.txt", {"--pin", "K2Node_MakeArray_2.Array"}, {{TEXT("K2Node_MakeArray_2"), TEXT("Array"), TEXT("[\"first\",\"\",\"third\"]")}}, {}},
 		// A variable of a class the host lacks and a request node that only runs in a game.

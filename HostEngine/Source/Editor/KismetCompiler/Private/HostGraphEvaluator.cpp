@@ -3,6 +3,7 @@
 #include "EdGraphSchema_K2.h"
 #include "K2Node_CallArrayFunction.h"
 #include "K2Node_CallFunction.h"
+#include "K2Node_CastByteToEnum.h"
 #include "K2Node_FormatText.h"
 #include "K2Node_FunctionEntry.h"
 #include "K2Node_FunctionResult.h"
@@ -491,7 +492,7 @@ TSharedPtr<const FHostPinValue> FHostGraphEvaluator::EvaluateUnlinkedKnot(const 
 
 bool FHostGraphEvaluator::CanEvaluateNode(const UEdGraphNode* Node)
 {
-	return Node->IsA<UK2Node_CallFunction>() || Node->IsA<UK2Node_MakeArray>() || Node->IsA<UK2Node_MakeMap>() || Node->IsA<UK2Node_GetArrayItem>() || Node->IsA<UK2Node_Select>() || Node->IsA<UK2Node_FormatText>() || Node->IsA<UK2Node_HostValueSource>();
+	return Node->IsA<UK2Node_CallFunction>() || Node->IsA<UK2Node_MakeArray>() || Node->IsA<UK2Node_MakeMap>() || Node->IsA<UK2Node_GetArrayItem>() || Node->IsA<UK2Node_Select>() || Node->IsA<UK2Node_FormatText>() || Node->IsA<UK2Node_CastByteToEnum>() || Node->IsA<UK2Node_HostValueSource>();
 }
 
 const UEdGraphPin* FHostGraphEvaluator::FindCompiledPin(const UEdGraphPin* Pin) const
@@ -628,6 +629,10 @@ bool FHostGraphEvaluator::RunNode(const UEdGraphNode* Node, FString& OutError)
 	if (const UK2Node_FormatText* const FormatNode = Cast<UK2Node_FormatText>(Node))
 	{
 		return RunFormatText(FormatNode, OutError);
+	}
+	if (const UK2Node_CastByteToEnum* const CastNode = Cast<UK2Node_CastByteToEnum>(Node))
+	{
+		return RunCastByteToEnum(CastNode, OutError);
 	}
 	if (const UK2Node_MakeMap* const MapNode = Cast<UK2Node_MakeMap>(Node))
 	{
@@ -784,6 +789,31 @@ bool FHostGraphEvaluator::RunGetArrayItem(const UK2Node_GetArrayItem* Node, FStr
 		UE_LOG(LogTemp, Warning, TEXT("Attempted to access index %d from array of length %d!"), ItemIndex, Helper.Num());
 	}
 	OutputValues.Add(Node->GetResultPin(), Item);
+	return true;
+}
+
+bool FHostGraphEvaluator::RunCastByteToEnum(const UK2Node_CastByteToEnum* Node, FString& OutError)
+{
+	// The checked cast compiles to a call of UKismetNodeHelperLibrary::GetValidValue, which the host lacks.
+	if (Node->bSafe)
+	{
+		OutError = FString::Printf(TEXT("The evaluator cannot run the checked %s"), *Node->GetNodeTitle(ENodeTitleType::ListView).ToString());
+		return false;
+	}
+	const UEdGraphPin* const InputPin = Node->FindPinChecked(UK2Node_CastByteToEnum::ByteInputPinName);
+	const UEdGraphPin* const OutputPin = Node->FindPinChecked(UEdGraphSchema_K2::PN_ReturnValue);
+	const FProperty* const Property = FindPinTypeProperty(OutputPin->PinType);
+	if (!Property)
+	{
+		OutError = FString::Printf(TEXT("The pin %s has a type the evaluator cannot hold (%s)"), *DescribePin(OutputPin), *UEdGraphSchema_K2::TypeToText(OutputPin->PinType).ToString());
+		return false;
+	}
+	const TSharedRef<FHostPinValue> Value = MakeShared<FHostPinValue>(Property);
+	if (!EvaluateInput(InputPin, Property, Value->GetData(), OutError))
+	{
+		return false;
+	}
+	OutputValues.Add(OutputPin, Value);
 	return true;
 }
 

@@ -14,6 +14,7 @@ class UEdGraphNode;
 class UEdGraphPin;
 class UK2Node_CallArrayFunction;
 class UK2Node_CallFunction;
+class UK2Node_CastByteToEnum;
 class UK2Node_FormatText;
 class UK2Node_GetArrayItem;
 class UK2Node_HostValueSource;
@@ -102,6 +103,8 @@ private:
 	bool RunCallFunction(const UK2Node_CallFunction* Node, FString& OutError);
 	bool RunCallArrayFunction(const UK2Node_CallArrayFunction* Node, FString& OutError);
 	bool RunGetArrayItem(const UK2Node_GetArrayItem* Node, FString& OutError);
+	/** The unchecked cast: its input's byte, under the enum's type. */
+	bool RunCastByteToEnum(const UK2Node_CastByteToEnum* Node, FString& OutError);
 	/**
 	 * The option whose literal (its position, false and true for a bool, its entry for an enum)
 	 * equals the index; with none, the option type's empty value, and a warning.
