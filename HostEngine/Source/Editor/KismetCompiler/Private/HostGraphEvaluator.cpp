@@ -308,6 +308,17 @@ namespace
 		return FString::Printf(TEXT("\"%s\" of %s"), *Pin->GetName(), *Pin->GetOwningNode()->GetNodeTitle(ENodeTitleType::ListView).ToString());
 	}
 
+	/** The property that holds values of the pin's type, or null with the reason in OutError. */
+	const FProperty* FindPinProperty(const UEdGraphPin* Pin, FString& OutError)
+	{
+		const FProperty* const Property = FindPinTypeProperty(Pin->PinType);
+		if (!Property)
+		{
+			OutError = FString::Printf(TEXT("The pin %s has a type the evaluator cannot hold (%s)"), *DescribePin(Pin), *UEdGraphSchema_K2::TypeToText(Pin->PinType).ToString());
+		}
+		return Property;
+	}
+
 	/** The parameter buffer of one call, laid out as the function's parameters. */
 	class FParameterBuffer
 	{
@@ -481,10 +492,9 @@ TSharedPtr<const FHostPinValue> FHostGraphEvaluator::EvaluatePin(const UEdGraphP
 TSharedPtr<const FHostPinValue> FHostGraphEvaluator::EvaluateUnlinkedKnot(const UEdGraphPin* KnotInput, FString& OutError)
 {
 	// Its input takes no value, so what it passes on is the empty value of its type.
-	const FProperty* const Property = FindPinTypeProperty(KnotInput->PinType);
+	const FProperty* const Property = FindPinProperty(KnotInput, OutError);
 	if (!Property)
 	{
-		OutError = FString::Printf(TEXT("The pin %s has a type the evaluator cannot hold (%s)"), *DescribePin(KnotInput), *UEdGraphSchema_K2::TypeToText(KnotInput->PinType).ToString());
 		return nullptr;
 	}
 	return MakeShared<FHostPinValue>(Property);
@@ -719,10 +729,9 @@ bool FHostGraphEvaluator::RunCallArrayFunction(const UK2Node_CallArrayFunction* 
 		const FProperty* Property = *It;
 		if (Pin && WildcardPins.Contains(Pin))
 		{
-			Property = FindPinTypeProperty(Pin->PinType);
+			Property = FindPinProperty(Pin, OutError);
 			if (!Property)
 			{
-				OutError = FString::Printf(TEXT("The pin %s has a type the evaluator cannot hold (%s)"), *DescribePin(Pin), *UEdGraphSchema_K2::TypeToText(Pin->PinType).ToString());
 				return false;
 			}
 		}
@@ -802,10 +811,9 @@ bool FHostGraphEvaluator::RunCastByteToEnum(const UK2Node_CastByteToEnum* Node, 
 	}
 	const UEdGraphPin* const InputPin = Node->FindPinChecked(UK2Node_CastByteToEnum::ByteInputPinName);
 	const UEdGraphPin* const OutputPin = Node->FindPinChecked(UEdGraphSchema_K2::PN_ReturnValue);
-	const FProperty* const Property = FindPinTypeProperty(OutputPin->PinType);
+	const FProperty* const Property = FindPinProperty(OutputPin, OutError);
 	if (!Property)
 	{
-		OutError = FString::Printf(TEXT("The pin %s has a type the evaluator cannot hold (%s)"), *DescribePin(OutputPin), *UEdGraphSchema_K2::TypeToText(OutputPin->PinType).ToString());
 		return false;
 	}
 	const TSharedRef<FHostPinValue> Value = MakeShared<FHostPinValue>(Property);
@@ -821,15 +829,11 @@ bool FHostGraphEvaluator::RunSelect(const UK2Node_Select* Node, FString& OutErro
 {
 	const UEdGraphPin* const IndexPin = Node->GetIndexPin();
 	const UEdGraphPin* const ReturnPin = Node->GetReturnValuePin();
-	const FProperty* const IndexProperty = FindPinTypeProperty(IndexPin->PinType);
-	const FProperty* const ValueProperty = FindPinTypeProperty(ReturnPin->PinType);
-	for (const UEdGraphPin* Pin : {IndexPin, ReturnPin})
+	const FProperty* const IndexProperty = FindPinProperty(IndexPin, OutError);
+	const FProperty* const ValueProperty = IndexProperty ? FindPinProperty(ReturnPin, OutError) : nullptr;
+	if (!ValueProperty)
 	{
-		if (!FindPinTypeProperty(Pin->PinType))
-		{
-			OutError = FString::Printf(TEXT("The pin %s has a type the evaluator cannot hold (%s)"), *DescribePin(Pin), *UEdGraphSchema_K2::TypeToText(Pin->PinType).ToString());
-			return false;
-		}
+		return false;
 	}
 	FHostPinValue Index(IndexProperty);
 	if (!EvaluateInput(IndexPin, IndexProperty, Index.GetData(), OutError))
